@@ -1,0 +1,244 @@
+/*
+ * bacnapi: the exported interface.
+ *
+ * Conventions that hold for every function below:
+ *  - The host owns every BACnetDataType and record it passes; what they point to comes from the
+ *    runtime heap (malloc/calloc/realloc) and is released with free (or bacnapi_free).
+ *  - Functions return a 32-bit status (bacnapi_types.h); 0 is success. Nothing throws.
+ *  - A failed operation is not undone: partly filled destinations stay with the caller, who
+ *    clears them; every such destination is safe to clear.
+ *
+ * This header compiles as C99 and as C++.
+ */
+#ifndef BACNAPI_H
+#define BACNAPI_H
+
+#include "bacnapi_types.h"
+#include "bacnapi_records.h"
+#include "bacnapi_services.h"
+
+BACNAPI_EXTERN_C_BEGIN
+
+/* ---- Heap ------------------------------------------------------------------------------ */
+
+/* malloc(size): the block or null. Release with bacnapi_free. */
+BACNAPI_API void* bacnapi_malloc(uint64_t size);
+/* A zero-filled block of size octets, or null. */
+BACNAPI_API void* bacnapi_calloc(uint64_t size);
+/* realloc(block, newSize); the middle argument is ignored. The block or null. */
+BACNAPI_API void* bacnapi_realloc(void* block, uint64_t ignored, uint64_t newSize);
+/* free(block): releases any block of the library, including text it returned. */
+BACNAPI_API void bacnapi_free(void* block);
+
+/* ---- Octet and bit strings ------------------------------------------------------------- */
+
+/* Replaces the octets by count uninitialised octets. 0 or BACNAPI_E_OUTOFMEMORY (string empty). */
+BACNAPI_API int32_t bacnapi_allocate_octets(BACnetOctetString* octets, uint32_t count);
+/* Replaces the octets by a copy of count source octets (null source or 0: empty string, 0).
+ * 0 or BACNAPI_E_OUTOFMEMORY (string empty). */
+BACNAPI_API int32_t bacnapi_set_octets(BACnetOctetString* octets, const uint8_t* source, uint32_t count);
+/* Stores value at bit index, growing the string with clear bits as needed. 0; 1 without a
+ * string; BACNAPI_E_INVALIDARG for a negative index (nothing written);
+ * BACNAPI_E_OUTOFMEMORY (string unchanged). */
+BACNAPI_API int32_t bacnapi_set_bit(BACnetBitString* bits, uint8_t value, int32_t index);
+
+/* ---- Initialise and clear -------------------------------------------------------------- */
+
+/* Zeroes *value (without releasing what it held) and makes it a fresh value of typeCode with
+ * its defined initial content. BACNAPI_E_INVALIDARG (value left Null) or BACNAPI_E_OUTOFMEMORY
+ * (type code set, record missing or partial; safe to clear). */
+BACNAPI_API int32_t bacnapi_initialize_data(BACnetDataType* value, int32_t typeCode);
+/* Releases everything the value owns and leaves it Null. Always 0; null is ignored. */
+BACNAPI_API int32_t bacnapi_ClearBACnetDataType(BACnetDataType* value);
+
+/* No operation; kept for hosts that call them. Return 0. */
+BACNAPI_API int32_t bacnapi_init_threadpool(void);
+BACNAPI_API int32_t bacnapi_destroy_threadpool(void);
+
+/*
+ * The Clear family: each releases what one record (in the caller's memory) owns; the record
+ * itself is never freed. Unless noted, the record is left zero-filled. All return 0 and accept
+ * a null record.
+ */
+/* Same as bacnapi_ClearBACnetDataType (these acknowledgements are list values). */
+BACNAPI_API int32_t bacnapi_ClearGetAlarmSummaryAck(BACnetDataType* value);
+BACNAPI_API int32_t bacnapi_ClearGetEnrolmentSummaryAck(BACnetDataType* value);
+BACNAPI_API int32_t bacnapi_ClearGetEventInformationAck(BACnetDataType* value);
+/* Clears each element, releases the slot storage; capacity and count 0. */
+BACNAPI_API int32_t bacnapi_ClearArray(BACnetValueList* list);
+/* Take a value whose payload is a value list: elements, storage and list released; value Null. */
+BACNAPI_API int32_t bacnapi_ClearBACnetPriorityArray(BACnetDataType* value);
+BACNAPI_API int32_t bacnapi_ClearBACnetEventTimeStamps(BACnetDataType* value);
+/* String buffers: released, record zeroed. */
+BACNAPI_API int32_t bacnapi_ClearCharacterString(BACnetCharacterString* string);
+BACNAPI_API int32_t bacnapi_ClearBitString(BACnetBitString* bits);
+BACNAPI_API int32_t bacnapi_ClearOctet(BACnetOctetString* octets);
+BACNAPI_API int32_t bacnapi_ClearBuffer(BACnetByteBuffer* buffer);
+/* Records that own nothing: zero-filled. */
+BACNAPI_API int32_t bacnapi_ClearBACnetAddress(BACnetAddress* record);
+BACNAPI_API int32_t bacnapi_ClearBACnetRecipient(BACnetRecipient* record);
+BACNAPI_API int32_t bacnapi_ClearBACnetRecipientProcess(BACnetRecipientProcess* record);
+BACNAPI_API int32_t bacnapi_ClearBACnetCOVSubscription(BACnetCOVSubscription* record);
+BACNAPI_API int32_t bacnapi_ClearEnrolmentSummaryAckElement(EnrolmentSummaryAckElement* record);
+BACNAPI_API int32_t bacnapi_ClearBACnetAccumulatorRecord(BACnetAccumulatorRecord* record);
+BACNAPI_API int32_t bacnapi_ClearBACnetAddressBinding(BACnetAddressBinding* record);
+BACNAPI_API int32_t bacnapi_ClearIamRequest(IamRequest* record);
+/* Records of two 32-bit fields: both 0. */
+BACNAPI_API int32_t bacnapi_ClearDateTime(BACnetDateTime* record);
+BACNAPI_API int32_t bacnapi_ClearBACnetPrescale(BACnetPrescale* record);
+BACNAPI_API int32_t bacnapi_ClearBACnetPropertyStates(BACnetPropertyStates* record);
+BACNAPI_API int32_t bacnapi_ClearBACnetScale(BACnetScale* record);
+BACNAPI_API int32_t bacnapi_ClearCreateObjectAck(CreateObjectAck* record);
+BACNAPI_API int32_t bacnapi_ClearWhoIsRequest(WhoIsRequest* record);
+/* Zeroes the two addresses only. */
+BACNAPI_API int32_t bacnapi_ClearRequestKeyRequest(RequestKeyRequest* record);
+/* Zeroes objectIdentifier, propertyIdentifier and propertyArrayIndex. */
+BACNAPI_API int32_t bacnapi_ClearReadPropertyRequest(ReadPropertyRequest* record);
+/* Zeroes the enrollment filter only. */
+BACNAPI_API int32_t bacnapi_ClearGetEnrolmentSummaryRequest(GetEnrolmentSummaryRequest* record);
+/* Releases the nested value; leadingField becomes 0xFFFFFFFF. */
+BACNAPI_API int32_t bacnapi_ClearBACnetConstructed(BACnetConstructed* record);
+/* Release the one nested value; the other members stay as they are. */
+BACNAPI_API int32_t bacnapi_ClearBACnetTimeValue(BACnetTimeValue* record);
+BACNAPI_API int32_t bacnapi_ClearConfirmedPrivateTransferRequest(ConfirmedPrivateTransferRequest* record);
+BACNAPI_API int32_t bacnapi_ClearUnconfirmedPrivateTransferRequest(UnconfirmedPrivateTransferRequest* record);
+BACNAPI_API int32_t bacnapi_ClearConfirmedPrivateTransferAck(ConfirmedPrivateTransferAck* record);
+BACNAPI_API int32_t bacnapi_ClearAddListElementRequest(AddListElementRequest* record);
+BACNAPI_API int32_t bacnapi_ClearRemoveListElementRequest(RemoveListElementRequest* record);
+BACNAPI_API int32_t bacnapi_ClearBACnetObjectPropertyValue(BACnetObjectPropertyValue* record);
+BACNAPI_API int32_t bacnapi_ClearConfirmedCOVnotificationRequest(ConfirmedCOVNotificationRequest* record);
+BACNAPI_API int32_t bacnapi_ClearUnconfirmedCOVNotificationRequest(UnconfirmedCOVNotificationRequest* record);
+/* Release the nested value(s) and buffers, then zero-fill. */
+BACNAPI_API int32_t bacnapi_ClearBACnetActionCommand(BACnetActionCommand* record);
+BACNAPI_API int32_t bacnapi_ClearBACnetDeviceObjectPropertyValue(BACnetDeviceObjectPropertyValue* record);
+BACNAPI_API int32_t bacnapi_ClearBACnetPropertyValue(BACnetPropertyValue* record);
+BACNAPI_API int32_t bacnapi_ClearWritePropertyRequest(WritePropertyRequest* record);
+BACNAPI_API int32_t bacnapi_ClearBACnetSelectionCriteria(BACnetSelectionCriteria* record);
+BACNAPI_API int32_t bacnapi_ClearCreateObjectRequest(CreateObjectRequest* record);
+BACNAPI_API int32_t bacnapi_ClearReadPropertyAck(ReadPropertyAck* record);
+BACNAPI_API int32_t bacnapi_ClearBACnetDailySchedule(BACnetDailySchedule* record);
+BACNAPI_API int32_t bacnapi_ClearWritePropertyMultipleRequest(WritePropertyMultipleRequest* record);
+BACNAPI_API int32_t bacnapi_ClearBACnetActionList(BACnetActionList* record);
+BACNAPI_API int32_t bacnapi_ClearWriteAccessSpecification(WriteAccessSpecification* record);
+BACNAPI_API int32_t bacnapi_ClearBACnetSpecialEvent(BACnetSpecialEvent* record);
+BACNAPI_API int32_t bacnapi_ClearBACnetPriorityValue(BACnetPriorityValue* record);
+BACNAPI_API int32_t bacnapi_ClearReadAccessPropertyValue(ReadAccessPropertyValue* record);
+BACNAPI_API int32_t bacnapi_ClearSequenceOfBACnetReadAccessPropertyValue(ReadAccessResultList* record);
+BACNAPI_API int32_t bacnapi_ClearReadAccessResult(ReadAccessResult* record);
+BACNAPI_API int32_t bacnapi_ClearSequenceOfReadAccessResult(SequenceOfReadAccessResult* record);
+BACNAPI_API int32_t bacnapi_ClearReadPropertyConditionalAck(ReadPropertyConditionalAck* record);
+BACNAPI_API int32_t bacnapi_ClearReadPropertyMultipleAck(ReadPropertyMultipleAck* record);
+BACNAPI_API int32_t bacnapi_ClearSequenceOfReadAccessSpecification(SequenceOfReadAccessSpecification* record);
+BACNAPI_API int32_t bacnapi_ClearReadPropertyMultipleRequest(ReadPropertyMultipleRequest* record);
+BACNAPI_API int32_t bacnapi_ClearReadAccessSpecification(ReadAccessSpecification* record);
+BACNAPI_API int32_t bacnapi_ClearSequenceOfBACnetPropertyReference(SequenceOfBACnetPropertyReference* record);
+BACNAPI_API int32_t bacnapi_ClearBACnetSessionKey(BACnetSessionKey* record);
+BACNAPI_API int32_t bacnapi_ClearAlarmSummaryAckElement(AlarmSummaryAckElement* record);
+BACNAPI_API int32_t bacnapi_ClearBACnetDestination(BACnetDestination* record);
+BACNAPI_API int32_t bacnapi_ClearBACnetEventSummaryElement(EventSummaryElement* record);
+BACNAPI_API int32_t bacnapi_ClearBACnetLogRecord(BACnetLogRecord* record);
+BACNAPI_API int32_t bacnapi_ClearBACnetEventLogRecord(BACnetEventLogRecord* record);
+BACNAPI_API int32_t bacnapi_ClearBACnetLogData(BACnetLogData* record);
+BACNAPI_API int32_t bacnapi_ClearBACnetLogMultipleRecord(BACnetLogMultipleRecord* record);
+BACNAPI_API int32_t bacnapi_ClearBACnetLogDataElement(BACnetLogDataElement* record);
+BACNAPI_API int32_t bacnapi_ClearBACnetError(BACnetServiceError* record);
+/* Zero-fills, then sets the choice to 999 (no alternative). */
+BACNAPI_API int32_t bacnapi_ClearBACnetEventParameter(BACnetEventParameter* record);
+/* Releases the alternative's buffers and nested values; the record is not zero-filled. */
+BACNAPI_API int32_t bacnapi_ClearBACnetNotificationParameters(BACnetNotificationParameters* record);
+/* Release the listed strings, lists and nested values; the other members stay as they are. */
+BACNAPI_API int32_t bacnapi_ClearReadPropertyConditionalRequest(ReadPropertyConditionalRequest* record);
+BACNAPI_API int32_t bacnapi_ClearConfirmedEventNotificationRequest(ConfirmedEventNotificationRequest* record);
+BACNAPI_API int32_t bacnapi_ClearUnconfirmedEventNotificationRequest(UnconfirmedEventNotificationRequest* record);
+BACNAPI_API int32_t bacnapi_ClearBACnetServiceConfirmedEventNotificationRequest(BACnetServiceConfirmedEventNotificationRequest* record);
+BACNAPI_API int32_t bacnapi_ClearBACnetServiceUnconfirmedEventNotificationRequest(BACnetServiceUnconfirmedEventNotificationRequest* record);
+BACNAPI_API int32_t bacnapi_ClearConfirmedTextMessageRequest(ConfirmedTextMessageRequest* record);
+BACNAPI_API int32_t bacnapi_ClearUnconfirmedTextMessageRequest(UnconfirmedTextMessageRequest* record);
+BACNAPI_API int32_t bacnapi_ClearWhoHas(WhoHasRequest* record);
+BACNAPI_API int32_t bacnapi_ClearReinitializeDeviceRequest(ReinitializeDeviceRequest* record);
+BACNAPI_API int32_t bacnapi_ClearDeviceCommunicationControlRequest(DeviceCommunicationControlRequest* record);
+BACNAPI_API int32_t bacnapi_ClearLifeSafetyOperationRequest(LifeSafetyOperationRequest* record);
+BACNAPI_API int32_t bacnapi_ClearAuthenticateRequest(AuthenticateRequest* record);
+BACNAPI_API int32_t bacnapi_ClearIHaveRequest(IHaveRequest* record);
+BACNAPI_API int32_t bacnapi_ClearAcknowledgeAlarmRequest(AcknowledgeAlarmRequest* record);
+BACNAPI_API int32_t bacnapi_ClearReadRangeAck(ReadRangeAck* record);
+BACNAPI_API int32_t bacnapi_ClearAtomicReadFileAck(AtomicReadFileAck* record);
+BACNAPI_API int32_t bacnapi_ClearAtomicWriteFileRequest(AtomicWriteFileRequest* record);
+/* Records that own nothing: left untouched. */
+BACNAPI_API int32_t bacnapi_ClearAtomicReadFileRequest(AtomicReadFileRequest* record);
+BACNAPI_API int32_t bacnapi_ClearAtomicWriteFileAck(AtomicWriteFileAck* record);
+BACNAPI_API int32_t bacnapi_ClearGetEventInformationRequest(GetEventInformationRequest* record);
+BACNAPI_API int32_t bacnapi_ClearReadRangeRequest(ReadRangeRequest* record);
+BACNAPI_API int32_t bacnapi_ClearSubscribeCOVPropertyRequest(SubscribeCOVPropertyRequest* record);
+BACNAPI_API int32_t bacnapi_ClearSubscribeCOVRequest(SubscribeCOVRequest* record);
+BACNAPI_API int32_t bacnapi_ClearTimeSynchronization(TimeSynchronizationRequest* record);
+BACNAPI_API int32_t bacnapi_ClearUtcTimeSynchronization(TimeSynchronizationRequest* record);
+
+/* ---- Character strings ----------------------------------------------------------------- */
+
+/* Converts the string in place to character set target (code page for target 1; 0 means 1252).
+ * 0, or BACNAPI_E_FAIL with the string unchanged (unknown code page, short DBCS string, nothing
+ * converted). */
+BACNAPI_API int32_t bacnapi_string_transform(BACnetCharacterString* string, uint8_t target, uint32_t codePage);
+
+/* ---- Copy and compare ------------------------------------------------------------------ */
+
+/* Copy an event notification request field by field. The first zero-fills dest without releasing
+ * it (pass an empty record); the second releases dest's messageText and eventValues first.
+ * 0 or BACNAPI_E_FAIL (fields before the failing one are copied; dest safe to clear). */
+BACNAPI_API int32_t bacnapi_copy_event_notification_request(BACnetServiceConfirmedEventNotificationRequest* dest,
+                                                            const BACnetServiceConfirmedEventNotificationRequest* source);
+BACNAPI_API int32_t bacnapi_CopyBACnetServiceEventNotificationRequest(BACnetServiceConfirmedEventNotificationRequest* dest,
+                                                                      const BACnetServiceConfirmedEventNotificationRequest* source);
+/* 0 equal; -1 or 1 for an order (byte-wise results: only the sign counts); -1 also when the
+ * values cannot be compared. A null first argument gives 1, a null second -1. */
+BACNAPI_API int32_t bacnapi_CompareBACnetDataType(const BACnetDataType* a, const BACnetDataType* b);
+/* get != 0: deep-copies value into hostValue; get == 0: hostValue into value. index -1 whole
+ * value, 0 the element count, k element k. BACNAPI_E_INVALIDARG for an index below -1 (nothing
+ * touched) and the statuses of the copy. */
+BACNAPI_API int32_t bacnapi_access_BACnetData(BACnetDataType* hostValue, BACnetDataType* value, int32_t index, uint8_t get);
+
+/* ---- Brace text ------------------------------------------------------------------------ */
+
+/* Appends the brace text of value to *text (null or library-made text). The caller frees *text
+ * with bacnapi_free in every case, also after a failure (it then holds the text written so far).
+ * 0, BACNAPI_E_FAIL, or a walker status (-1001, -1002, -1003). */
+BACNAPI_API int32_t bacnapi_asn1_string_get(char** text, const BACnetDataType* value);
+/* Reads brace text into value as type code type (value should be Null or of that type). Trailing
+ * text is ignored. 0, BACNAPI_E_FAIL (malformed text) or a walker status; what was read stays in
+ * value, which the caller clears. */
+BACNAPI_API int32_t bacnapi_asn1_string_set(BACnetDataType* value, const char* text, int32_t type);
+
+/* ---- Property datatypes ---------------------------------------------------------------- */
+
+/* Type code of property propertyIdentifier of objectType: arrayIndex < 0 the whole property,
+ * 0 the array length (always 2, Unsigned), k > 0 one element. 97 (BACnetConstructed) when the
+ * tables do not know it; 0 for a negative object type. Thread-safe. */
+BACNAPI_API int32_t bacnapi_get_data_type(int32_t objectType, int32_t propertyIdentifier, int32_t arrayIndex);
+
+BACNAPI_EXTERN_C_END
+
+#ifdef __cplusplus
+/* A view of a CharacterString record owned elsewhere. */
+class BACNAPI_API CBACnetCharacterString {
+public:
+    BACnetCharacterString* m_string;
+    /* The text as UTF-8, owned by the record. Character sets 1..5 are converted in place first
+     * (so reading is a write); if that fails the unconverted bytes are returned. Sets 6 and up,
+     * and a null record, give the empty text. */
+    const char* GetString();
+};
+
+/* A view of a list value owned elsewhere. */
+class BACNAPI_API CBACnetArray {
+public:
+    BACnetDataType* m_value;
+
+protected:
+    /* Makes the value a fresh list of type code type, unless it already is one.
+     * 0, or BACNAPI_E_FAIL for a code that is not an accepted list code or a missing value. */
+    int Initialize(BACnetApplicationTagNumber type);
+};
+#endif
+
+#endif /* BACNAPI_H */

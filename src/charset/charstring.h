@@ -1,0 +1,19 @@
+// CharacterString services shared inside the library.
+#pragma once
+
+#include <bacnapi/bacnapi.h>
+
+#include <cstdint>
+
+namespace bacnapi {
+
+// Copies src into dst (dst's data released first); adds an uncounted NUL when src's last byte
+// is not NUL. 0, or BACNAPI_E_INVALIDARG on heap refusal (dst left empty).
+int32_t charstring_copy(BACnetCharacterString* dst, const BACnetCharacterString* src);
+
+// Converts src into dst in character set target (codePage for target 1). 0, or BACNAPI_E_FAIL
+// with dst unchanged. src is never changed; dst's old data is released on success.
+int32_t charstring_convert(const BACnetCharacterString* src, BACnetCharacterString* dst, uint8_t target,
+                           uint32_t codePage);
+
+} // namespace bacnapi

@@ -1,0 +1,130 @@
+// The walker engine: descriptors, field cursors, visitors and the walk itself.
+//
+// Every whole-value conversion (brace text out and in, retyping) is one walk over a value with a
+// visitor. The engine knows no particular type: the walk function of each constructed type,
+// asked for field 0, 1, 2, ..., describes that field in a child cursor, and the engine calls the
+// visitor's slots in a fixed order. Internal to the library; nothing here is exported.
+#pragma once
+
+#include <bacnapi/bacnapi.h>
+
+#include <cstddef>
+#include <cstdint>
+
+namespace bacnapi {
+
+// Kind of a field described by a walk function.
+enum BACnetFieldKind : uint32_t {
+    kFieldSingle = 0,    // one value
+    kFieldValueList = 1, // one element of a BACnetValueList
+    kFieldTypedRun = 2,  // one element of a head-inline sequence
+    kFieldWrapped = 3,   // one value whose type is looked up at run time
+};
+
+// One field (or one value) during a walk. Created zero-filled; the walk function fills it.
+struct BACnetFieldCursor {
+    uint32_t nameId;           // field-name identifier; 3 for the top-level value
+    uint32_t kind;             // BACnetFieldKind
+    int32_t tag;               // context tag, -1 none; for a choice the chosen alternative
+    int32_t type;              // type code of the value (element type for lists and runs)
+    uint32_t enumId;           // enumeration of an Enumerated field, or the choice identifier
+    uint32_t optional;         // 1 when optional in its production
+    uint32_t absent;           // 1 when the source holds the absent sentinel
+    const void* src;           // the field's value in the source, or null
+    uint32_t srcObjectType;    // inherited object type for property lookups (source side)
+    const void* srcContainer;  // scratch: the source run record of a typed run
+    const void* srcElements;   // scratch: the source element array of a typed run
+    int32_t count;             // typed run: source element count, -1 without a source
+    uint32_t recordOwned;      // 1 when the record is a heap block owned through a value
+    void* dest;                // the field's place in the destination, or null
+    uint32_t destObjectType;   // inherited object type (destination side)
+    void* destContainer;       // scratch: the destination run record of a typed run
+    void** destElements;       // typed run: address of the destination element-array pointer
+    uint32_t* destCount;       // typed run: address of the destination element count, or null
+};
+
+// The visitor: 25 slots, any of which may be null (a null slot succeeds and does nothing).
+// dest and src point to the payload of the slot's type; each slot returns 0 or a status.
+struct BACnetVisitor {
+    int32_t (*visitNull)(uint32_t nameId, int32_t tag, void* ctx);
+    int32_t (*visitBoolean)(uint32_t nameId, int32_t tag, void* dest, const void* src, void* ctx);
+    int32_t (*visitUnsigned)(uint32_t nameId, int32_t tag, void* dest, const void* src, void* ctx);
+    int32_t (*visitSigned)(uint32_t nameId, int32_t tag, void* dest, const void* src, void* ctx);
+    int32_t (*visitReal)(uint32_t nameId, int32_t tag, void* dest, const void* src, void* ctx);
+    int32_t (*visitDouble)(uint32_t nameId, int32_t tag, void* dest, const void* src, void* ctx);
+    int32_t (*visitOctetString)(uint32_t nameId, int32_t tag, void* dest, const void* src, void* ctx);
+    int32_t (*visitCharacterString)(uint32_t nameId, int32_t tag, void* dest, const void* src, void* ctx);
+    int32_t (*visitBitString)(uint32_t nameId, int32_t tag, void* dest, const void* src, void* ctx);
+    int32_t (*visitEnumerated)(uint32_t nameId, int32_t tag, uint32_t enumId, void* dest, const void* src,
+                               void* ctx);
+    int32_t (*visitDate)(uint32_t nameId, int32_t tag, void* dest, const void* src, void* ctx);
+    int32_t (*visitTime)(uint32_t nameId, int32_t tag, void* dest, const void* src, void* ctx);
+    int32_t (*visitObjectIdentifier)(uint32_t nameId, int32_t tag, void* dest, const void* src, void* ctx);
+    int32_t (*beginConstructed)(uint32_t nameId, int32_t type, int32_t tag, void* destRecord,
+                                const void* srcRecord, void* ctx);
+    int32_t (*endConstructed)(uint32_t nameId, int32_t type, int32_t tag, void* destRecord, const void* srcRecord,
+                              void* ctx, uint32_t recordOwned);
+    int32_t (*betweenFields)(void* ctx);
+    // Called by choice walk functions: *alternative receives the chosen alternative number,
+    // *recorded is the alternative the record holds.
+    int32_t (*chooseAlternative)(uint32_t choiceId, int32_t* alternative, const int32_t* recorded, void* ctx);
+    int32_t (*beginList)(uint32_t nameId, int32_t tag, int32_t elementType, int32_t count, void* ctx);
+    int32_t (*endList)(uint32_t nameId, int32_t tag, int32_t elementType, void* ctx);
+    int32_t (*beginElement)(uint32_t nameId, int32_t tag, int32_t elementType, uint32_t* more, int32_t destCount,
+                            int32_t index, const BACnetDataType* srcElement, void* ctx);
+    int32_t (*endElement)(uint32_t nameId, int32_t tag, int32_t elementType, uint32_t* more, int32_t destCount,
+                          int32_t index, const BACnetDataType* srcElement, void* ctx);
+    int32_t (*releaseElements)(int32_t one, void* destElements);
+    int32_t (*openWrapped)(uint32_t nameId, int32_t tag, int32_t type, void* ctx);
+    int32_t (*closeWrapped)(uint32_t nameId, int32_t tag, int32_t type, void* ctx);
+    int32_t (*filterField)(const BACnetFieldCursor* cursor, void* ctx);
+};
+
+// Describes field `index` of a record in `child`; clears *more on the last field; answers
+// BACNAPI_WALK_E_NODESCRIPTOR past the last field. src/dest are the parent's records (either may
+// be null).
+using BACnetWalkFn = int32_t (*)(BACnetFieldCursor* child, const void* src, void* dest, void* ctx,
+                                 const BACnetVisitor* visitor, uint32_t* more, int32_t index);
+// Runs after every field of its type (also after a failed walk function); result ignored.
+using BACnetFinishFieldFn = int32_t (*)(BACnetFieldCursor* child, void* dest, int32_t index);
+
+struct BACnetTypeDescriptor {
+    BACnetWalkFn walk;
+    BACnetFinishFieldFn finishField;
+    uint64_t recordSize;
+};
+
+inline constexpr int32_t kFirstDescribedType = 20;
+inline constexpr int32_t kDescriptorCount = 134; // type codes 20..153
+
+extern const BACnetTypeDescriptor bacnapi_type_descriptors[kDescriptorCount];
+
+// The descriptor of a type code, or null when it has none (out of range or no walk function).
+const BACnetTypeDescriptor* find_descriptor(int32_t type);
+
+// Prepares a zero-filled cursor (nameId 3, tag -1) for walking whole values: src from the source
+// value's payload or record, dest from the destination's, allocating a destination record when
+// it has none. Statuses: 0, -1001, -1002, -1003.
+int32_t bind_cursor(BACnetFieldCursor* cursor, const BACnetDataType* source, int32_t sourceType,
+                    BACnetDataType* destination, int32_t destinationType);
+
+// Walks the value the cursor describes with the visitor.
+int32_t walk_value(BACnetFieldCursor* cursor, void* ctx, const BACnetVisitor* visitor);
+
+// Internal steps of walk_value.
+int32_t walk_field(BACnetFieldCursor* parent, void* ctx, const BACnetVisitor* visitor, uint32_t* more,
+                   int32_t* index);
+int32_t walk_value_list(uint32_t nameId, int32_t tag, const BACnetValueList* source, BACnetValueList* destination,
+                        BACnetFieldCursor* child, void* ctx, const BACnetVisitor* visitor, uint32_t* more,
+                        int32_t index);
+int32_t walk_typed_run(uint32_t nameId, int32_t tag, BACnetFieldCursor* child, void* ctx,
+                       const BACnetVisitor* visitor, uint32_t* more, int32_t index);
+
+// Turns *value, in place, into an empty value of type (keeping and emptying its record).
+int32_t retype_value(BACnetDataType* value, int32_t type);
+
+// Binds cursor to an embedded BACnetDataType field of fixed type `type` (see the walk functions).
+int32_t bind_nested_value(BACnetFieldCursor* cursor, const BACnetDataType* source, BACnetDataType* destination,
+                          int32_t type);
+
+} // namespace bacnapi
