@@ -12,7 +12,8 @@ namespace bacnapi {
 int32_t charstring_copy(BACnetCharacterString* dst, const BACnetCharacterString* src);
 
 // Converts src into dst in character set target (codePage for target 1). 0, or BACNAPI_E_FAIL
-// with dst unchanged. src is never changed; dst's old data is released on success.
+// with dst unchanged. src is never changed; dst's old data is released on success. When src is
+// already in the target set this is charstring_copy, with its status.
 int32_t charstring_convert(const BACnetCharacterString* src, BACnetCharacterString* dst, uint8_t target,
                            uint32_t codePage);
 

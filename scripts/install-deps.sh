@@ -1,0 +1,16 @@
+#!/usr/bin/env bash
+# Installs what the build and the tests need, when it is missing (Debian packages).
+set -euo pipefail
+need=()
+command -v cmake >/dev/null || need+=(cmake)
+command -v g++ >/dev/null || need+=(g++)
+command -v nm >/dev/null || need+=(binutils)
+command -v valgrind >/dev/null || need+=(valgrind)
+[ -e /usr/include/gtest/gtest.h ] || need+=(libgtest-dev)
+[ -e /usr/include/benchmark/benchmark.h ] || need+=(libbenchmark-dev)
+if [ ${#need[@]} -gt 0 ]; then
+  sudo_cmd=""
+  [ "$(id -u)" -ne 0 ] && sudo_cmd="sudo"
+  $sudo_cmd apt-get update
+  $sudo_cmd apt-get install -y "${need[@]}"
+fi

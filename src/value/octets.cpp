@@ -1,0 +1,166 @@
+// Octet strings and bit strings: replacing and growing their heap buffers.
+//
+// Invariants kept by every function here: an octet string's pointer is null exactly when its
+// length is 0, and a bit string's two counts are set to the same number whenever its buffer is
+// replaced or grown.
+#include "value/value_internal.h"
+
+#include <cstdlib>
+#include <cstring>
+
+namespace bacnapi {
+
+namespace {
+
+void release_octets(BACnetOctetString* octets) {
+    std::free(octets->data);
+    octets->data = nullptr;
+    octets->length = 0;
+}
+
+// A heap copy of count bytes (count > 0), or null when the heap refuses.
+uint8_t* duplicate(const uint8_t* source, uint64_t count) {
+    auto* copy = static_cast<uint8_t*>(std::malloc(count));
+    if (copy != nullptr) {
+        std::memcpy(copy, source, count);
+    }
+    return copy;
+}
+
+} // namespace
+
+int32_t octets_allocate(BACnetOctetString* octets, uint64_t count) {
+    if (octets == nullptr) {
+        return BACNAPI_E_INVALIDARG;
+    }
+    release_octets(octets);
+    if (count == 0) {
+        return BACNAPI_S_OK;
+    }
+    auto* data = static_cast<uint8_t*>(std::malloc(count));
+    if (data == nullptr) {
+        return BACNAPI_E_OUTOFMEMORY;
+    }
+    octets->data = data;
+    octets->length = count;
+    return BACNAPI_S_OK;
+}
+
+int32_t octets_set(BACnetOctetString* octets, const uint8_t* source, uint64_t count) {
+    if (octets == nullptr) {
+        return BACNAPI_E_INVALIDARG;
+    }
+    // The copy is taken before the old octets go, so a source inside them stays readable.
+    uint8_t* copy = nullptr;
+    if (count != 0 && source != nullptr) {
+        copy = duplicate(source, count);
+        if (copy == nullptr) {
+            release_octets(octets);
+            return BACNAPI_E_OUTOFMEMORY;
+        }
+    }
+    release_octets(octets);
+    if (copy != nullptr) {
+        octets->data = copy;
+        octets->length = count;
+    }
+    return BACNAPI_S_OK;
+}
+
+int32_t bits_set(BACnetBitString* bits, const uint8_t* source, uint64_t count) {
+    if (bits == nullptr) {
+        return BACNAPI_E_INVALIDARG;
+    }
+    uint8_t* copy = nullptr;
+    if (count != 0 && source != nullptr) {
+        copy = duplicate(source, count);
+    }
+    std::free(bits->bits);
+    std::memset(bits, 0, sizeof *bits);
+    if (count == 0 || source == nullptr) {
+        return BACNAPI_S_OK;
+    }
+    if (copy == nullptr) {
+        return BACNAPI_E_OUTOFMEMORY;
+    }
+    bits->bits = copy;
+    bits->bitCount = count;
+    bits->usedCount = count;
+    return BACNAPI_S_OK;
+}
+
+int32_t temp_octets_create(const uint8_t* bytes, uint64_t count, BACnetOctetString** out) {
+    if (out == nullptr) {
+        return BACNAPI_WALK_E_REFUSED;
+    }
+    *out = nullptr;
+    auto* temp = static_cast<BACnetOctetString*>(std::calloc(1, sizeof(BACnetOctetString)));
+    if (temp == nullptr) {
+        return BACNAPI_WALK_E_NOMEMORY;
+    }
+    // Without bytes to copy, a non-zero count cannot be honoured.
+    if (count != 0 && (bytes == nullptr || octets_allocate(temp, count) != BACNAPI_S_OK || temp->length != count)) {
+        temp_octets_release(temp);
+        return BACNAPI_WALK_E_NOMEMORY;
+    }
+    if (count != 0) {
+        std::memcpy(temp->data, bytes, count);
+    }
+    *out = temp;
+    return BACNAPI_S_OK;
+}
+
+void temp_octets_release(BACnetOctetString* temp) {
+    if (temp == nullptr) {
+        return;
+    }
+    std::free(temp->data);
+    std::free(temp);
+}
+
+} // namespace bacnapi
+
+extern "C" {
+
+BACNAPI_API int32_t bacnapi_allocate_octets(BACnetOctetString* octets, uint32_t count) {
+    return bacnapi::octets_allocate(octets, count);
+}
+
+BACNAPI_API int32_t bacnapi_set_octets(BACnetOctetString* octets, const uint8_t* source, uint32_t count) {
+    return bacnapi::octets_set(octets, source, count);
+}
+
+BACNAPI_API int32_t bacnapi_set_bit(BACnetBitString* bits, uint8_t value, int32_t index) {
+    if (bits == nullptr) {
+        return 1;
+    }
+    if (index < 0) {
+        return BACNAPI_E_INVALIDARG;
+    }
+    const uint64_t needed = static_cast<uint64_t>(index) + 1;
+    if (bits->bits == nullptr) {
+        bits->bits = static_cast<uint8_t*>(std::calloc(needed, 1));
+        if (bits->bits == nullptr) {
+            bits->bitCount = 0;
+            bits->usedCount = 0;
+            return BACNAPI_E_OUTOFMEMORY;
+        }
+        bits->bitCount = needed;
+        bits->usedCount = needed;
+    } else if (needed > bits->bitCount) {
+        auto* grown = static_cast<uint8_t*>(std::realloc(bits->bits, needed));
+        if (grown == nullptr) {
+            return BACNAPI_E_OUTOFMEMORY;
+        }
+        // The new bits between the old end and the one being set start clear.
+        std::memset(grown + bits->bitCount, 0, needed - bits->bitCount);
+        bits->bits = grown;
+        bits->bitCount = needed;
+        bits->usedCount = needed;
+    }
+    // Stored as given: every reader treats any non-zero octet as a set bit.
+    bits->bits[index] = value;
+    return BACNAPI_S_OK;
+}
+
+} // extern "C"
