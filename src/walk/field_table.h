@@ -16,6 +16,8 @@ enum class FieldMode : uint8_t {
     Nested,       // an embedded BACnetDataType at `offset` holding a value of `type` (bind_nested_value)
     WholeRecord,  // an embedded choice type: src/dest are the parent's whole record (offset unused)
     NoMember,     // walked as a Null value; nothing is read or stored (src/dest null)
+    BoundValue,   // an embedded BACnetDataType bound with bind_cursor to `type` on both sides: unlike
+                  // Nested, an empty source is refused rather than described as Null
 };
 
 // The absent sentinel of an optional field (written into a destination before it is read).
@@ -63,6 +65,65 @@ int32_t walk_choice(const ChoiceSpec& choice, BACnetFieldCursor* child, const vo
 // absent flag, nested binding). Used by both generic walks and by hand-written ones.
 int32_t describe_field(const FieldSpec& field, BACnetFieldCursor* child, const void* src, void* dest);
 
+// Asks the visitor which alternative of a choice to walk: presets child->tag to `recorded` (what a
+// visitor without the slot walks), sets enumId to the choice identifier and calls
+// chooseAlternative. The answer is left in child->tag. 0, or BACNAPI_WALK_E_REFUSED when the
+// visitor refuses.
+int32_t choose_alternative(uint32_t choiceId, int32_t recorded, BACnetFieldCursor* child, void* ctx,
+                           const BACnetVisitor* visitor);
+
+// The alternative with the given number, or null.
+const AlternativeSpec* find_alternative(const ChoiceSpec& choice, int32_t number);
+
+// Table-building helpers, so that a table reads as the production it describes.
+constexpr FieldSpec member_field(uint32_t nameId, int32_t tag, int32_t type, size_t offset, uint32_t enumId = 0,
+                                 Sentinel sentinel = Sentinel::None)
+{
+    return FieldSpec{nameId, tag, type, enumId, static_cast<uint32_t>(offset), FieldMode::Member, sentinel};
+}
+constexpr FieldSpec nested_field(uint32_t nameId, int32_t tag, int32_t type, size_t offset)
+{
+    return FieldSpec{nameId, tag, type, 0, static_cast<uint32_t>(offset), FieldMode::Nested, Sentinel::None};
+}
+constexpr FieldSpec bound_field(uint32_t nameId, int32_t tag, int32_t type, size_t offset, uint32_t enumId = 0)
+{
+    return FieldSpec{nameId, tag, type, enumId, static_cast<uint32_t>(offset), FieldMode::BoundValue,
+                     Sentinel::None};
+}
+constexpr FieldSpec whole_record_field(uint32_t nameId, int32_t tag, int32_t type, uint32_t enumId = 0)
+{
+    return FieldSpec{nameId, tag, type, enumId, 0, FieldMode::WholeRecord, Sentinel::None};
+}
+constexpr FieldSpec null_field(uint32_t nameId, int32_t tag, uint32_t enumId = 0)
+{
+    return FieldSpec{nameId, tag, 0, enumId, 0, FieldMode::NoMember, Sentinel::None};
+}
+
+// walk_choice for choice records whose alternatives own more than strings and nested values:
+// when the destination record holds another alternative than the one chosen, `release` is called
+// on the destination record first (typically the record's Clear function), instead of the generic
+// release of the old alternative's member.
+using ReleaseRecordFn = void (*)(void* record);
+int32_t walk_choice_releasing(const ChoiceSpec& choice, ReleaseRecordFn release, BACnetFieldCursor* child,
+                              const void* src, void* dest, void* ctx, const BACnetVisitor* visitor, uint32_t* more,
+                              int32_t index);
+
+// A choice whose alternative number is the application type code (0..12) of an embedded value,
+// with the field's nameId and tag for every alternative. The recorded alternative is the source
+// value's type code (0 without a source). The destination value is released and given the chosen
+// type. -1003 for a chosen code outside 0..12 or one that differs from the source value's type.
+int32_t describe_application_choice(uint32_t nameId, int32_t tag, uint32_t choiceId, BACnetFieldCursor* child,
+                                    const BACnetDataType* source, BACnetDataType* destination, void* ctx,
+                                    const BACnetVisitor* visitor);
+
+// A choice table from its array of alternatives.
+template <size_t N>
+constexpr ChoiceSpec make_choice_spec(uint32_t choiceId, size_t selectorOffset,
+                                      const AlternativeSpec (&alternatives)[N], bool sourceOnly)
+{
+    return ChoiceSpec{choiceId, static_cast<uint32_t>(selectorOffset), alternatives, N, sourceOnly};
+}
+
 // A walk function made from a field table, for the descriptor table: walk_table<kFields>.
 template <const auto& Fields>
 int32_t walk_table(BACnetFieldCursor* child, const void* src, void* dest, void* ctx, const BACnetVisitor* visitor,
@@ -81,3 +142,19 @@ int32_t walk_choice_table(BACnetFieldCursor* child, const void* src, void* dest,
 }
 
 } // namespace bacnapi
+
+// Defines the named walk function walk_<name> (as declared in walk_functions.h) from a field
+// table or a choice table, inside namespace bacnapi.
+#define BACNAPI_WALK_FROM_TABLE(name, table)                                                                \
+    int32_t walk_##name(BACnetFieldCursor* child, const void* src, void* dest, void* ctx,                   \
+                        const BACnetVisitor* visitor, uint32_t* more, int32_t index)                        \
+    {                                                                                                       \
+        return walk_field_table(table, sizeof(table) / sizeof((table)[0]), child, src, dest, ctx, visitor,  \
+                                more, index);                                                               \
+    }
+#define BACNAPI_WALK_FROM_CHOICE(name, choice)                                                              \
+    int32_t walk_##name(BACnetFieldCursor* child, const void* src, void* dest, void* ctx,                   \
+                        const BACnetVisitor* visitor, uint32_t* more, int32_t index)                        \
+    {                                                                                                       \
+        return walk_choice(choice, child, src, dest, ctx, visitor, more, index);                            \
+    }

@@ -1,0 +1,65 @@
+// std::to_chars is specified to produce exactly what printf produces in the "C" locale for the
+// same conversion (integers in base 10; doubles in fixed notation with a given precision,
+// correctly rounded from the exact binary value), so it serves here for every format; only the
+// zero padding of "%0Nd" and the special values are added by hand. The tests compare every
+// function with snprintf over many values, extremes included.
+#include "number_format.h"
+
+#include <charconv>
+#include <cmath>
+#include <cstring>
+
+namespace bacnapi {
+
+size_t format_int(char* out, int32_t value)
+{
+    const auto result = std::to_chars(out, out + kIntTextMax, value);
+    return static_cast<size_t>(result.ptr - out);
+}
+
+size_t format_int_padded(char* out, int32_t value, int width)
+{
+    char digits[kIntTextMax];
+    const size_t n = format_int(digits, value);
+    const size_t want = width > 0 ? static_cast<size_t>(width) : 0;
+    if (n >= want) {
+        std::memcpy(out, digits, n);
+        return n;
+    }
+    // printf puts the zeros between the sign and the digits.
+    const size_t sign = digits[0] == '-' ? 1 : 0;
+    const size_t zeros = want - n;
+    std::memcpy(out, digits, sign);
+    std::memset(out + sign, '0', zeros);
+    std::memcpy(out + sign + zeros, digits + sign, n - sign);
+    return want;
+}
+
+size_t format_hex_octet(char* out, uint8_t value)
+{
+    static constexpr char kHex[] = "0123456789ABCDEF";
+    out[0] = kHex[value >> 4];
+    out[1] = kHex[value & 0x0F];
+    return 2;
+}
+
+size_t format_fixed6(char* out, double value)
+{
+    if (std::isnan(value)) {
+        // glibc writes the sign of a NaN too.
+        const char* text = std::signbit(value) ? "-nan" : "nan";
+        const size_t n = std::strlen(text);
+        std::memcpy(out, text, n);
+        return n;
+    }
+    if (std::isinf(value)) {
+        const char* text = value < 0 ? "-inf" : "inf";
+        const size_t n = std::strlen(text);
+        std::memcpy(out, text, n);
+        return n;
+    }
+    const auto result = std::to_chars(out, out + kFixedTextMax, value, std::chars_format::fixed, 6);
+    return static_cast<size_t>(result.ptr - out);
+}
+
+} // namespace bacnapi

@@ -1,0 +1,28 @@
+// Number formatting for the text writers, byte for byte what printf produces for the formats the
+// brace text uses ("%d", "%0Nd", "%02X", "%f"), but independent of the process locale (the
+// decimal point is always '.') and without a format string to parse per piece.
+//
+// Each function writes into a caller's buffer (no terminator) and returns the length written.
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+
+namespace bacnapi {
+
+// Enough for any "%d" or "%0Nd" (N <= 10) of a 32-bit value.
+inline constexpr size_t kIntTextMax = 16;
+// Enough for "%f" of any double: sign, 309 integer digits, point, six decimals.
+inline constexpr size_t kFixedTextMax = 328;
+
+// "%d".
+size_t format_int(char* out, int32_t value);
+// "%0<width>d": zero-padded to width characters, the sign counted in the width (width 1..10).
+size_t format_int_padded(char* out, int32_t value, int width);
+// "%02X" of one octet: two upper-case hex digits.
+size_t format_hex_octet(char* out, uint8_t value);
+// "%f": six decimals, rounded as printf rounds (exactly, ties to even); "nan", "-nan", "inf",
+// "-inf" for the special values. out must hold kFixedTextMax characters.
+size_t format_fixed6(char* out, double value);
+
+} // namespace bacnapi

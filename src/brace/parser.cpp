@@ -1,0 +1,414 @@
+// The brace-text parser: a visitor that works on the destination side of a walk only. The walk
+// functions say which field comes next and where it lives; each slot consumes the matching piece
+// of text from one read position. Application slots end by moving the position to the next
+// delimiter ("," or "}") without consuming it, so text between a literal and its delimiter is
+// skipped; the structural slots consume "{", "}" and "," exactly at the position.
+#include "destination.h"
+#include "read_cursor.h"
+
+#include "../value/value_internal.h"
+#include "../walk/walk.h"
+
+#include <cstdlib>
+#include <cstring>
+#include <locale.h>
+
+namespace bacnapi {
+
+namespace {
+
+struct ParserContext {
+    const char* pos;       // read position; null once the text is used up
+    uint32_t type;         // the type code asked for (not read by the slots)
+    BACnetDataType* value; // the destination (not read by the slots)
+};
+
+const char*& pos_of(void* ctx) { return static_cast<ParserContext*>(ctx)->pos; }
+
+// Moves the position to the first delimiter at or after from (null when there is none).
+int32_t settle(void* ctx, const char* from)
+{
+    pos_of(ctx) = next_delimiter(from);
+    return BACNAPI_S_OK;
+}
+
+// The end of the text from p on: the next delimiter, or the terminating NUL.
+const char* field_limit(const char* p)
+{
+    const char* delimiter = next_delimiter(p);
+    return delimiter ? delimiter : p + std::strlen(p);
+}
+
+int32_t parse_null(uint32_t, int32_t, void* ctx)
+{
+    const char* p = pos_of(ctx);
+    if (!p) return BACNAPI_E_FAIL;
+    return settle(ctx, p);
+}
+
+// A "%d" word: Unsigned, Signed and Enumerated store it whole.
+int32_t parse_word(void* dest, void* ctx)
+{
+    const char* p = pos_of(ctx);
+    if (!p || !dest) return BACNAPI_E_FAIL;
+    int32_t number;
+    const char* end = scan_decimal(p, 0, &number);
+    if (!end) return BACNAPI_E_FAIL;
+    std::memcpy(dest, &number, sizeof number);
+    return settle(ctx, end);
+}
+
+int32_t parse_unsigned(uint32_t, int32_t, void* dest, const void*, void* ctx) { return parse_word(dest, ctx); }
+
+int32_t parse_enumerated(uint32_t, int32_t, uint32_t, void* dest, const void*, void* ctx)
+{
+    return parse_word(dest, ctx);
+}
+
+int32_t parse_boolean(uint32_t, int32_t, void* dest, const void*, void* ctx)
+{
+    const char* p = pos_of(ctx);
+    if (!p || !dest) return BACNAPI_E_FAIL;
+    int32_t number;
+    const char* end = scan_decimal(p, 0, &number);
+    if (!end) return BACNAPI_E_FAIL;
+    *static_cast<uint8_t*>(dest) = static_cast<uint8_t>(number);
+    return settle(ctx, end);
+}
+
+int32_t parse_real(uint32_t, int32_t, void* dest, const void*, void* ctx)
+{
+    const char* p = pos_of(ctx);
+    if (!p || !dest) return BACNAPI_E_FAIL;
+    float number;
+    if (!scan_float(p, &number)) return BACNAPI_E_FAIL;
+    std::memcpy(dest, &number, sizeof number);
+    return settle(ctx, p);
+}
+
+int32_t parse_double(uint32_t, int32_t, void* dest, const void*, void* ctx)
+{
+    const char* p = pos_of(ctx);
+    if (!p || !dest) return BACNAPI_E_FAIL;
+    double number;
+    if (!scan_double(p, &number)) return BACNAPI_E_FAIL;
+    std::memcpy(dest, &number, sizeof number);
+    return settle(ctx, p);
+}
+
+// Hex digit pairs up to the first "," "}" or "{"; an odd last digit is ignored.
+int32_t parse_octets(uint32_t, int32_t, void* dest, const void*, void* ctx)
+{
+    const char* p = pos_of(ctx);
+    if (!p || !dest) return BACNAPI_E_FAIL;
+    auto* octets = static_cast<BACnetOctetString*>(dest);
+    const char* end = token_end_with_brace(p);
+    const uint64_t count = static_cast<uint64_t>(end - p) / 2;
+    if (octets_allocate(octets, count) != BACNAPI_S_OK || octets->length != count) return BACNAPI_E_FAIL;
+    // Each pair is scanned from character 2i, white space first skipped as sscanf does. The
+    // first non-blank at or after a point is remembered, so a long run of blanks is crossed once.
+    const char* firstNonBlank = p;
+    for (uint64_t i = 0; i < count; ++i) {
+        const char* at = p + 2 * i;
+        if (firstNonBlank < at) firstNonBlank = skip_scan_blanks(at);
+        uint32_t number;
+        if (!scan_hex(firstNonBlank, 2, &number)) return BACNAPI_E_FAIL;
+        octets->data[i] = static_cast<uint8_t>(number);
+    }
+    return settle(ctx, end);
+}
+
+// The text up to the next delimiter, stored as UTF-8 with a counted terminator. A string can
+// therefore hold neither "," nor "}".
+int32_t parse_characters(uint32_t, int32_t, void* dest, const void*, void* ctx)
+{
+    const char* p = pos_of(ctx);
+    if (!p || !dest) return BACNAPI_E_FAIL;
+    auto* s = static_cast<BACnetCharacterString*>(dest);
+    const char* delimiter = next_delimiter(p);
+    const size_t n = static_cast<size_t>((delimiter ? delimiter : p + std::strlen(p)) - p);
+    // Text the destination held before is released, never leaked.
+    std::free(s->data);
+    std::memset(static_cast<void*>(s), 0, sizeof *s);
+    if (n > 0) {
+        char* text = static_cast<char*>(std::malloc(n + 1));
+        if (!text) return BACNAPI_E_FAIL;
+        std::memcpy(text, p, n);
+        text[n] = '\0';
+        s->data = text;
+        s->length = n + 1;
+    }
+    pos_of(ctx) = delimiter;
+    return BACNAPI_S_OK;
+}
+
+// One bit per character up to the first "," "}" or "{": "1" is a set bit, anything else clear.
+int32_t parse_bits(uint32_t, int32_t, void* dest, const void*, void* ctx)
+{
+    const char* p = pos_of(ctx);
+    if (!p || !dest) return BACNAPI_E_FAIL;
+    auto* bits = static_cast<BACnetBitString*>(dest);
+    if (bits->bitCount != 0) return BACNAPI_E_FAIL;
+    const char* end = token_end_with_brace(p);
+    const size_t n = static_cast<size_t>(end - p);
+    uint8_t* block = nullptr;
+    if (n > 0) {
+        block = static_cast<uint8_t*>(std::malloc(n));
+        if (!block) return BACNAPI_E_FAIL;
+        for (size_t i = 0; i < n; ++i) block[i] = p[i] == '1' ? 1 : 0;
+    }
+    std::free(bits->bits);
+    bits->bits = block;
+    bits->bitCount = n;
+    bits->usedCount = n;
+    return settle(ctx, end);
+}
+
+// "*" (unspecified, 255) or a number of at most width characters. Returns the position after
+// it, or null.
+const char* scan_octet_or_star(const char* p, int width, int32_t* value)
+{
+    if (*p == '*') {
+        *value = 255;
+        return p + 1;
+    }
+    return scan_decimal(p, width, value);
+}
+
+// month/day/year, then optionally a blank and the day of week: "05/17/2024", "*/01/2024 *".
+int32_t parse_date(uint32_t, int32_t, void* dest, const void*, void* ctx)
+{
+    const char* p = pos_of(ctx);
+    if (!p || !dest) return BACNAPI_E_FAIL;
+    auto* date = static_cast<BACnetDate*>(dest);
+    int32_t number;
+
+    const char* at = scan_octet_or_star(p, 2, &number);
+    if (!at) return BACNAPI_E_FAIL;
+    date->month = static_cast<uint8_t>(number);
+
+    const char* slash = std::strchr(p, '/');
+    if (!slash) return BACNAPI_E_FAIL;
+    at = scan_octet_or_star(slash + 1, 2, &number);
+    if (!at) return BACNAPI_E_FAIL;
+    date->day = static_cast<uint8_t>(number);
+
+    slash = std::strchr(slash + 1, '/');
+    if (!slash) return BACNAPI_E_FAIL;
+    if (slash[1] == '*') {
+        date->year = 255;
+        at = slash + 2;
+    } else {
+        at = scan_decimal(slash + 1, 4, &number);
+        if (!at) return BACNAPI_E_FAIL;
+        date->year = static_cast<uint8_t>(static_cast<uint32_t>(number) - 1900u);
+    }
+
+    date->dayOfWeek = 255;
+    const char* limit = field_limit(at);
+    const void* blank = std::memchr(at, ' ', static_cast<size_t>(limit - at));
+    if (blank) {
+        const char* b = static_cast<const char*>(blank);
+        if (b[1] == '*') {
+            at = b + 2;
+        } else {
+            at = scan_decimal(b, 2, &number);
+            if (!at) return BACNAPI_E_FAIL;
+            date->dayOfWeek = static_cast<uint8_t>(number);
+        }
+    }
+    return settle(ctx, at);
+}
+
+// hour:minute, then optionally a blank and the second, then optionally "." and the hundredths:
+// "13:45 30.25". Parts that are not there leave their octets as they were.
+int32_t parse_time(uint32_t, int32_t, void* dest, const void*, void* ctx)
+{
+    const char* p = pos_of(ctx);
+    if (!p || !dest) return BACNAPI_E_FAIL;
+    auto* time = static_cast<BACnetTime*>(dest);
+    int32_t number;
+
+    const char* at = scan_octet_or_star(p, 2, &number);
+    if (!at) return BACNAPI_E_FAIL;
+    time->hour = static_cast<uint8_t>(number);
+
+    const char* colon = std::strchr(p, ':');
+    if (!colon) return BACNAPI_E_FAIL;
+    at = scan_octet_or_star(colon + 1, 2, &number);
+    if (!at) return BACNAPI_E_FAIL;
+    time->minute = static_cast<uint8_t>(number);
+
+    const char* limit = field_limit(at);
+    const void* blank = std::memchr(at, ' ', static_cast<size_t>(limit - at));
+    if (blank) {
+        const char* b = static_cast<const char*>(blank);
+        if (b[1] == '*') {
+            time->second = 255;
+            at = b + 2;
+        } else {
+            at = scan_decimal(b, 2, &number);
+            if (!at) return BACNAPI_E_FAIL;
+            time->second = static_cast<uint8_t>(number);
+        }
+        const void* dot = std::memchr(b, '.', static_cast<size_t>(limit - b));
+        if (dot) {
+            const char* d = static_cast<const char*>(dot);
+            at = scan_octet_or_star(d + 1, 2, &number);
+            if (!at) return BACNAPI_E_FAIL;
+            time->hundredths = static_cast<uint8_t>(number);
+        }
+    }
+    return settle(ctx, at);
+}
+
+// "type,instance": both numbers must convert.
+int32_t parse_object_identifier(uint32_t, int32_t, void* dest, const void*, void* ctx)
+{
+    const char* p = pos_of(ctx);
+    if (!p || !dest) return BACNAPI_E_FAIL;
+    int32_t objectType;
+    int32_t instance;
+    const char* at = scan_decimal(p, 0, &objectType);
+    if (!at || *at != ',') return BACNAPI_E_FAIL;
+    if (!scan_decimal(at + 1, 0, &instance)) return BACNAPI_E_FAIL;
+    BACnetObjectIdentifier id{static_cast<uint32_t>(objectType), static_cast<uint32_t>(instance)};
+    std::memcpy(dest, &id, sizeof id);
+    // Past the comma between the two numbers, then on to the delimiter behind the instance.
+    return settle(ctx, at + 1);
+}
+
+// A structural character must stand exactly at the position; it is consumed.
+int32_t expect(void* ctx, char c)
+{
+    const char*& p = pos_of(ctx);
+    if (!p || *p != c) return BACNAPI_E_FAIL;
+    ++p;
+    return BACNAPI_S_OK;
+}
+
+int32_t parse_open(uint32_t, int32_t, int32_t, void*, const void*, void* ctx) { return expect(ctx, '{'); }
+
+int32_t parse_close(uint32_t, int32_t, int32_t, void*, const void*, void* ctx, uint32_t) { return expect(ctx, '}'); }
+
+int32_t parse_comma(void* ctx) { return expect(ctx, ','); }
+
+// "N," before a choice's alternative; no number reads as alternative 0.
+int32_t parse_choice(uint32_t, int32_t* alternative, const int32_t*, void* ctx)
+{
+    const char*& p = pos_of(ctx);
+    if (!p || !alternative) return BACNAPI_E_FAIL;
+    int32_t number;
+    const char* at = scan_decimal(p, 0, &number);
+    *alternative = at ? number : 0;
+    const char* delimiter = next_delimiter(at ? at : p);
+    if (!delimiter || *delimiter != ',') return BACNAPI_E_FAIL;
+    p = delimiter + 1;
+    return BACNAPI_S_OK;
+}
+
+// "{" opens an element; anything else means the list has no element here and ends.
+int32_t parse_element_open(uint32_t, int32_t, int32_t, uint32_t* more, int32_t, int32_t, const BACnetDataType*,
+                           void* ctx)
+{
+    const char*& p = pos_of(ctx);
+    if (!p) return BACNAPI_E_FAIL;
+    if (*p == '{') ++p;
+    else *more = 0;
+    return BACNAPI_S_OK;
+}
+
+// "}" closes an element; unless a "," follows, it was the last one.
+int32_t parse_element_close(uint32_t, int32_t, int32_t, uint32_t* more, int32_t, int32_t, const BACnetDataType*,
+                            void* ctx)
+{
+    const char*& p = pos_of(ctx);
+    if (!p || *p != '}') return BACNAPI_E_FAIL;
+    ++p;
+    if (*p != ',') *more = 0;
+    return BACNAPI_S_OK;
+}
+
+// A nested value that was empty when written reads "null": the nested value is made empty
+// again and the field's own text is not expected. Any other text reads as the field's type.
+int32_t parse_filter(const BACnetFieldCursor* field, void* ctx)
+{
+    if (field->kind != kFieldSingle || field->recordOwned != 1 || !field->destContainer) return 0;
+    const char*& p = pos_of(ctx);
+    if (!p || std::strncmp(p, "null", 4) != 0) return 0;
+    const char after = p[4];
+    if (after != '\0' && after != ',' && after != '}') return 0;
+    clear_value(static_cast<BACnetDataType*>(field->destContainer));
+    p = after ? p + 4 : nullptr;
+    return 1;
+}
+
+constexpr BACnetVisitor kParser = {
+    parse_null,
+    parse_boolean,
+    parse_unsigned,
+    parse_unsigned,
+    parse_real,
+    parse_double,
+    parse_octets,
+    parse_characters,
+    parse_bits,
+    parse_enumerated,
+    parse_date,
+    parse_time,
+    parse_object_identifier,
+    parse_open,
+    parse_close,
+    parse_comma,
+    parse_choice,
+    nullptr, // beginList
+    nullptr, // endList
+    parse_element_open,
+    parse_element_close,
+    nullptr, // releaseElements
+    nullptr, // openWrapped
+    nullptr, // closeWrapped
+    parse_filter,
+};
+
+// Runs the numeric scans of this thread in the "C" locale while it lives, so that a host's
+// locale with a decimal comma cannot change how "1.5" reads (the writer always writes '.').
+class CNumericLocale {
+public:
+    CNumericLocale() : c_(newlocale(LC_ALL_MASK, "C", static_cast<locale_t>(nullptr)))
+    {
+        if (c_) previous_ = uselocale(c_);
+    }
+    ~CNumericLocale()
+    {
+        if (!c_) return;
+        uselocale(previous_);
+        freelocale(c_);
+    }
+    CNumericLocale(const CNumericLocale&) = delete;
+    CNumericLocale& operator=(const CNumericLocale&) = delete;
+
+private:
+    locale_t c_;
+    locale_t previous_ = static_cast<locale_t>(nullptr);
+};
+
+} // namespace
+
+} // namespace bacnapi
+
+extern "C" BACNAPI_API int32_t bacnapi_asn1_string_set(BACnetDataType* value, const char* text, int32_t type)
+{
+    using namespace bacnapi;
+    if (!value) return BACNAPI_WALK_E_REFUSED;
+    if (!text) return BACNAPI_E_FAIL;
+    prepare_destination(value, type);
+    BACnetFieldCursor cursor{};
+    cursor.nameId = 3;
+    cursor.tag = -1;
+    const int32_t status = bind_cursor(&cursor, nullptr, type, value, type);
+    if (status != 0) return status;
+    CNumericLocale locale;
+    ParserContext context{text, static_cast<uint32_t>(type), value};
+    return walk_value(&cursor, &context, &kParser);
+}

@@ -1,0 +1,124 @@
+#include "read_cursor.h"
+
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+
+namespace bacnapi {
+
+namespace {
+
+bool is_digit(char c) { return c >= '0' && c <= '9'; }
+
+int hex_value(char c)
+{
+    if (c >= '0' && c <= '9') return c - '0';
+    if (c >= 'a' && c <= 'f') return c - 'a' + 10;
+    if (c >= 'A' && c <= 'F') return c - 'A' + 10;
+    return -1;
+}
+
+// Characters that a floating-point conversion of sscanf can consume: digits, signs, the point,
+// exponent and hex markers and the letters of "inf", "infinity" and "nan". The first character
+// outside this set stops sscanf, so a copy up to it converts exactly as the original text would.
+bool is_float_char(char c)
+{
+    return is_digit(c) || (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || c == '.' || c == '+' || c == '-';
+}
+
+template <typename T>
+bool scan_floating(const char* p, const char* format, T* value)
+{
+    p = skip_scan_blanks(p);
+    const char* end = p;
+    while (is_float_char(*end)) ++end;
+    const size_t n = static_cast<size_t>(end - p);
+    if (n == 0) return false;
+    char local[128];
+    char* copy = n < sizeof local ? local : static_cast<char*>(std::malloc(n + 1));
+    if (!copy) return false;
+    std::memcpy(copy, p, n);
+    copy[n] = '\0';
+    T converted{};
+    const bool ok = std::sscanf(copy, format, &converted) == 1;
+    if (copy != local) std::free(copy);
+    if (ok) *value = converted;
+    return ok;
+}
+
+} // namespace
+
+const char* next_delimiter(const char* p)
+{
+    while (*p && *p != ',' && *p != '}') ++p;
+    return *p ? p : nullptr;
+}
+
+const char* token_end_with_brace(const char* p)
+{
+    while (*p && *p != ',' && *p != '}' && *p != '{') ++p;
+    return p;
+}
+
+const char* scan_decimal(const char* p, int width, int32_t* value)
+{
+    p = skip_scan_blanks(p);
+    int left = width > 0 ? width : -1; // -1: unlimited
+    bool negative = false;
+    if (left != 0 && (*p == '+' || *p == '-')) {
+        negative = *p == '-';
+        ++p;
+        if (left > 0) --left;
+    }
+    uint32_t number = 0;
+    size_t digits = 0;
+    while (left != 0 && is_digit(*p)) {
+        number = number * 10u + static_cast<uint32_t>(*p - '0');
+        ++p;
+        ++digits;
+        if (left > 0) --left;
+    }
+    if (digits == 0) return nullptr;
+    if (negative) number = 0u - number;
+    std::memcpy(value, &number, sizeof number);
+    return p;
+}
+
+const char* scan_hex(const char* p, int width, uint32_t* value)
+{
+    p = skip_scan_blanks(p);
+    int left = width > 0 ? width : -1;
+    bool negative = false;
+    if (left != 0 && (*p == '+' || *p == '-')) {
+        negative = *p == '-';
+        ++p;
+        if (left > 0) --left;
+    }
+    uint32_t number = 0;
+    size_t digits = 0;
+    if (left != 0 && *p == '0') {
+        // A leading zero counts as a digit; an "x" right behind it is a prefix, consumed.
+        ++p;
+        ++digits;
+        if (left > 0) --left;
+        if (left != 0 && (*p == 'x' || *p == 'X')) {
+            ++p;
+            if (left > 0) --left;
+        }
+    }
+    while (left != 0 && hex_value(*p) >= 0) {
+        number = number * 16u + static_cast<uint32_t>(hex_value(*p));
+        ++p;
+        ++digits;
+        if (left > 0) --left;
+    }
+    if (digits == 0) return nullptr;
+    *value = negative ? 0u - number : number;
+    return p;
+}
+
+bool scan_float(const char* p, float* value) { return scan_floating(p, "%f", value); }
+
+bool scan_double(const char* p, double* value) { return scan_floating(p, "%lf", value); }
+
+} // namespace bacnapi

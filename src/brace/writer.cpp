@@ -1,0 +1,283 @@
+// The brace-text writer: a visitor that reads the source side of a walk and appends the compact
+// text of each value to the caller's text. Application values become short literals; the engine
+// supplies the braces and commas of constructed values through the structural slots.
+#include "number_format.h"
+#include "text_sink.h"
+
+#include "../charset/charstring.h"
+#include "../walk/walk.h"
+
+#include <cmath>
+#include <cstdlib>
+#include <cstring>
+
+namespace bacnapi {
+
+namespace {
+
+struct WriterContext {
+    const BACnetDataType* value; // the value being written (not read by the slots)
+    TextSink* sink;
+};
+
+TextSink& sink_of(void* ctx) { return *static_cast<WriterContext*>(ctx)->sink; }
+
+int32_t put(void* ctx, const char* text, size_t n) { return sink_of(ctx).append(text, n); }
+
+int32_t put_int(void* ctx, int32_t value)
+{
+    char buf[kIntTextMax];
+    return put(ctx, buf, format_int(buf, value));
+}
+
+int32_t put_word(void* ctx, const void* src)
+{
+    if (!src) return BACNAPI_E_FAIL;
+    int32_t word;
+    std::memcpy(&word, src, sizeof word);
+    return put_int(ctx, word);
+}
+
+int32_t put_fixed(void* ctx, double value)
+{
+    char buf[kFixedTextMax];
+    return put(ctx, buf, format_fixed6(buf, value));
+}
+
+// One date or time octet: "*" when unspecified (255), else zero-padded to width.
+size_t octet_or_star(char* out, uint8_t octet, int width)
+{
+    if (octet == 255) {
+        *out = '*';
+        return 1;
+    }
+    return format_int_padded(out, octet, width);
+}
+
+int32_t write_null(uint32_t, int32_t, void* ctx) { return put(ctx, "null", 4); }
+
+int32_t write_boolean(uint32_t, int32_t, void*, const void* src, void* ctx)
+{
+    if (!src) return BACNAPI_E_FAIL;
+    return put_int(ctx, *static_cast<const uint8_t*>(src));
+}
+
+// Unsigned, Signed: the 32-bit word as a signed decimal (an Unsigned of 2^31 or more is
+// therefore negative in the text).
+int32_t write_word(uint32_t, int32_t, void*, const void* src, void* ctx) { return put_word(ctx, src); }
+
+int32_t write_enumerated(uint32_t, int32_t, uint32_t, void*, const void* src, void* ctx)
+{
+    return put_word(ctx, src);
+}
+
+// Real: widened to double and rounded to five decimals (half up, so -0.000005 gives 0).
+int32_t write_real(uint32_t, int32_t, void*, const void* src, void* ctx)
+{
+    if (!src) return BACNAPI_E_FAIL;
+    float f;
+    std::memcpy(&f, src, sizeof f);
+    const double factor = std::pow(10.0, 5.0);
+    const double rounded = std::floor(static_cast<double>(f) * factor + 0.5) / factor;
+    return put_fixed(ctx, rounded);
+}
+
+int32_t write_double(uint32_t, int32_t, void*, const void* src, void* ctx)
+{
+    if (!src) return BACNAPI_E_FAIL;
+    double d;
+    std::memcpy(&d, src, sizeof d);
+    return put_fixed(ctx, d);
+}
+
+// Pieces of at most this many bytes are built on the stack and appended in one go.
+constexpr size_t kChunk = 256;
+
+int32_t write_octets(uint32_t, int32_t, void*, const void* src, void* ctx)
+{
+    if (!src) return BACNAPI_E_FAIL;
+    const auto* octets = static_cast<const BACnetOctetString*>(src);
+    if (!octets->data) return BACNAPI_S_OK;
+    char buf[kChunk];
+    size_t used = 0;
+    for (uint64_t i = 0; i < octets->length; ++i) {
+        used += format_hex_octet(buf + used, octets->data[i]);
+        if (used + 2 > kChunk) {
+            if (put(ctx, buf, used) != 0) return BACNAPI_E_FAIL;
+            used = 0;
+        }
+    }
+    return used ? put(ctx, buf, used) : BACNAPI_S_OK;
+}
+
+int32_t write_bits(uint32_t, int32_t, void*, const void* src, void* ctx)
+{
+    if (!src) return BACNAPI_E_FAIL;
+    const auto* bits = static_cast<const BACnetBitString*>(src);
+    if (!bits->bits) return BACNAPI_S_OK;
+    char buf[kChunk];
+    size_t used = 0;
+    for (uint64_t i = 0; i < bits->bitCount; ++i) {
+        buf[used++] = bits->bits[i] ? '1' : '0';
+        if (used == kChunk) {
+            if (put(ctx, buf, used) != 0) return BACNAPI_E_FAIL;
+            used = 0;
+        }
+    }
+    return used ? put(ctx, buf, used) : BACNAPI_S_OK;
+}
+
+// The text of a character string ends at its first NUL or at its stored length, whichever comes
+// first (the stored length may or may not count a terminator).
+size_t text_length(const BACnetCharacterString* s)
+{
+    const void* nul = std::memchr(s->data, '\0', s->length);
+    return nul ? static_cast<size_t>(static_cast<const char*>(nul) - s->data) : s->length;
+}
+
+// UTF-8 and ISO 8859-1 text is appended as stored; every other character set is converted to
+// UTF-8 first. Nothing is escaped.
+int32_t write_characters(uint32_t, int32_t, void*, const void* src, void* ctx)
+{
+    if (!src) return BACNAPI_E_FAIL;
+    const auto* s = static_cast<const BACnetCharacterString*>(src);
+    if (!s->data) return BACNAPI_S_OK;
+    if (s->characterSet == BACNAPI_CHARSET_UTF8 || s->characterSet == BACNAPI_CHARSET_ISO8859_1)
+        return put(ctx, s->data, text_length(s));
+    BACnetCharacterString converted{};
+    if (charstring_convert(s, &converted, BACNAPI_CHARSET_UTF8, 0) != 0 || !converted.data) {
+        std::free(converted.data);
+        return BACNAPI_E_FAIL;
+    }
+    const int32_t status = put(ctx, converted.data, text_length(&converted));
+    std::free(converted.data);
+    return status;
+}
+
+// Month/day/year, and the day of week only when the date is not fully given:
+// "05/17/2024", "*/01/2024 *", "05/17/* 5".
+int32_t write_date(uint32_t, int32_t, void*, const void* src, void* ctx)
+{
+    if (!src) return BACNAPI_E_FAIL;
+    BACnetDate d;
+    std::memcpy(&d, src, sizeof d);
+    char buf[32];
+    size_t n = octet_or_star(buf, d.month, 2);
+    buf[n++] = '/';
+    n += octet_or_star(buf + n, d.day, 2);
+    buf[n++] = '/';
+    if (d.year == 255) buf[n++] = '*';
+    else n += format_int_padded(buf + n, d.year + 1900, 4);
+    if (d.month == 255 || d.day == 255 || d.year == 255) {
+        buf[n++] = ' ';
+        n += octet_or_star(buf + n, d.dayOfWeek, 1);
+    }
+    return put(ctx, buf, n);
+}
+
+// Hour:minute, a blank, second.hundredths: "13:45 30.25", "*:* *.*".
+int32_t write_time(uint32_t, int32_t, void*, const void* src, void* ctx)
+{
+    if (!src) return BACNAPI_E_FAIL;
+    BACnetTime t;
+    std::memcpy(&t, src, sizeof t);
+    char buf[32];
+    size_t n = octet_or_star(buf, t.hour, 2);
+    buf[n++] = ':';
+    n += octet_or_star(buf + n, t.minute, 2);
+    buf[n++] = ' ';
+    n += octet_or_star(buf + n, t.second, 2);
+    buf[n++] = '.';
+    n += octet_or_star(buf + n, t.hundredths, 2);
+    return put(ctx, buf, n);
+}
+
+int32_t write_object_identifier(uint32_t, int32_t, void*, const void* src, void* ctx)
+{
+    if (!src) return BACNAPI_E_FAIL;
+    BACnetObjectIdentifier id;
+    std::memcpy(&id, src, sizeof id);
+    char buf[2 * kIntTextMax + 1];
+    size_t n = format_int(buf, static_cast<int32_t>(id.objectType));
+    buf[n++] = ',';
+    n += format_int(buf + n, static_cast<int32_t>(id.instance));
+    return put(ctx, buf, n);
+}
+
+int32_t write_open(uint32_t, int32_t, int32_t, void*, const void*, void* ctx) { return put(ctx, "{", 1); }
+
+int32_t write_close(uint32_t, int32_t, int32_t, void*, const void*, void* ctx, uint32_t) { return put(ctx, "}", 1); }
+
+int32_t write_comma(void* ctx) { return put(ctx, ",", 1); }
+
+// A choice is written as its alternative number and a comma, then the alternative's text.
+int32_t write_choice(uint32_t, int32_t* alternative, const int32_t* recorded, void* ctx)
+{
+    if (!alternative || !recorded) return BACNAPI_E_FAIL;
+    *alternative = *recorded;
+    char buf[kIntTextMax + 1];
+    size_t n = format_int(buf, *recorded);
+    buf[n++] = ',';
+    return put(ctx, buf, n);
+}
+
+int32_t write_element_open(uint32_t, int32_t, int32_t, uint32_t*, int32_t, int32_t, const BACnetDataType*,
+                           void* ctx)
+{
+    return put(ctx, "{", 1);
+}
+
+int32_t write_element_close(uint32_t, int32_t, int32_t, uint32_t*, int32_t, int32_t, const BACnetDataType*,
+                            void* ctx)
+{
+    return put(ctx, "}", 1);
+}
+
+constexpr BACnetVisitor kWriter = {
+    write_null,
+    write_boolean,
+    write_word,
+    write_word,
+    write_real,
+    write_double,
+    write_octets,
+    write_characters,
+    write_bits,
+    write_enumerated,
+    write_date,
+    write_time,
+    write_object_identifier,
+    write_open,
+    write_close,
+    write_comma,
+    write_choice,
+    nullptr, // beginList
+    nullptr, // endList
+    write_element_open,
+    write_element_close,
+    nullptr, // releaseElements
+    nullptr, // openWrapped
+    nullptr, // closeWrapped
+    nullptr, // filterField
+};
+
+} // namespace
+
+} // namespace bacnapi
+
+extern "C" BACNAPI_API int32_t bacnapi_asn1_string_get(char** text, const BACnetDataType* value)
+{
+    using namespace bacnapi;
+    BACnetFieldCursor cursor{};
+    cursor.nameId = 3;
+    cursor.tag = -1;
+    const int32_t type = value ? value->type : 0;
+    int32_t status = bind_cursor(&cursor, value, type, nullptr, type);
+    if (status != 0) return status;
+    if (!text) return BACNAPI_E_FAIL;
+    TextSink sink(text);
+    WriterContext context{value, &sink};
+    status = walk_value(&cursor, &context, &kWriter);
+    sink.finish();
+    return status;
+}

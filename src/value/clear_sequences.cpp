@@ -1,0 +1,74 @@
+// The Clear operations of the head-inline sequences: element 0 lies in the record itself,
+// element i (i >= 1) in slot i of an overflow array whose slot 0 is never used, and a signed
+// count says how many there are.
+#include "value/value_internal.h"
+
+#include <cstdlib>
+#include <cstring>
+
+namespace {
+
+template <class Record> void zero(Record* record) { std::memset(record, 0, sizeof *record); }
+
+// Clears each element from 0 to count-1 with clearElement, releases the overflow array and
+// zero-fills the sequence. A negative count means no element; a missing overflow array means
+// that only the inline element exists.
+template <class Sequence, class ClearElement> void clear_sequence(Sequence* sequence, ClearElement clearElement)
+{
+    const int32_t count = sequence->count;
+    if (count > 0) clearElement(&sequence->first);
+    if (sequence->elements != nullptr)
+        for (int32_t i = 1; i < count; ++i) clearElement(&sequence->elements[i]);
+    std::free(sequence->elements);
+    zero(sequence);
+}
+
+} // namespace
+
+extern "C" {
+
+// Property references own nothing: only the overflow array goes.
+BACNAPI_API int32_t bacnapi_ClearSequenceOfBACnetPropertyReference(SequenceOfBACnetPropertyReference* record)
+{
+    if (record == nullptr) return BACNAPI_S_OK;
+    std::free(record->elements);
+    zero(record);
+    return BACNAPI_S_OK;
+}
+
+BACNAPI_API int32_t bacnapi_ClearReadAccessSpecification(ReadAccessSpecification* record)
+{
+    if (record == nullptr) return BACNAPI_S_OK;
+    bacnapi_ClearSequenceOfBACnetPropertyReference(&record->listOfPropertyReferences);
+    zero(record);
+    return BACNAPI_S_OK;
+}
+
+BACNAPI_API int32_t bacnapi_ClearSequenceOfReadAccessSpecification(SequenceOfReadAccessSpecification* record)
+{
+    if (record != nullptr) clear_sequence(record, bacnapi_ClearReadAccessSpecification);
+    return BACNAPI_S_OK;
+}
+
+// Each result releases its property value when it holds one (selector 0), not an access error.
+BACNAPI_API int32_t bacnapi_ClearSequenceOfBACnetReadAccessPropertyValue(ReadAccessResultList* record)
+{
+    if (record != nullptr) clear_sequence(record, bacnapi_ClearReadAccessPropertyValue);
+    return BACNAPI_S_OK;
+}
+
+BACNAPI_API int32_t bacnapi_ClearReadAccessResult(ReadAccessResult* record)
+{
+    if (record == nullptr) return BACNAPI_S_OK;
+    bacnapi_ClearSequenceOfBACnetReadAccessPropertyValue(&record->listOfResults);
+    zero(record);
+    return BACNAPI_S_OK;
+}
+
+BACNAPI_API int32_t bacnapi_ClearSequenceOfReadAccessResult(SequenceOfReadAccessResult* record)
+{
+    if (record != nullptr) clear_sequence(record, bacnapi_ClearReadAccessResult);
+    return BACNAPI_S_OK;
+}
+
+} // extern "C"

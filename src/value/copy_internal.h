@@ -1,0 +1,152 @@
+// The record copies behind copy_value, one per record type, and the helpers they share.
+//
+// Every record copy takes (destination, source), returns a value-layer status, and follows the
+// same rules:
+//  - what the destination held is released first (as the record's Clear does), so a destination
+//    may hold an earlier value; after a failure part way the destination holds the members
+//    copied so far and is safe to clear;
+//  - nothing is shared with the source: strings, nested values and overflow arrays are
+//    duplicated;
+//  - a choice whose alternative owns storage gets its selector before the alternative is filled,
+//    so the selector always names what the record holds;
+//  - a null argument gives BACNAPI_E_INVALIDARG; destination == source is a successful no-op.
+#pragma once
+
+#include <bacnapi/bacnapi.h>
+
+#include <cstddef>
+#include <cstdint>
+#include <cstdlib>
+#include <cstring>
+#include <type_traits>
+
+namespace bacnapi {
+
+// ---- Strings inside values and records ----
+// Releases dst's octets and duplicates src's; a refused block leaves dst empty and is not an
+// error (always 0).
+int32_t copy_octets(BACnetOctetString* dst, const BACnetOctetString* src);
+// Releases dst's bits and duplicates bitCount octets of src; both counts of dst become that
+// number. A refused block leaves dst empty and is not an error (always 0).
+int32_t copy_bits(BACnetBitString* dst, const BACnetBitString* src);
+// Releases dst's text and duplicates src's, adding an uncounted NUL when src's last byte is not
+// NUL. 0, or BACNAPI_E_INVALIDARG when the heap refuses (dst left empty).
+int32_t copy_characters(BACnetCharacterString* dst, const BACnetCharacterString* src);
+
+// ---- Record copies by type code (copy_records.cpp) ----
+// Dispatches to the record copy of type. BACNAPI_E_INVALIDARG for a null record,
+// BACNAPI_E_NOTSUPPORTED for a code without a record copy.
+int32_t copy_record(int32_t type, void* destination, const void* source);
+// True for the record types whose records own nothing and are copied byte for byte.
+bool is_plain_record(int32_t type);
+
+// Records that own nothing, copied byte for byte (21-25, 27, 32, 33, 36, 44, 50, 54, 101-104,
+// 112, 124): size is the record's size.
+int32_t copy_plain(void* dst, const void* src, size_t size);
+// Choice records among the plain ones: only the alternatives they know are copied.
+int32_t copy_recipient(BACnetRecipient* dst, const BACnetRecipient* src);                       // 30
+int32_t copy_recipient_process(BACnetRecipientProcess* dst, const BACnetRecipientProcess* src); // 31
+int32_t copy_shed_level(BACnetShedLevel* dst, const BACnetShedLevel* src);                      // 123
+
+int32_t copy_time_value(BACnetTimeValue* dst, const BACnetTimeValue* src);                // 26
+int32_t copy_action_command(BACnetActionCommand* dst, const BACnetActionCommand* src);    // 28
+int32_t copy_session_key(BACnetSessionKey* dst, const BACnetSessionKey* src);             // 29
+int32_t copy_write_access_specification(WriteAccessSpecification* dst,
+                                        const WriteAccessSpecification* src);             // 39
+int32_t copy_destination(BACnetDestination* dst, const BACnetDestination* src);           // 45
+int32_t copy_daily_schedule(BACnetDailySchedule* dst, const BACnetDailySchedule* src);    // 46
+int32_t copy_special_event(BACnetSpecialEvent* dst, const BACnetSpecialEvent* src);       // 47
+int32_t copy_priority_value(BACnetPriorityValue* dst, const BACnetPriorityValue* src);    // 48
+int32_t copy_property_value(BACnetPropertyValue* dst, const BACnetPropertyValue* src);    // 49
+int32_t copy_object_property_value(BACnetObjectPropertyValue* dst,
+                                   const BACnetObjectPropertyValue* src);                 // 55
+int32_t copy_nested_value(BACnetNestedValue* dst, const BACnetNestedValue* src);          // 56
+int32_t copy_action_list(BACnetActionList* dst, const BACnetActionList* src);             // 59
+int32_t copy_constructed(BACnetConstructed* dst, const BACnetConstructed* src);           // 97
+int32_t copy_event_summary_element(EventSummaryElement* dst, const EventSummaryElement* src); // 105
+int32_t copy_device_object_property_value(BACnetDeviceObjectPropertyValue* dst,
+                                          const BACnetDeviceObjectPropertyValue* src);    // 110
+
+// ---- Logs (copy_logs.cpp) ----
+int32_t copy_log_record(BACnetLogRecord* dst, const BACnetLogRecord* src);                      // 37
+int32_t copy_event_log_record(BACnetEventLogRecord* dst, const BACnetEventLogRecord* src);      // 116
+int32_t copy_log_data(BACnetLogData* dst, const BACnetLogData* src);                            // 117
+int32_t copy_log_multiple_record(BACnetLogMultipleRecord* dst, const BACnetLogMultipleRecord* src); // 118
+int32_t copy_log_data_element(BACnetLogDataElement* dst, const BACnetLogDataElement* src);      // 119
+
+// ---- Event and notification parameters (copy_parameters.cpp) ----
+int32_t copy_event_parameter(BACnetEventParameter* dst, const BACnetEventParameter* src);        // 51
+int32_t copy_notification_parameters(BACnetNotificationParameters* dst,
+                                     const BACnetNotificationParameters* src);                   // 52
+
+// ---- Read-access records and head-inline sequences (copy_sequences.cpp) ----
+int32_t copy_property_reference_sequence(SequenceOfBACnetPropertyReference* dst,
+                                         const SequenceOfBACnetPropertyReference* src);          // 91
+int32_t copy_read_access_specification(ReadAccessSpecification* dst,
+                                       const ReadAccessSpecification* src);                      // 38
+int32_t copy_read_access_property_value(ReadAccessPropertyValue* dst,
+                                        const ReadAccessPropertyValue* src);                     // 43
+int32_t copy_read_access_result_list(ReadAccessResultList* dst, const ReadAccessResultList* src); // 150
+int32_t copy_read_access_result(ReadAccessResult* dst, const ReadAccessResult* src);             // 42
+int32_t copy_read_access_specification_sequence(SequenceOfReadAccessSpecification* dst,
+                                                const SequenceOfReadAccessSpecification* src);   // 89
+int32_t copy_read_access_result_sequence(SequenceOfReadAccessResult* dst,
+                                         const SequenceOfReadAccessResult* src);                 // 90
+
+// ---- Event notification request (copy_event.cpp) ----
+// The field-by-field copy shared by the two exported copies; dst must hold nothing to release.
+// 0 or BACNAPI_E_FAIL (eventValues or messageText could not be copied).
+int32_t copy_event_notification_fields(BACnetServiceConfirmedEventNotificationRequest* dst,
+                                       const BACnetServiceConfirmedEventNotificationRequest* src);
+
+// ---- Head-inline sequences ----
+// A head-inline sequence keeps element 0 in place (member first) and element i >= 1 in slot i
+// of an overflow array (member elements, slot 0 unused), with a signed 32-bit count. The
+// overflow array grows in steps of 4 slots, so an array serving count elements always has
+// overflow_slots(count) slots; duplicates allocate the same number so that later appends work.
+
+// Most elements a sequence may hold.
+constexpr int32_t kSequenceMaxCount = 65535;
+
+// Slots of the overflow array of a sequence of count elements (0 when no array is needed).
+constexpr size_t overflow_slots(int32_t count) { return count < 2 ? 0 : (static_cast<size_t>(count) + 3) / 4 * 4; }
+
+// Makes room for slot count of an overflow array of elementSize-byte slots: none yet -> 4
+// zero-filled slots; full (count a multiple of 4) -> count + 4 slots, the first count moved
+// over; otherwise the array still has room. False when count is below 0 or above 65535, or the
+// heap refuses (the array is then unchanged).
+bool overflow_grow(void** array, int32_t count, size_t elementSize);
+
+// Appends a zero-filled element to a head-inline sequence and returns it (the inline element
+// when the sequence is empty), or null when the overflow array cannot grow.
+template <class Sequence>
+auto* sequence_append(Sequence* seq)
+{
+    using Element = decltype(seq->first);
+    Element* slot = nullptr;
+    if (seq->count < 0) return slot;
+    if (seq->count == 0) {
+        slot = &seq->first;
+    } else {
+        void* array = seq->elements;
+        if (!overflow_grow(&array, seq->count, sizeof(Element))) return slot;
+        seq->elements = static_cast<Element*>(array);
+        slot = &seq->elements[seq->count];
+    }
+    std::memset(static_cast<void*>(slot), 0, sizeof(Element));
+    ++seq->count;
+    return slot;
+}
+
+// Element index of a head-inline sequence, or null outside 0..count-1 (or a missing array).
+template <class Sequence>
+auto* sequence_element(Sequence* seq, int32_t index)
+{
+    using Element = std::remove_reference_t<decltype((seq->first))>; // keeps the sequence's const
+    Element* element = nullptr;
+    if (index < 0 || index >= seq->count) return element;
+    if (index == 0) return &seq->first;
+    return seq->elements ? &seq->elements[index] : element;
+}
+
+} // namespace bacnapi

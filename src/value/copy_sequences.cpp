@@ -1,0 +1,161 @@
+// Record copies of the read-access records and of the head-inline sequences that hold them
+// (codes 38, 42, 43, 89, 90, 91, 150), and the growth of a sequence's overflow array.
+#include "copy_internal.h"
+#include "value_internal.h"
+
+#include <cstdlib>
+#include <cstring>
+
+namespace bacnapi {
+namespace {
+
+// Elements of a source sequence that can be read: a negative count reads as empty, and a
+// sequence that claims overflow elements without an overflow array offers its inline one only.
+template <class Sequence>
+int32_t readable_count(const Sequence* seq)
+{
+    if (seq->count <= 0) return 0;
+    if (seq->count > 1 && seq->elements == nullptr) return 1;
+    return seq->count;
+}
+
+} // namespace
+
+bool overflow_grow(void** array, int32_t count, size_t elementSize)
+{
+    if (count < 0 || count > kSequenceMaxCount) return false;
+    if (*array == nullptr) {
+        // First overflow element: 4 slots (more if the count already runs past them).
+        const size_t slots = count < 4 ? 4 : overflow_slots(count + 1);
+        void* fresh = std::calloc(slots, elementSize);
+        if (fresh == nullptr) return false;
+        *array = fresh;
+        return true;
+    }
+    if (count % 4 == 0) {
+        const auto used = static_cast<size_t>(count);
+        void* fresh = std::calloc(used + 4, elementSize);
+        if (fresh == nullptr) return false;
+        std::memcpy(fresh, *array, used * elementSize);
+        std::free(*array);
+        *array = fresh;
+    }
+    return true;
+}
+
+int32_t copy_property_reference_sequence(SequenceOfBACnetPropertyReference* dst,
+                                         const SequenceOfBACnetPropertyReference* src)
+{
+    if (dst == nullptr || src == nullptr) return BACNAPI_E_INVALIDARG;
+    if (dst == src) return BACNAPI_S_OK;
+    bacnapi_ClearSequenceOfBACnetPropertyReference(dst);
+    // Property references own nothing: the inline element and the overflow array are
+    // duplicated octet for octet, the array with the slots the growth rule would have given it.
+    dst->first = src->first;
+    const int32_t count = readable_count(src);
+    const size_t slots = overflow_slots(count);
+    if (slots != 0) {
+        auto* elements = static_cast<BACnetPropertyReference*>(std::calloc(slots, sizeof(BACnetPropertyReference)));
+        if (elements == nullptr) {
+            dst->count = 1; // the inline element is copied; the overflow could not be
+            return BACNAPI_E_OUTOFMEMORY;
+        }
+        std::memcpy(elements, src->elements, static_cast<size_t>(count) * sizeof(BACnetPropertyReference));
+        dst->elements = elements;
+    }
+    dst->count = count;
+    return BACNAPI_S_OK;
+}
+
+int32_t copy_read_access_specification(ReadAccessSpecification* dst, const ReadAccessSpecification* src)
+{
+    if (dst == nullptr || src == nullptr) return BACNAPI_E_INVALIDARG;
+    if (dst == src) return BACNAPI_S_OK;
+    bacnapi_ClearReadAccessSpecification(dst);
+    const int32_t status = copy_property_reference_sequence(&dst->listOfPropertyReferences,
+                                                            &src->listOfPropertyReferences);
+    dst->objectIdentifier = src->objectIdentifier;
+    return status;
+}
+
+int32_t copy_read_access_property_value(ReadAccessPropertyValue* dst, const ReadAccessPropertyValue* src)
+{
+    if (dst == nullptr || src == nullptr) return BACNAPI_E_INVALIDARG;
+    if (dst == src) return BACNAPI_S_OK;
+    bacnapi_ClearReadAccessPropertyValue(dst);
+    dst->propertyIdentifier = src->propertyIdentifier;
+    dst->propertyArrayIndex = src->propertyArrayIndex;
+    dst->choice = src->choice;
+    if (src->choice == 0) return copy_value(&dst->result.propertyValue, &src->result.propertyValue, -1);
+    dst->result.propertyAccessError = src->result.propertyAccessError;
+    return BACNAPI_S_OK;
+}
+
+int32_t copy_read_access_result_list(ReadAccessResultList* dst, const ReadAccessResultList* src)
+{
+    if (dst == nullptr || src == nullptr) return BACNAPI_E_INVALIDARG;
+    if (dst == src) return BACNAPI_S_OK;
+    bacnapi_ClearSequenceOfBACnetReadAccessPropertyValue(dst);
+    const int32_t count = readable_count(src);
+    if (count == 0) return BACNAPI_S_OK;
+    // Element copies are not reported: an element whose value cannot be copied keeps its
+    // identifiers and a Null (or partly copied) value, and the list goes on.
+    dst->count = 1;
+    (void)copy_read_access_property_value(&dst->first, &src->first);
+    const size_t slots = overflow_slots(count);
+    if (slots == 0) return BACNAPI_S_OK;
+    auto* elements = static_cast<ReadAccessPropertyValue*>(std::calloc(slots, sizeof(ReadAccessPropertyValue)));
+    if (elements == nullptr) return BACNAPI_E_OUTOFMEMORY;
+    dst->elements = elements;
+    dst->count = count; // the zero-filled slots not yet copied are safe to clear
+    for (int32_t i = 1; i < count; ++i)
+        (void)copy_read_access_property_value(&elements[i], &src->elements[i]);
+    return BACNAPI_S_OK;
+}
+
+int32_t copy_read_access_result(ReadAccessResult* dst, const ReadAccessResult* src)
+{
+    if (dst == nullptr || src == nullptr) return BACNAPI_E_INVALIDARG;
+    if (dst == src) return BACNAPI_S_OK;
+    bacnapi_ClearReadAccessResult(dst);
+    const int32_t status = copy_read_access_result_list(&dst->listOfResults, &src->listOfResults);
+    dst->objectIdentifier = src->objectIdentifier;
+    return status;
+}
+
+namespace {
+
+// Rebuilds dst (already released) by appending a copy of each of src's elements; any failure
+// gives BACNAPI_E_INVALIDARG with the elements appended so far kept.
+template <class Sequence, class Element>
+int32_t append_copies(Sequence* dst, const Sequence* src, int32_t (*copy)(Element*, const Element*))
+{
+    const int32_t count = readable_count(src);
+    for (int32_t i = 0; i < count; ++i) {
+        Element* slot = sequence_append(dst);
+        if (slot == nullptr) return BACNAPI_E_INVALIDARG;
+        if (copy(slot, sequence_element(src, i)) != BACNAPI_S_OK) return BACNAPI_E_INVALIDARG;
+    }
+    return BACNAPI_S_OK;
+}
+
+} // namespace
+
+int32_t copy_read_access_specification_sequence(SequenceOfReadAccessSpecification* dst,
+                                                const SequenceOfReadAccessSpecification* src)
+{
+    if (dst == nullptr || src == nullptr) return BACNAPI_E_INVALIDARG;
+    if (dst == src) return BACNAPI_S_OK;
+    bacnapi_ClearSequenceOfReadAccessSpecification(dst);
+    return append_copies(dst, src, copy_read_access_specification);
+}
+
+int32_t copy_read_access_result_sequence(SequenceOfReadAccessResult* dst, const SequenceOfReadAccessResult* src)
+{
+    if (dst == nullptr || src == nullptr) return BACNAPI_E_INVALIDARG;
+    if (dst == src) return BACNAPI_S_OK;
+    bacnapi_ClearSequenceOfReadAccessResult(dst);
+    return append_copies(dst, src, copy_read_access_result);
+}
+
+} // namespace bacnapi

@@ -1,0 +1,208 @@
+// copy_value: the one deep copy of the library, with the array-index convention of BACnet
+// array properties (-1 the whole value, 0 the element count, k element k).
+//
+// Source types fall into four groups:
+//  - types that cannot be copied as a value (unassigned codes, embedded records, choice
+//    alternatives, and a few records without a value copy): refused, nothing changed;
+//  - single (non-list) types: copied into a destination of the same type (a Null destination
+//    takes the type), or stored as element k of a destination list;
+//  - lists with element access: index 0 gives the count, k the element, -1 the whole list;
+//  - lists without element access: always copied whole, the index is not looked at.
+#include "copy_internal.h"
+#include "list_types.h"
+#include "value_internal.h"
+
+#include <cstdlib>
+#include <cstring>
+
+namespace bacnapi {
+namespace {
+
+enum class SourceKind { Refused, Single, IndexedList, WholeList };
+
+SourceKind source_kind(int32_t type)
+{
+    if (type < 0 || type > 125) return SourceKind::Refused;
+    switch (type) {
+    // Unassigned and reserved codes, records that only live embedded in other records, and
+    // records that have no value copy.
+    case 13: case 14: case 15: case 16: case 17: case 18: case 19:
+    case 34: case 35: case 40: case 41: case 43: case 52: case 53:
+    case 66: case 67: case 68: case 85: case 86: case 91:
+    case 99: case 100: case 108: case 109: case 115:
+        return SourceKind::Refused;
+    // Lists whose elements are not reached by index: copied whole.
+    case 87: case 88: case 92: case 93: case 94: case 95: case 96: case 106: case 107:
+        return SourceKind::WholeList;
+    default:
+        return is_list_type(type) ? SourceKind::IndexedList : SourceKind::Single;
+    }
+}
+
+// Elements a source list holds; a list value without its list record holds none.
+uint32_t element_count(const BACnetDataType* list)
+{
+    const BACnetValueList* record = list->payload.list;
+    return (record != nullptr && record->elements != nullptr) ? record->count : 0;
+}
+
+// Per-type copy of the inline types (codes 0..12 and 20).
+int32_t copy_inline(BACnetDataType* d, const BACnetDataType* s)
+{
+    switch (s->type) {
+    case BACNAPI_TYPE_Null:
+        d->payload.unsignedValue = 0;
+        return BACNAPI_S_OK;
+    case BACNAPI_TYPE_Boolean:
+        d->payload.boolean = s->payload.boolean;
+        return BACNAPI_S_OK;
+    case BACNAPI_TYPE_Unsigned:
+    case BACNAPI_TYPE_Signed:
+    case BACNAPI_TYPE_Real:
+    case BACNAPI_TYPE_Enumerated:
+    case BACNAPI_TYPE_Date:
+    case BACNAPI_TYPE_Time:
+        std::memcpy(&d->payload, &s->payload, 4);
+        return BACNAPI_S_OK;
+    case BACNAPI_TYPE_Double:
+    case BACNAPI_TYPE_SignedLong:
+        std::memcpy(&d->payload, &s->payload, 8);
+        return BACNAPI_S_OK;
+    case BACNAPI_TYPE_ObjectIdentifier:
+        d->payload.objectIdentifier = s->payload.objectIdentifier;
+        return BACNAPI_S_OK;
+    case BACNAPI_TYPE_OctetString:
+        return copy_octets(&d->payload.octetString, &s->payload.octetString);
+    case BACNAPI_TYPE_CharacterString:
+        return copy_characters(&d->payload.characterString, &s->payload.characterString);
+    case BACNAPI_TYPE_BitString:
+        return copy_bits(&d->payload.bitString, &s->payload.bitString);
+    default:
+        return BACNAPI_E_NOTSUPPORTED;
+    }
+}
+
+// Per-type copy: both values carry the same single type.
+int32_t copy_same_type(BACnetDataType* d, const BACnetDataType* s)
+{
+    if (s->type <= BACNAPI_TYPE_SignedLong) return copy_inline(d, s);
+    if (d->payload.record == nullptr || s->payload.record == nullptr) return BACNAPI_E_INVALIDARG;
+    return copy_record(s->type, d->payload.record, s->payload.record);
+}
+
+// d and s carry the same list code: d is rebuilt as a fresh list of copies of s's elements.
+int32_t copy_whole_list(BACnetDataType* d, const BACnetDataType* s)
+{
+    const int32_t type = s->type;
+    const uint32_t count = element_count(s);
+    clear_value(d);
+    auto* list = static_cast<BACnetValueList*>(std::calloc(1, sizeof(BACnetValueList)));
+    if (list == nullptr) return BACNAPI_E_OUTOFMEMORY;
+    d->type = type;
+    d->payload.list = list;
+    if (array_reserve(list, count) != BACNAPI_S_OK) {
+        clear_value(d);
+        return BACNAPI_E_OUTOFMEMORY;
+    }
+    list->count = count;
+    for (uint32_t j = 0; j < count; ++j) {
+        if (copy_value(&list->elements[j], &s->payload.list->elements[j], -1) != BACNAPI_S_OK) {
+            clear_value(d);
+            return BACNAPI_E_NOTSUPPORTED;
+        }
+    }
+    return BACNAPI_S_OK;
+}
+
+// Stores the single value s as element k (counted from 1) of the list d: an existing element
+// is replaced, k = count + 1 appends, anything further is refused.
+int32_t store_element(BACnetDataType* d, const BACnetDataType* s, int32_t k)
+{
+    if (k < 1) return BACNAPI_E_INVALIDARG;
+    const ListTypeInfo* info = list_type_info(d->type);
+    if (info == nullptr || !info->elementStore || info->elementType != s->type) return BACNAPI_E_INVALIDARG;
+    BACnetValueList* list = d->payload.list;
+    if (list == nullptr || list->count > list->capacity) return BACNAPI_E_INVALIDARG;
+    const auto slot = static_cast<uint32_t>(k);
+    if (slot > list->count) {
+        if (static_cast<uint64_t>(slot) != static_cast<uint64_t>(list->count) + 1) return BACNAPI_E_INVALIDARG;
+        if (slot > list->capacity) {
+            const int32_t status = array_reserve(list, slot - list->capacity + 1);
+            if (status != BACNAPI_S_OK) return status;
+        }
+        list->count = slot;
+    }
+    if (list->elements == nullptr) return BACNAPI_E_INVALIDARG;
+    return copy_value(&list->elements[slot - 1], s, -1);
+}
+
+// Copy of a list value whose elements are reached by index.
+int32_t copy_indexed_list(BACnetDataType* d, const BACnetDataType* s, int32_t index)
+{
+    if (index < -1) return BACNAPI_E_NOTSUPPORTED;
+    const uint32_t count = element_count(s);
+    if (index == 0) {
+        clear_value(d);
+        const int32_t status = bacnapi_initialize_data(d, BACNAPI_TYPE_Unsigned);
+        if (status != BACNAPI_S_OK) return status;
+        d->payload.unsignedValue = count;
+        return BACNAPI_S_OK;
+    }
+    if (index > 0) {
+        if (static_cast<uint32_t>(index) > count) return BACNAPI_E_BADINDEX;
+        const BACnetDataType* element = &s->payload.list->elements[index - 1];
+        clear_value(d);
+        if (bacnapi_initialize_data(d, element->type) != BACNAPI_S_OK) return BACNAPI_E_INVALIDARG;
+        return copy_value(d, element, -1);
+    }
+    if (d->type == BACNAPI_TYPE_Null) {
+        const int32_t status = bacnapi_initialize_data(d, s->type);
+        if (status != BACNAPI_S_OK) return status;
+    }
+    if (d->type != s->type) return BACNAPI_E_NOTSUPPORTED;
+    return copy_whole_list(d, s);
+}
+
+} // namespace
+
+int32_t copy_value(BACnetDataType* destination, const BACnetDataType* source, int32_t index)
+{
+    if (destination == nullptr || source == nullptr) return BACNAPI_E_INVALIDARG;
+    const SourceKind kind = source_kind(source->type);
+    if (kind == SourceKind::Refused) return BACNAPI_E_NOTSUPPORTED;
+
+    if (destination == source) {
+        // Copying a value onto itself: every path below releases the destination before it
+        // reads the source, so build the result aside and move it in only on success.
+        BACnetDataType result{};
+        const int32_t status = copy_value(&result, source, index);
+        if (status != BACNAPI_S_OK) {
+            clear_value(&result);
+            return status;
+        }
+        clear_value(destination);
+        *destination = result;
+        return BACNAPI_S_OK;
+    }
+
+    switch (kind) {
+    case SourceKind::Single:
+        if (destination->type == BACNAPI_TYPE_Null) {
+            const int32_t status = bacnapi_initialize_data(destination, source->type);
+            if (status != BACNAPI_S_OK) return status;
+        }
+        if (destination->type == source->type) return copy_same_type(destination, source);
+        return store_element(destination, source, index);
+    case SourceKind::IndexedList:
+        return copy_indexed_list(destination, source, index);
+    case SourceKind::WholeList:
+        if (destination->type == BACNAPI_TYPE_Null) (void)bacnapi_initialize_data(destination, source->type);
+        if (destination->type != source->type) return BACNAPI_E_NOTSUPPORTED;
+        return copy_whole_list(destination, source);
+    case SourceKind::Refused:
+        break;
+    }
+    return BACNAPI_E_NOTSUPPORTED;
+}
+
+} // namespace bacnapi

@@ -1,0 +1,165 @@
+// bacnapi_initialize_data: a fresh value of any type code that has an initial form.
+#include "value/list_types.h"
+#include "value/record_size.h"
+#include "value/value_internal.h"
+
+#include <cstdlib>
+#include <cstring>
+
+namespace bacnapi {
+namespace {
+
+constexpr uint32_t kAbsent = BACNAPI_ARRAY_INDEX_ABSENT;
+constexpr uint32_t kDeviceObjectType = 8;
+constexpr uint32_t kAnalogValueObjectType = 5;
+constexpr uint32_t kPresentValueProperty = 85;
+constexpr uint32_t kListReserve = 4;
+// Bit counts of the two bit strings of a BACnetDestination: the seven days of the week and the
+// three event transitions (to-offnormal, to-fault, to-normal).
+constexpr uint64_t kValidDaysBits = 7;
+constexpr uint64_t kTransitionsBits = 3;
+
+// Codes that have no initial form: the unassigned gaps, the embedded members that live only
+// inside another record, the reserved codes and the property-reference run.
+bool has_no_initial_form(int32_t type)
+{
+    if (type < 0 || type > 125) return true;
+    if (type >= 13 && type <= 19) return true;
+    switch (type) {
+    case 34: case 35: case 66: case 67: case 68: case 85: case 86: case 91:
+    case 99: case 100: case 108: case 109: case 115:
+        return true;
+    default:
+        return false;
+    }
+}
+
+// A zero-filled list with four empty slots. The list itself is attached to the value as soon as
+// it exists, so a refused slot allocation still leaves a clearable empty list behind.
+int32_t initialize_list(BACnetDataType* value)
+{
+    auto* list = static_cast<BACnetValueList*>(std::calloc(1, sizeof(BACnetValueList)));
+    if (list == nullptr) return BACNAPI_E_OUTOFMEMORY;
+    value->payload.list = list;
+    return array_reserve(list, kListReserve) == BACNAPI_S_OK ? BACNAPI_S_OK : BACNAPI_E_OUTOFMEMORY;
+}
+
+// A bit string of count clear bits; a refused allocation leaves it empty. Both counts are set so
+// that the record keeps the rule that holds everywhere else: bitCount == usedCount.
+void initialize_bits(BACnetBitString* bits, uint64_t count)
+{
+    bits->bits = static_cast<uint8_t*>(std::calloc(count, 1));
+    if (bits->bits == nullptr) return;
+    bits->bitCount = count;
+    bits->usedCount = count;
+}
+
+// Puts the initial content of the record of type in place; the record is zero-filled already.
+// Only the records that hold a nested list can fail here.
+int32_t fill_record(int32_t type, void* record)
+{
+    switch (type) {
+    case BACNAPI_TYPE_BACnetActionCommand: {
+        auto* r = static_cast<BACnetActionCommand*>(record);
+        r->deviceIdentifier = {kDeviceObjectType, kAbsent};
+        r->objectIdentifier = {kAnalogValueObjectType, 0};
+        r->propertyIdentifier = kPresentValueProperty;
+        r->propertyArrayIndex = kAbsent;
+        r->propertyValue.type = BACNAPI_TYPE_Enumerated;
+        return BACNAPI_S_OK;
+    }
+    case BACNAPI_TYPE_BACnetRecipient:
+        static_cast<BACnetRecipient*>(record)->choice = -1;
+        return BACNAPI_S_OK;
+    case BACNAPI_TYPE_BACnetObjectPropertyReference:
+        static_cast<BACnetObjectPropertyReference*>(record)->propertyArrayIndex = kAbsent;
+        return BACNAPI_S_OK;
+    case BACNAPI_TYPE_BACnetDeviceObjectPropertyReference: {
+        auto* r = static_cast<BACnetDeviceObjectPropertyReference*>(record);
+        r->objectIdentifier = {kAnalogValueObjectType, 0};
+        r->propertyIdentifier = kPresentValueProperty;
+        r->propertyArrayIndex = kAbsent;
+        r->deviceIdentifier = {kDeviceObjectType, kAbsent};
+        return BACNAPI_S_OK;
+    }
+    case BACNAPI_TYPE_ReadAccessPropertyValue:
+        static_cast<ReadAccessPropertyValue*>(record)->propertyArrayIndex = kAbsent;
+        return BACNAPI_S_OK;
+    case BACNAPI_TYPE_BACnetPropertyReference:
+        static_cast<BACnetPropertyReference*>(record)->propertyArrayIndex = kAbsent;
+        return BACNAPI_S_OK;
+    case BACNAPI_TYPE_BACnetPropertyValue:
+        static_cast<BACnetPropertyValue*>(record)->propertyArrayIndex = kAbsent;
+        return BACNAPI_S_OK;
+    case BACNAPI_TYPE_BACnetObjectPropertyValue:
+        static_cast<BACnetObjectPropertyValue*>(record)->propertyArrayIndex = kAbsent;
+        return BACNAPI_S_OK;
+    case BACNAPI_TYPE_BACnetSelectionCriteria:
+        static_cast<BACnetSelectionCriteria*>(record)->propertyArrayIndex = kAbsent;
+        return BACNAPI_S_OK;
+    case BACNAPI_TYPE_BACnetDestination: {
+        // A refused bit buffer is not an error: the destination is usable with an empty string.
+        auto* r = static_cast<BACnetDestination*>(record);
+        initialize_bits(&r->validDays, kValidDaysBits);
+        initialize_bits(&r->transitions, kTransitionsBits);
+        return BACNAPI_S_OK;
+    }
+    case BACNAPI_TYPE_BACnetDailySchedule:
+        return bacnapi_initialize_data(&static_cast<BACnetDailySchedule*>(record)->daySchedule,
+                                       BACNAPI_TYPE_ListOfBACnetTimeValue);
+    case BACNAPI_TYPE_BACnetSpecialEvent:
+        return bacnapi_initialize_data(&static_cast<BACnetSpecialEvent*>(record)->listOfTimeValues,
+                                       BACNAPI_TYPE_ListOfBACnetTimeValue);
+    case BACNAPI_TYPE_BACnetActionList:
+        return bacnapi_initialize_data(&static_cast<BACnetActionList*>(record)->action,
+                                       BACNAPI_TYPE_ListOfBACnetActionCommand);
+    case BACNAPI_TYPE_BACnetEventParameter:
+        static_cast<BACnetEventParameter*>(record)->choice = 999;
+        return BACNAPI_S_OK;
+    case BACNAPI_TYPE_BACnetConstructed:
+        static_cast<BACnetConstructed*>(record)->leadingField = kAbsent;
+        return BACNAPI_S_OK;
+    case BACNAPI_TYPE_BACnetDeviceObjectPropertyValue:
+        static_cast<BACnetDeviceObjectPropertyValue*>(record)->deviceIdentifier.objectType = kDeviceObjectType;
+        return BACNAPI_S_OK;
+    default:
+        return BACNAPI_S_OK; // all zero
+    }
+}
+
+} // namespace
+} // namespace bacnapi
+
+extern "C" {
+
+BACNAPI_API int32_t bacnapi_initialize_data(BACnetDataType* value, int32_t typeCode)
+{
+    using namespace bacnapi;
+    if (value == nullptr) return BACNAPI_E_INVALIDARG;
+    // The old content is dropped, not released: callers clear a value before re-initialising it.
+    std::memset(value, 0, sizeof *value);
+    if (has_no_initial_form(typeCode)) return BACNAPI_E_INVALIDARG;
+
+    // From here on the type code is set whatever happens, so a value whose allocation failed is
+    // still a value of the requested type (with no record) and clears like any other.
+    value->type = typeCode;
+    if (typeCode <= BACNAPI_TYPE_ObjectIdentifier || typeCode == BACNAPI_TYPE_SignedLong) return BACNAPI_S_OK;
+    if (is_list_type(typeCode)) return initialize_list(value);
+
+    const uint64_t size = record_size_of(typeCode);
+    void* record = std::calloc(1, size);
+    if (record == nullptr) return BACNAPI_E_OUTOFMEMORY;
+    if (fill_record(typeCode, record) != BACNAPI_S_OK) {
+        // Only a nested list can fail; whatever part of it was made goes with the record, which
+        // is not attached.
+        BACnetDataType orphan{};
+        orphan.type = typeCode;
+        orphan.payload.record = record;
+        clear_value(&orphan);
+        return BACNAPI_E_OUTOFMEMORY;
+    }
+    value->payload.record = record;
+    return BACNAPI_S_OK;
+}
+
+} // extern "C"

@@ -1,0 +1,325 @@
+// The generic walk functions that interpret field tables and choice tables.
+#include "field_table.h"
+
+#include "../value/record_size.h"
+#include "../value/value_internal.h"
+
+#include <cstdlib>
+
+#include <cstring>
+
+namespace bacnapi {
+
+namespace {
+
+const void* member_at(const void* record, uint32_t offset)
+{
+    return record ? static_cast<const unsigned char*>(record) + offset : nullptr;
+}
+
+void* member_at(void* record, uint32_t offset)
+{
+    return record ? static_cast<unsigned char*>(record) + offset : nullptr;
+}
+
+uint32_t read_u32(const void* at)
+{
+    uint32_t v;
+    std::memcpy(&v, at, sizeof v);
+    return v;
+}
+
+void write_u32(void* at, uint32_t v)
+{
+    std::memcpy(at, &v, sizeof v);
+}
+
+int32_t read_i32(const void* record, uint32_t offset)
+{
+    int32_t v;
+    std::memcpy(&v, static_cast<const unsigned char*>(record) + offset, sizeof v);
+    return v;
+}
+
+void write_i32(void* record, uint32_t offset, int32_t v)
+{
+    std::memcpy(static_cast<unsigned char*>(record) + offset, &v, sizeof v);
+}
+
+// True when the source member holds the field's absent sentinel.
+bool holds_sentinel(Sentinel sentinel, const void* member)
+{
+    switch (sentinel) {
+    case Sentinel::None: return false;
+    case Sentinel::AllOnes32: return read_u32(member) == 0xFFFFFFFFu;
+    case Sentinel::Zero32: return read_u32(member) == 0;
+    case Sentinel::DeviceAbsent: {
+        BACnetObjectIdentifier id;
+        std::memcpy(&id, member, sizeof id);
+        return id.instance == 0xFFFFFFFFu;
+    }
+    }
+    return false;
+}
+
+// Stores the sentinel in a destination member, so that a field the visitor does not fill reads
+// as absent afterwards.
+void preset_sentinel(Sentinel sentinel, void* member)
+{
+    switch (sentinel) {
+    case Sentinel::None: break;
+    case Sentinel::AllOnes32: write_u32(member, 0xFFFFFFFFu); break;
+    case Sentinel::Zero32: write_u32(member, 0); break;
+    case Sentinel::DeviceAbsent: {
+        const BACnetObjectIdentifier absent{8, 0xFFFFFFFFu};
+        std::memcpy(member, &absent, sizeof absent);
+        break;
+    }
+    }
+}
+
+// An embedded value bound with bind_cursor to a fixed type on both sides. A destination that
+// holds a value of another type is released first, so its record is never reused as a record of
+// the wrong type.
+int32_t bind_embedded_value(BACnetFieldCursor* child, const BACnetDataType* source, BACnetDataType* destination,
+                            int32_t type)
+{
+    if (destination && destination->type != type && destination->type != BACNAPI_TYPE_Null)
+        clear_value(destination);
+    const uint32_t nameId = child->nameId;
+    const int32_t tag = child->tag;
+    const uint32_t enumId = child->enumId;
+    const uint32_t srcObjectType = child->srcObjectType;
+    const uint32_t destObjectType = child->destObjectType;
+    const int32_t status = bind_cursor(child, source, type, destination, type);
+    child->nameId = nameId;
+    child->kind = kFieldSingle;
+    child->tag = tag;
+    child->enumId = enumId;
+    child->srcObjectType = srcObjectType;
+    child->destObjectType = destObjectType;
+    child->recordOwned = 1;
+    return status;
+}
+
+} // namespace
+
+int32_t describe_field(const FieldSpec& field, BACnetFieldCursor* child, const void* src, void* dest)
+{
+    child->nameId = field.nameId;
+    child->kind = kFieldSingle;
+    child->tag = field.tag;
+    child->enumId = field.enumId;
+    child->optional = field.sentinel != Sentinel::None ? 1 : 0;
+    child->absent = 0;
+
+    switch (field.mode) {
+    case FieldMode::Member: {
+        child->type = field.type;
+        child->src = member_at(src, field.offset);
+        child->dest = member_at(dest, field.offset);
+        if (child->src && holds_sentinel(field.sentinel, child->src)) child->absent = 1;
+        if (child->dest) preset_sentinel(field.sentinel, child->dest);
+        return BACNAPI_S_OK;
+    }
+    case FieldMode::Nested:
+        return bind_nested_value(child, static_cast<const BACnetDataType*>(member_at(src, field.offset)),
+                                 static_cast<BACnetDataType*>(member_at(dest, field.offset)), field.type);
+    case FieldMode::BoundValue:
+        return bind_embedded_value(child, static_cast<const BACnetDataType*>(member_at(src, field.offset)),
+                                   static_cast<BACnetDataType*>(member_at(dest, field.offset)), field.type);
+    case FieldMode::WholeRecord:
+        child->type = field.type;
+        child->src = src;
+        child->dest = dest;
+        return BACNAPI_S_OK;
+    case FieldMode::NoMember:
+        child->type = BACNAPI_TYPE_Null;
+        child->src = nullptr;
+        child->dest = nullptr;
+        return BACNAPI_S_OK;
+    }
+    return BACNAPI_WALK_E_NODESCRIPTOR;
+}
+
+int32_t walk_field_table(const FieldSpec* fields, size_t count, BACnetFieldCursor* child, const void* src,
+                         void* dest, void*, const BACnetVisitor*, uint32_t* more, int32_t index)
+{
+    if (index < 0 || static_cast<size_t>(index) >= count) return BACNAPI_WALK_E_NODESCRIPTOR;
+    if (static_cast<size_t>(index) + 1 == count && more) *more = 0;
+    return describe_field(fields[index], child, src, dest);
+}
+
+int32_t choose_alternative(uint32_t choiceId, int32_t recorded, BACnetFieldCursor* child, void* ctx,
+                           const BACnetVisitor* visitor)
+{
+    child->tag = recorded;
+    child->enumId = choiceId;
+    if (visitor && visitor->chooseAlternative) {
+        const int32_t recordedCopy = recorded;
+        if (visitor->chooseAlternative(choiceId, &child->tag, &recordedCopy, ctx) != 0)
+            return BACNAPI_WALK_E_REFUSED;
+    }
+    return BACNAPI_S_OK;
+}
+
+const AlternativeSpec* find_alternative(const ChoiceSpec& choice, int32_t number)
+{
+    for (size_t i = 0; i < choice.alternativeCount; ++i)
+        if (choice.alternatives[i].number == number) return &choice.alternatives[i];
+    return nullptr;
+}
+
+namespace {
+
+// Bytes that the member of one alternative occupies in its record (0 when it has no member of
+// its own: Null alternatives and embedded choice types, which handle their own members).
+size_t member_size(const FieldSpec& field)
+{
+    switch (field.mode) {
+    case FieldMode::Nested:
+    case FieldMode::BoundValue: return sizeof(BACnetDataType);
+    case FieldMode::WholeRecord:
+    case FieldMode::NoMember: return 0;
+    case FieldMode::Member: break;
+    }
+    switch (field.type) {
+    case BACNAPI_TYPE_Null: return 0;
+    case BACNAPI_TYPE_Boolean: return 1;
+    case BACNAPI_TYPE_Double: return sizeof(double);
+    case BACNAPI_TYPE_OctetString: return sizeof(BACnetOctetString);
+    case BACNAPI_TYPE_CharacterString: return sizeof(BACnetCharacterString);
+    case BACNAPI_TYPE_BitString: return sizeof(BACnetBitString);
+    case BACNAPI_TYPE_ObjectIdentifier: return sizeof(BACnetObjectIdentifier);
+    case BACNAPI_TYPE_Unsigned:
+    case BACNAPI_TYPE_Signed:
+    case BACNAPI_TYPE_Real:
+    case BACNAPI_TYPE_Enumerated:
+    case BACNAPI_TYPE_Date:
+    case BACNAPI_TYPE_Time: return 4;
+    case BACNAPI_TYPE_BACnetError: return sizeof(BACnetError);
+    case BACNAPI_TYPE_EventParameterChangeOfBitstring: return sizeof(EventParameterChangeOfBitstring);
+    case BACNAPI_TYPE_EventParameterChangeOfState: return sizeof(EventParameterChangeOfState);
+    case BACNAPI_TYPE_EventParameterChangeOfValue: return sizeof(EventParameterChangeOfValue);
+    case BACNAPI_TYPE_EventParameterCommandFailure: return sizeof(EventParameterCommandFailure);
+    case BACNAPI_TYPE_EventParameterFloatingLimit: return sizeof(EventParameterFloatingLimit);
+    case BACNAPI_TYPE_EventParameterOutOfRange: return sizeof(EventParameterOutOfRange);
+    case BACNAPI_TYPE_EventParameterBufferReady:
+    case BACNAPI_TYPE_EventParameterBufferReady2: return sizeof(EventParameterBufferReady);
+    case BACNAPI_TYPE_EventParameterChangeOfLifeSafety: return sizeof(EventParameterChangeOfLifeSafety);
+    case BACNAPI_TYPE_EventParameterExtended: return sizeof(EventParameterExtended);
+    case BACNAPI_TYPE_EventParameterUnsignedRange: return sizeof(EventParameterUnsignedRange);
+    case BACNAPI_TYPE_NotificationChangeOfBitstring: return sizeof(NotificationChangeOfBitstring);
+    case BACNAPI_TYPE_NotificationChangeOfState: return sizeof(NotificationChangeOfState);
+    case BACNAPI_TYPE_NotificationChangeOfValue: return sizeof(NotificationChangeOfValue);
+    case BACNAPI_TYPE_NotificationCommandFailure: return sizeof(NotificationCommandFailure);
+    case BACNAPI_TYPE_NotificationFloatingLimit: return sizeof(NotificationFloatingLimit);
+    case BACNAPI_TYPE_NotificationOutOfRange: return sizeof(NotificationOutOfRange);
+    case BACNAPI_TYPE_NotificationBufferReady: return sizeof(NotificationBufferReady);
+    case BACNAPI_TYPE_NotificationChangeOfLifeSafety: return sizeof(NotificationChangeOfLifeSafety);
+    case BACNAPI_TYPE_NotificationExtended: return sizeof(NotificationExtended);
+    case BACNAPI_TYPE_NotificationBufferReady2: return sizeof(NotificationBufferReady2);
+    case BACNAPI_TYPE_NotificationUnsignedRange: return sizeof(NotificationUnsignedRange);
+    default: return record_size_of(field.type);
+    }
+}
+
+// Releases what the member of an alternative owns when it is a string or a nested value (the
+// members that other alternatives' bytes could otherwise be mistaken for).
+void release_member(const FieldSpec& field, void* record)
+{
+    void* member = member_at(record, field.offset);
+    if (field.mode == FieldMode::Nested || field.mode == FieldMode::BoundValue) {
+        clear_value(static_cast<BACnetDataType*>(member));
+        return;
+    }
+    if (field.mode != FieldMode::Member) return;
+    switch (field.type) {
+    case BACNAPI_TYPE_OctetString: std::free(static_cast<BACnetOctetString*>(member)->data); break;
+    case BACNAPI_TYPE_CharacterString: std::free(static_cast<BACnetCharacterString*>(member)->data); break;
+    case BACNAPI_TYPE_BitString: std::free(static_cast<BACnetBitString*>(member)->bits); break;
+    default: break;
+    }
+}
+
+// A destination record that holds another alternative than the chosen one: what the old
+// alternative owns is released (by `release`, or member-wise), and the new alternative's member
+// starts zero-filled, so that no byte of the old alternative is read as part of the new one.
+void switch_alternative(const ChoiceSpec& choice, ReleaseRecordFn release, void* dest,
+                        const AlternativeSpec& chosen)
+{
+    const int32_t held = read_i32(dest, choice.selectorOffset);
+    if (held == chosen.number) return;
+    if (release) {
+        release(dest);
+    } else if (const AlternativeSpec* old = find_alternative(choice, held)) {
+        release_member(old->field, dest);
+    }
+    if (const size_t size = member_size(chosen.field))
+        std::memset(member_at(dest, chosen.field.offset), 0, size);
+}
+
+} // namespace
+
+int32_t walk_choice_releasing(const ChoiceSpec& choice, ReleaseRecordFn release, BACnetFieldCursor* child,
+                              const void* src, void* dest, void* ctx, const BACnetVisitor* visitor, uint32_t* more,
+                              int32_t index)
+{
+    if (index != 0) return BACNAPI_WALK_E_NODESCRIPTOR;
+    if (more) *more = 0;
+
+    int32_t recorded = 0;
+    if (src)
+        recorded = read_i32(src, choice.selectorOffset);
+    else if (dest && !choice.sourceOnly)
+        recorded = read_i32(dest, choice.selectorOffset);
+
+    const int32_t status = choose_alternative(choice.choiceId, recorded, child, ctx, visitor);
+    if (status != 0) return status;
+    const int32_t chosen = child->tag;
+    const AlternativeSpec* alternative = find_alternative(choice, chosen);
+    if (!alternative) return BACNAPI_WALK_E_NODESCRIPTOR;
+    // A source is only ever read as the alternative it holds: reading a union member of another
+    // alternative would take arbitrary bytes for pointers.
+    if (src && chosen != recorded) return BACNAPI_WALK_E_REFUSED;
+    if (dest) {
+        switch_alternative(choice, release, dest, *alternative);
+        write_i32(dest, choice.selectorOffset, chosen);
+    }
+    return describe_field(alternative->field, child, src, dest);
+}
+
+int32_t walk_choice(const ChoiceSpec& choice, BACnetFieldCursor* child, const void* src, void* dest, void* ctx,
+                    const BACnetVisitor* visitor, uint32_t* more, int32_t index)
+{
+    return walk_choice_releasing(choice, nullptr, child, src, dest, ctx, visitor, more, index);
+}
+
+int32_t describe_application_choice(uint32_t nameId, int32_t tag, uint32_t choiceId, BACnetFieldCursor* child,
+                                    const BACnetDataType* source, BACnetDataType* destination, void* ctx,
+                                    const BACnetVisitor* visitor)
+{
+    const int32_t recorded = source ? source->type : BACNAPI_TYPE_Null;
+    const int32_t status = choose_alternative(choiceId, recorded, child, ctx, visitor);
+    if (status != 0) return status;
+    const int32_t chosen = child->tag;
+    if (chosen < BACNAPI_TYPE_Null || chosen > BACNAPI_TYPE_ObjectIdentifier) return BACNAPI_WALK_E_REFUSED;
+    if (source && source->type != chosen) return BACNAPI_WALK_E_REFUSED;
+
+    child->nameId = nameId;
+    child->kind = kFieldSingle;
+    child->tag = tag;
+    child->type = chosen;
+    child->src = source ? &source->payload : nullptr;
+    child->dest = nullptr;
+    if (destination) {
+        // The value is read afresh: whatever it held is released, and it becomes an empty value
+        // of the chosen type (zero payload).
+        clear_value(destination);
+        destination->type = chosen;
+        child->dest = &destination->payload;
+    }
+    return BACNAPI_S_OK;
+}
+
+} // namespace bacnapi

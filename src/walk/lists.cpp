@@ -1,0 +1,154 @@
+// Walk functions of the value-list types and the one-element growth of a value list.
+//
+// Every value-list type is walked the same way; only the element type differs, and that comes
+// from the shared list table (list_element_type). The walk function is asked once per element:
+// it points the child cursor at element i of the source list and makes room for element i in
+// the destination list. The engine decides when the list ends.
+#include "lists.h"
+
+#include "walk_functions.h"
+
+#include "../value/list_types.h"
+#include "../value/value_internal.h"
+
+#include <cstdlib>
+#include <cstring>
+
+namespace bacnapi {
+
+namespace {
+
+constexpr uint32_t kListElementNameId = 88;
+
+constexpr bool is_application_type(int32_t type) { return type >= 0 && type <= 12; }
+
+// The element's payload for application types, the record it owns otherwise.
+const void* element_payload(const BACnetDataType& element, int32_t type)
+{
+    return is_application_type(type) ? static_cast<const void*>(&element.payload) : element.payload.record;
+}
+
+void* element_payload(BACnetDataType& element, int32_t type)
+{
+    return is_application_type(type) ? static_cast<void*>(&element.payload) : element.payload.record;
+}
+
+// Describes element `index` of a list whose elements have type elementType.
+int32_t walk_list_element(int32_t elementType, BACnetFieldCursor* child, const void* src, void* dest,
+                          int32_t index)
+{
+    child->nameId = kListElementNameId;
+    child->kind = kFieldValueList;
+    child->tag = -1;
+    child->type = elementType;
+    if (elementType <= 0 || index < 0) return BACNAPI_WALK_E_REFUSED;
+    const uint32_t i = static_cast<uint32_t>(index);
+
+    if (src) {
+        const auto* list = static_cast<const BACnetValueList*>(src);
+        // An empty source list: nothing to describe, and the destination is left alone too.
+        if (i == 0 && list->count == 0) return BACNAPI_S_OK;
+        if (i >= list->count || !list->elements) return BACNAPI_WALK_E_REFUSED;
+        const BACnetDataType& element = list->elements[i];
+        if (element.type != elementType) return BACNAPI_WALK_E_REFUSED;
+        child->src = element_payload(element, elementType);
+        // A constructed element without its record has nothing a visitor could read.
+        if (!child->src) return BACNAPI_WALK_E_REFUSED;
+    }
+
+    if (dest) {
+        auto* list = static_cast<BACnetValueList*>(dest);
+        if (i >= list->count) {
+            if (value_list_grow_one(list) != BACNAPI_S_OK || i >= list->count) return BACNAPI_WALK_E_REFUSED;
+        }
+        BACnetDataType& element = list->elements[i];
+        if (element.type != elementType) {
+            // An element of another type is released first, so that its record is never
+            // reinterpreted as a record of the element type.
+            if (element.type != 0) clear_value(&element);
+            if (retype_value(&element, elementType) != BACNAPI_S_OK) return BACNAPI_WALK_E_REFUSED;
+        } else if (!is_application_type(elementType) && !element.payload.record) {
+            if (retype_value(&element, elementType) != BACNAPI_S_OK) return BACNAPI_WALK_E_REFUSED;
+        }
+        child->dest = element_payload(element, elementType);
+    }
+    return BACNAPI_S_OK;
+}
+
+} // namespace
+
+uint32_t value_list_next_capacity(uint32_t capacity)
+{
+    const uint64_t next = static_cast<uint64_t>(capacity) + capacity / 2 + 1;
+    return next > UINT32_MAX ? 0 : static_cast<uint32_t>(next);
+}
+
+int32_t value_list_grow_one(BACnetValueList* list)
+{
+    if (!list) return BACNAPI_WALK_E_REFUSED;
+    // A list without an element array holds nothing, whatever its counters say.
+    const uint32_t capacity = list->elements ? list->capacity : 0;
+    const uint32_t count = list->elements ? list->count : 0;
+    if (count > capacity) return BACNAPI_WALK_E_REFUSED;
+    if (count < capacity) {
+        list->count = count + 1; // the free slot is already an empty value
+        return BACNAPI_S_OK;
+    }
+    const uint32_t next = value_list_next_capacity(capacity);
+    if (next == 0 || next > SIZE_MAX / sizeof(BACnetDataType)) return BACNAPI_WALK_E_NOMEMORY;
+    auto* grown = static_cast<BACnetDataType*>(std::realloc(list->elements, next * sizeof(BACnetDataType)));
+    if (!grown) return BACNAPI_WALK_E_NOMEMORY;
+    std::memset(static_cast<void*>(grown + capacity), 0, (next - capacity) * sizeof(BACnetDataType));
+    list->elements = grown;
+    list->capacity = next;
+    list->count = count + 1;
+    return BACNAPI_S_OK;
+}
+
+// One walk function per value-list type, each bound to its element type from the list table.
+#define BACNAPI_VALUE_LIST_WALK(name, code)                                                                   \
+    int32_t walk_##name(BACnetFieldCursor* child, const void* src, void* dest, void*, const BACnetVisitor*,  \
+                        uint32_t*, int32_t index)                                                            \
+    {                                                                                                        \
+        return walk_list_element(list_element_type(code), child, src, dest, index);                         \
+    }
+
+BACNAPI_VALUE_LIST_WALK(BACnetPriorityArray, 58)
+BACNAPI_VALUE_LIST_WALK(ListOfBACnetLogRecord, 60)
+BACNAPI_VALUE_LIST_WALK(ListOfBACnetCalendarEntry, 61)
+BACNAPI_VALUE_LIST_WALK(ListOfBACnetActionList, 62)
+BACNAPI_VALUE_LIST_WALK(ListOfBACnetActionCommand, 63)
+BACNAPI_VALUE_LIST_WALK(ListOfCharacterString, 64)
+BACNAPI_VALUE_LIST_WALK(ListOfObjectIdentifier, 65)
+BACNAPI_VALUE_LIST_WALK(ListOfBACnetRecipient, 70)
+BACNAPI_VALUE_LIST_WALK(ListOfBACnetAddressBinding, 71)
+BACNAPI_VALUE_LIST_WALK(ListOfReadAccessSpecification, 72)
+BACNAPI_VALUE_LIST_WALK(ListOfReadAccessResult, 73)
+BACNAPI_VALUE_LIST_WALK(SequenceOfBACnetReadAccessPropertyValue, 74)
+BACNAPI_VALUE_LIST_WALK(ListOfUnsigned, 75)
+BACNAPI_VALUE_LIST_WALK(ListOfBACnetDestination, 76)
+BACNAPI_VALUE_LIST_WALK(ListOfBACnetDailySchedule, 77)
+BACNAPI_VALUE_LIST_WALK(ListOfBACnetSpecialEvent, 78)
+BACNAPI_VALUE_LIST_WALK(ListOfBACnetDeviceObjectPropertyReference, 79)
+BACNAPI_VALUE_LIST_WALK(ListOfBACnetTimeValue, 80)
+BACNAPI_VALUE_LIST_WALK(ListOfBitString, 81)
+BACNAPI_VALUE_LIST_WALK(ListOfBACnetPropertyStates, 82)
+BACNAPI_VALUE_LIST_WALK(ListOfBACnetObjectPropertyValue, 83)
+BACNAPI_VALUE_LIST_WALK(ListOfBACnetTimeStamp, 84)
+BACNAPI_VALUE_LIST_WALK(ListOfBACnetPropertyValue, 87)
+BACNAPI_VALUE_LIST_WALK(ListOfWriteAccessSpecification, 88)
+BACNAPI_VALUE_LIST_WALK(ListOfAlarmSummaryAckElement, 93)
+BACNAPI_VALUE_LIST_WALK(ListOfEnrolmentSummaryAckElement, 94)
+BACNAPI_VALUE_LIST_WALK(ListOfEventSummaryElement, 106)
+BACNAPI_VALUE_LIST_WALK(ListOfBACnetCOVSubscription, 107)
+BACNAPI_VALUE_LIST_WALK(ListOfEnumerated, 111)
+BACNAPI_VALUE_LIST_WALK(ListOfReal, 113)
+BACNAPI_VALUE_LIST_WALK(ListOfBoolean, 114)
+BACNAPI_VALUE_LIST_WALK(ListOfBACnetLogDataElement, 120)
+BACNAPI_VALUE_LIST_WALK(ListOfBACnetEventLogRecord, 121)
+BACNAPI_VALUE_LIST_WALK(ListOfBACnetLogMultipleRecord, 122)
+BACNAPI_VALUE_LIST_WALK(ListOfBACnetDeviceObjectReference, 125)
+
+#undef BACNAPI_VALUE_LIST_WALK
+
+} // namespace bacnapi

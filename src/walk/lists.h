@@ -1,0 +1,29 @@
+// Growth of the two list shapes during a walk: value lists (BACnetValueList) and typed runs
+// (a record with its first element inline and the others in an overflow array, slot i holding
+// element i). The walk functions of the list types use these when a destination needs room for
+// one more element.
+#pragma once
+
+#include "walk.h"
+
+#include <cstddef>
+#include <cstdint>
+
+namespace bacnapi {
+
+// Adds one element to a value list. A free slot is used when there is one (it is already an
+// empty value); otherwise the capacity grows by half of itself plus one (0, 1, 2, 4, 7, 11, ...)
+// and the new slots are emptied. 0, or BACNAPI_WALK_E_NOMEMORY with the list unchanged.
+int32_t value_list_grow_one(BACnetValueList* list);
+
+// The capacity a full value list of `capacity` slots grows to: capacity + capacity / 2 + 1, or 0
+// when that does not fit in 32 bits.
+uint32_t value_list_next_capacity(uint32_t capacity);
+
+// Makes room for element number *count of a typed run whose overflow array is *elements
+// (elements of elementSize bytes), then counts it. The array grows four slots at a time, like the
+// element functions that append to a run, so that either may add to a run the other grew; the
+// new element's slot is zero-filled. 0, or BACNAPI_WALK_E_NOMEMORY with the run unchanged.
+int32_t typed_run_grow_one(void** elements, int32_t* count, size_t elementSize);
+
+} // namespace bacnapi

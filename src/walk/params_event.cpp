@@ -1,0 +1,145 @@
+// BACnetEventParameter (51) and its alternatives (126..137). The alternatives have no record of
+// their own: each is the member of the event parameter's record, and BACnetCOVCriteria (137)
+// lives inside the change-of-value alternative, described with that alternative's whole record.
+#include "field_table.h"
+#include "walk_functions.h"
+
+#include <cstddef>
+
+namespace bacnapi {
+
+namespace {
+
+// ---- 51 BACnetEventParameter: alternative 6 does not exist; 7 and 10 are both buffer-ready.
+constexpr uint32_t kEventParameterChoice = 23;
+constexpr size_t kParameters = offsetof(BACnetEventParameter, parameters);
+
+constexpr AlternativeSpec alternative(int32_t number, uint32_t nameId, int32_t type)
+{
+    return AlternativeSpec{number, member_field(nameId, number, type, kParameters, kEventParameterChoice)};
+}
+
+constexpr AlternativeSpec kEventParameterAlternatives[] = {
+    alternative(0, 42, BACNAPI_TYPE_EventParameterChangeOfBitstring),
+    alternative(1, 43, BACNAPI_TYPE_EventParameterChangeOfState),
+    alternative(2, 46, BACNAPI_TYPE_EventParameterChangeOfValue),
+    alternative(3, 48, BACNAPI_TYPE_EventParameterCommandFailure),
+    alternative(4, 118, BACNAPI_TYPE_EventParameterFloatingLimit),
+    alternative(5, 208, BACNAPI_TYPE_EventParameterOutOfRange),
+    alternative(7, 35, BACNAPI_TYPE_EventParameterBufferReady),
+    alternative(8, 133, BACNAPI_TYPE_EventParameterChangeOfLifeSafety),
+    alternative(9, 107, BACNAPI_TYPE_EventParameterExtended),
+    alternative(10, 36, BACNAPI_TYPE_EventParameterBufferReady2),
+    alternative(11, 294, BACNAPI_TYPE_EventParameterUnsignedRange),
+};
+constexpr ChoiceSpec kEventParameter = make_choice_spec(
+    kEventParameterChoice, offsetof(BACnetEventParameter, choice), kEventParameterAlternatives, false);
+
+void release_event_parameter(void* record)
+{
+    bacnapi_ClearBACnetEventParameter(static_cast<BACnetEventParameter*>(record));
+}
+
+// ---- 126..136
+constexpr FieldSpec kChangeOfBitstring[] = {
+    member_field(282, 0, BACNAPI_TYPE_Unsigned, offsetof(EventParameterChangeOfBitstring, timeDelay)),
+    member_field(29, 1, BACNAPI_TYPE_BitString, offsetof(EventParameterChangeOfBitstring, bitmask)),
+    nested_field(140, 2, BACNAPI_TYPE_ListOfBitString,
+                 offsetof(EventParameterChangeOfBitstring, listOfBitstringValues)),
+};
+
+constexpr FieldSpec kChangeOfState[] = {
+    member_field(282, 0, BACNAPI_TYPE_Unsigned, offsetof(EventParameterChangeOfState, timeDelay)),
+    nested_field(150, 1, BACNAPI_TYPE_ListOfBACnetPropertyStates, offsetof(EventParameterChangeOfState, listOfValues)),
+};
+
+// Field 1 is the COV criteria, an embedded choice that finds its alternative in this record.
+constexpr FieldSpec kChangeOfValue[] = {
+    member_field(282, 0, BACNAPI_TYPE_Unsigned, offsetof(EventParameterChangeOfValue, timeDelay)),
+    whole_record_field(58, 1, BACNAPI_TYPE_BACnetCOVCriteria),
+};
+
+constexpr FieldSpec kCommandFailure[] = {
+    member_field(282, 0, BACNAPI_TYPE_Unsigned, offsetof(EventParameterCommandFailure, timeDelay)),
+    member_field(111, 1, BACNAPI_TYPE_BACnetDeviceObjectPropertyReference,
+                 offsetof(EventParameterCommandFailure, feedbackPropertyReference)),
+};
+
+constexpr FieldSpec kFloatingLimit[] = {
+    member_field(282, 0, BACNAPI_TYPE_Unsigned, offsetof(EventParameterFloatingLimit, timeDelay)),
+    member_field(268, 1, BACNAPI_TYPE_BACnetDeviceObjectPropertyReference,
+                 offsetof(EventParameterFloatingLimit, setpointReference)),
+    member_field(162, 2, BACNAPI_TYPE_Real, offsetof(EventParameterFloatingLimit, lowDiffLimit)),
+    member_field(121, 3, BACNAPI_TYPE_Real, offsetof(EventParameterFloatingLimit, highDiffLimit)),
+    member_field(71, 4, BACNAPI_TYPE_Real, offsetof(EventParameterFloatingLimit, deadband)),
+};
+
+constexpr FieldSpec kOutOfRange[] = {
+    member_field(282, 0, BACNAPI_TYPE_Unsigned, offsetof(EventParameterOutOfRange, timeDelay)),
+    member_field(163, 1, BACNAPI_TYPE_Real, offsetof(EventParameterOutOfRange, lowLimit)),
+    member_field(122, 2, BACNAPI_TYPE_Real, offsetof(EventParameterOutOfRange, highLimit)),
+    member_field(71, 3, BACNAPI_TYPE_Real, offsetof(EventParameterOutOfRange, deadband)),
+};
+
+// Shared by both buffer-ready alternatives (7 and 10).
+constexpr FieldSpec kBufferReady[] = {
+    member_field(195, 0, BACNAPI_TYPE_Unsigned, offsetof(EventParameterBufferReady, notificationThreshold)),
+    member_field(220, 1, BACNAPI_TYPE_Unsigned, offsetof(EventParameterBufferReady, previousNotificationCount)),
+};
+
+constexpr FieldSpec kChangeOfLifeSafety[] = {
+    member_field(282, 0, BACNAPI_TYPE_Unsigned, offsetof(EventParameterChangeOfLifeSafety, timeDelay)),
+    nested_field(142, 1, BACNAPI_TYPE_ListOfEnumerated,
+                 offsetof(EventParameterChangeOfLifeSafety, listOfLifeSafetyAlarmValues)),
+    nested_field(139, 2, BACNAPI_TYPE_ListOfEnumerated, offsetof(EventParameterChangeOfLifeSafety, listOfAlarmValues)),
+    member_field(184, 3, BACNAPI_TYPE_BACnetDeviceObjectPropertyReference,
+                 offsetof(EventParameterChangeOfLifeSafety, modePropertyReference)),
+};
+
+// The parameters of the production are not held: a Null field, so the text carries "null".
+constexpr FieldSpec kExtended[] = {
+    member_field(306, 0, BACNAPI_TYPE_Unsigned, offsetof(EventParameterExtended, vendorId)),
+    member_field(108, 1, BACNAPI_TYPE_Unsigned, offsetof(EventParameterExtended, extendedEventType)),
+    null_field(212, 3),
+};
+
+constexpr FieldSpec kUnsignedRange[] = {
+    member_field(282, 0, BACNAPI_TYPE_Unsigned, offsetof(EventParameterUnsignedRange, timeDelay)),
+    member_field(163, 1, BACNAPI_TYPE_Unsigned, offsetof(EventParameterUnsignedRange, lowLimit)),
+    member_field(122, 2, BACNAPI_TYPE_Unsigned, offsetof(EventParameterUnsignedRange, highLimit)),
+};
+
+// ---- 137 BACnetCOVCriteria, inside EventParameterChangeOfValue; read only from the source.
+constexpr uint32_t kCOVCriteriaChoice = 11;
+constexpr AlternativeSpec kCOVCriteriaAlternatives[] = {
+    {0, member_field(29, 0, BACNAPI_TYPE_BitString, offsetof(EventParameterChangeOfValue, covCriteria.value.bitmask),
+                     kCOVCriteriaChoice)},
+    {1, member_field(255, 1, BACNAPI_TYPE_Real,
+                     offsetof(EventParameterChangeOfValue, covCriteria.value.referencedPropertyIncrement),
+                     kCOVCriteriaChoice)},
+};
+constexpr ChoiceSpec kCOVCriteria = make_choice_spec(
+    kCOVCriteriaChoice, offsetof(EventParameterChangeOfValue, covCriteria.choice), kCOVCriteriaAlternatives, true);
+
+} // namespace
+
+int32_t walk_BACnetEventParameter(BACnetFieldCursor* child, const void* src, void* dest, void* ctx,
+                                  const BACnetVisitor* visitor, uint32_t* more, int32_t index)
+{
+    return walk_choice_releasing(kEventParameter, release_event_parameter, child, src, dest, ctx, visitor, more,
+                                 index);
+}
+
+BACNAPI_WALK_FROM_TABLE(EventParameterChangeOfBitstring, kChangeOfBitstring)
+BACNAPI_WALK_FROM_TABLE(EventParameterChangeOfState, kChangeOfState)
+BACNAPI_WALK_FROM_TABLE(EventParameterChangeOfValue, kChangeOfValue)
+BACNAPI_WALK_FROM_TABLE(EventParameterCommandFailure, kCommandFailure)
+BACNAPI_WALK_FROM_TABLE(EventParameterFloatingLimit, kFloatingLimit)
+BACNAPI_WALK_FROM_TABLE(EventParameterOutOfRange, kOutOfRange)
+BACNAPI_WALK_FROM_TABLE(EventParameterBufferReady, kBufferReady)
+BACNAPI_WALK_FROM_TABLE(EventParameterChangeOfLifeSafety, kChangeOfLifeSafety)
+BACNAPI_WALK_FROM_TABLE(EventParameterExtended, kExtended)
+BACNAPI_WALK_FROM_TABLE(EventParameterUnsignedRange, kUnsignedRange)
+BACNAPI_WALK_FROM_CHOICE(BACnetCOVCriteria, kCOVCriteria)
+
+} // namespace bacnapi

@@ -1,0 +1,173 @@
+// BACnetNotificationParameters (52) and its alternatives (138..149). The alternatives have no
+// record of their own: each is the member of the notification parameters' record, and
+// NotificationChangedValue (149) lives inside the change-of-value alternative, described with
+// that alternative's whole record. Several alternatives keep their status flags first in the
+// record while the walk order puts them second.
+#include "field_table.h"
+#include "walk_functions.h"
+
+#include <cstddef>
+#include <cstring>
+
+namespace bacnapi {
+
+namespace {
+
+// ---- 52 BACnetNotificationParameters: alternative 6 is an embedded list of property values.
+constexpr uint32_t kNotificationChoice = 23;
+constexpr size_t kParameters = offsetof(BACnetNotificationParameters, parameters);
+
+constexpr AlternativeSpec alternative(int32_t number, uint32_t nameId, int32_t type)
+{
+    return AlternativeSpec{number, member_field(nameId, number, type, kParameters, kNotificationChoice)};
+}
+
+constexpr AlternativeSpec kNotificationAlternatives[] = {
+    alternative(0, 42, BACNAPI_TYPE_NotificationChangeOfBitstring),
+    alternative(1, 43, BACNAPI_TYPE_NotificationChangeOfState),
+    alternative(2, 46, BACNAPI_TYPE_NotificationChangeOfValue),
+    alternative(3, 48, BACNAPI_TYPE_NotificationCommandFailure),
+    alternative(4, 118, BACNAPI_TYPE_NotificationFloatingLimit),
+    alternative(5, 208, BACNAPI_TYPE_NotificationOutOfRange),
+    {6, bound_field(87, 6, BACNAPI_TYPE_ListOfBACnetPropertyValue,
+                    offsetof(BACnetNotificationParameters, parameters.complexEventType), kNotificationChoice)},
+    alternative(7, 35, BACNAPI_TYPE_NotificationBufferReady),
+    alternative(8, 133, BACNAPI_TYPE_NotificationChangeOfLifeSafety),
+    alternative(9, 107, BACNAPI_TYPE_NotificationExtended),
+    alternative(10, 36, BACNAPI_TYPE_NotificationBufferReady2),
+    alternative(11, 294, BACNAPI_TYPE_NotificationUnsignedRange),
+};
+constexpr ChoiceSpec kNotificationParameters = make_choice_spec(
+    kNotificationChoice, offsetof(BACnetNotificationParameters, choice), kNotificationAlternatives, false);
+
+void release_notification_parameters(void* record)
+{
+    auto* parameters = static_cast<BACnetNotificationParameters*>(record);
+    bacnapi_ClearBACnetNotificationParameters(parameters);
+    // That clear leaves the other members as they were; the next alternative starts from zero.
+    std::memset(&parameters->parameters, 0, sizeof parameters->parameters);
+}
+
+// ---- 138..148
+constexpr FieldSpec kChangeOfBitstring[] = {
+    member_field(254, 0, BACNAPI_TYPE_BitString, offsetof(NotificationChangeOfBitstring, referencedBitstring)),
+    member_field(276, 1, BACNAPI_TYPE_BitString, offsetof(NotificationChangeOfBitstring, statusFlags)),
+};
+
+constexpr FieldSpec kChangeOfState[] = {
+    member_field(192, 0, BACNAPI_TYPE_BACnetPropertyStates, offsetof(NotificationChangeOfState, newState)),
+    member_field(276, 1, BACNAPI_TYPE_BitString, offsetof(NotificationChangeOfState, statusFlags)),
+};
+
+// Field 0 is the new value, an embedded choice that finds its alternative in this record.
+constexpr FieldSpec kChangeOfValue[] = {
+    whole_record_field(193, 0, BACNAPI_TYPE_NotificationChangedValue),
+    member_field(276, 1, BACNAPI_TYPE_BitString, offsetof(NotificationChangeOfValue, statusFlags)),
+};
+
+// The two values of a command failure may be of any application type; each is written as a
+// choice whose alternative number is the value's own type code, so that the text reads back.
+constexpr uint32_t kCommandValueChoice = 5;
+constexpr FieldSpec kCommandFailureStatusFlags =
+    member_field(276, 1, BACNAPI_TYPE_BitString, offsetof(NotificationCommandFailure, statusFlags));
+
+constexpr FieldSpec kFloatingLimit[] = {
+    member_field(256, 0, BACNAPI_TYPE_Real, offsetof(NotificationFloatingLimit, referenceValue)),
+    member_field(276, 1, BACNAPI_TYPE_BitString, offsetof(NotificationFloatingLimit, statusFlags)),
+    member_field(0, 2, BACNAPI_TYPE_Real, offsetof(NotificationFloatingLimit, setpointValue)),
+    member_field(94, 3, BACNAPI_TYPE_Real, offsetof(NotificationFloatingLimit, errorLimit)),
+};
+
+constexpr FieldSpec kOutOfRange[] = {
+    member_field(105, 0, BACNAPI_TYPE_Real, offsetof(NotificationOutOfRange, exceedingValue)),
+    member_field(276, 1, BACNAPI_TYPE_BitString, offsetof(NotificationOutOfRange, statusFlags)),
+    member_field(71, 2, BACNAPI_TYPE_Real, offsetof(NotificationOutOfRange, deadband)),
+    member_field(104, 3, BACNAPI_TYPE_Real, offsetof(NotificationOutOfRange, exceededLimit)),
+};
+
+constexpr FieldSpec kBufferReady[] = {
+    member_field(32, 0, BACNAPI_TYPE_ObjectIdentifier, offsetof(NotificationBufferReady, bufferDevice)),
+    member_field(33, 1, BACNAPI_TYPE_ObjectIdentifier, offsetof(NotificationBufferReady, bufferObject)),
+    member_field(219, 2, BACNAPI_TYPE_Unsigned, offsetof(NotificationBufferReady, previousNotification)),
+    member_field(62, 3, BACNAPI_TYPE_Unsigned, offsetof(NotificationBufferReady, currentNotification)),
+};
+
+constexpr FieldSpec kChangeOfLifeSafety[] = {
+    member_field(192, 0, BACNAPI_TYPE_Enumerated, offsetof(NotificationChangeOfLifeSafety, newState), 30),
+    member_field(191, 1, BACNAPI_TYPE_Enumerated, offsetof(NotificationChangeOfLifeSafety, newMode), 28),
+    member_field(276, 2, BACNAPI_TYPE_BitString, offsetof(NotificationChangeOfLifeSafety, statusFlags)),
+    member_field(206, 3, BACNAPI_TYPE_Enumerated, offsetof(NotificationChangeOfLifeSafety, operationExpected), 29),
+};
+
+// The parameters (selector and property value) are not walked: a Null field.
+constexpr FieldSpec kExtended[] = {
+    member_field(306, 0, BACNAPI_TYPE_Unsigned, offsetof(NotificationExtended, vendorId)),
+    member_field(108, 1, BACNAPI_TYPE_Unsigned, offsetof(NotificationExtended, extendedEventType)),
+    null_field(212, 2),
+};
+
+constexpr FieldSpec kBufferReady2[] = {
+    member_field(34, 0, BACNAPI_TYPE_BACnetDeviceObjectPropertyReference,
+                 offsetof(NotificationBufferReady2, bufferProperty)),
+    member_field(219, 1, BACNAPI_TYPE_Unsigned, offsetof(NotificationBufferReady2, previousNotification)),
+    member_field(62, 2, BACNAPI_TYPE_Unsigned, offsetof(NotificationBufferReady2, currentNotification)),
+};
+
+constexpr FieldSpec kUnsignedRange[] = {
+    member_field(276, 0, BACNAPI_TYPE_BitString, offsetof(NotificationUnsignedRange, statusFlags)),
+    member_field(105, 1, BACNAPI_TYPE_Unsigned, offsetof(NotificationUnsignedRange, exceedingValue)),
+    member_field(104, 2, BACNAPI_TYPE_Unsigned, offsetof(NotificationUnsignedRange, exceededLimit)),
+};
+
+// ---- 149 NotificationChangedValue, inside NotificationChangeOfValue; read only from the source.
+constexpr uint32_t kChangedValueChoice = 11;
+constexpr AlternativeSpec kChangedValueAlternatives[] = {
+    {0, member_field(40, 0, BACNAPI_TYPE_BitString, offsetof(NotificationChangeOfValue, newValue.value.changedBits),
+                     kChangedValueChoice)},
+    {1, member_field(41, 1, BACNAPI_TYPE_Real, offsetof(NotificationChangeOfValue, newValue.value.changedValue),
+                     kChangedValueChoice)},
+};
+constexpr ChoiceSpec kChangedValue = make_choice_spec(
+    kChangedValueChoice, offsetof(NotificationChangeOfValue, newValue.choice), kChangedValueAlternatives, true);
+
+} // namespace
+
+int32_t walk_BACnetNotificationParameters(BACnetFieldCursor* child, const void* src, void* dest, void* ctx,
+                                          const BACnetVisitor* visitor, uint32_t* more, int32_t index)
+{
+    return walk_choice_releasing(kNotificationParameters, release_notification_parameters, child, src, dest, ctx,
+                                 visitor, more, index);
+}
+
+int32_t walk_NotificationCommandFailure(BACnetFieldCursor* child, const void* src, void* dest, void* ctx,
+                                        const BACnetVisitor* visitor, uint32_t* more, int32_t index)
+{
+    const auto* source = static_cast<const NotificationCommandFailure*>(src);
+    auto* destination = static_cast<NotificationCommandFailure*>(dest);
+    switch (index) {
+    case 0:
+        return describe_application_choice(49, 0, kCommandValueChoice, child, source ? &source->commandValue : nullptr,
+                                           destination ? &destination->commandValue : nullptr, ctx, visitor);
+    case 1: return describe_field(kCommandFailureStatusFlags, child, src, dest);
+    case 2:
+        *more = 0;
+        return describe_application_choice(112, 2, kCommandValueChoice, child,
+                                           source ? &source->feedbackValue : nullptr,
+                                           destination ? &destination->feedbackValue : nullptr, ctx, visitor);
+    default: return BACNAPI_WALK_E_NODESCRIPTOR;
+    }
+}
+
+BACNAPI_WALK_FROM_TABLE(NotificationChangeOfBitstring, kChangeOfBitstring)
+BACNAPI_WALK_FROM_TABLE(NotificationChangeOfState, kChangeOfState)
+BACNAPI_WALK_FROM_TABLE(NotificationChangeOfValue, kChangeOfValue)
+BACNAPI_WALK_FROM_TABLE(NotificationFloatingLimit, kFloatingLimit)
+BACNAPI_WALK_FROM_TABLE(NotificationOutOfRange, kOutOfRange)
+BACNAPI_WALK_FROM_TABLE(NotificationBufferReady, kBufferReady)
+BACNAPI_WALK_FROM_TABLE(NotificationChangeOfLifeSafety, kChangeOfLifeSafety)
+BACNAPI_WALK_FROM_TABLE(NotificationExtended, kExtended)
+BACNAPI_WALK_FROM_TABLE(NotificationBufferReady2, kBufferReady2)
+BACNAPI_WALK_FROM_TABLE(NotificationUnsignedRange, kUnsignedRange)
+BACNAPI_WALK_FROM_CHOICE(NotificationChangedValue, kChangedValue)
+
+} // namespace bacnapi

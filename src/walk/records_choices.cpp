@@ -1,0 +1,129 @@
+// The choice records of types 21..57 and 66: each is a constant table of alternatives read by the
+// generic choice walk. BACnetLogDatum and BACnetSpecialEventPeriod have no record of their own:
+// their parent describes them with its whole record, so their offsets are those of the parent.
+#include "field_table.h"
+#include "walk_functions.h"
+
+#include <cstddef>
+
+namespace bacnapi {
+
+namespace {
+
+// ---- 23 BACnetCalendarEntry: the three alternatives stand side by side in the record.
+constexpr uint32_t kCalendarEntryChoice = 7;
+constexpr AlternativeSpec kCalendarEntryAlternatives[] = {
+    {0, member_field(65, 0, BACNAPI_TYPE_Date, offsetof(BACnetCalendarEntry, date), kCalendarEntryChoice)},
+    {1, member_field(67, 1, BACNAPI_TYPE_BACnetDateRange, offsetof(BACnetCalendarEntry, dateRange),
+                     kCalendarEntryChoice)},
+    {2, member_field(312, 2, BACNAPI_TYPE_BACnetWeekNDay, offsetof(BACnetCalendarEntry, weekNDay),
+                     kCalendarEntryChoice)},
+};
+constexpr ChoiceSpec kCalendarEntry =
+    make_choice_spec(kCalendarEntryChoice, offsetof(BACnetCalendarEntry, choice), kCalendarEntryAlternatives, false);
+
+// ---- 27 BACnetTimeStamp
+constexpr uint32_t kTimeStampChoice = 69;
+constexpr AlternativeSpec kTimeStampAlternatives[] = {
+    {0, member_field(280, 0, BACNAPI_TYPE_Time, offsetof(BACnetTimeStamp, value.time), kTimeStampChoice)},
+    {1, member_field(265, 1, BACNAPI_TYPE_Unsigned, offsetof(BACnetTimeStamp, value.sequenceNumber),
+                     kTimeStampChoice)},
+    {2, member_field(68, 2, BACNAPI_TYPE_BACnetDateTime, offsetof(BACnetTimeStamp, value.dateTime),
+                     kTimeStampChoice)},
+};
+constexpr ChoiceSpec kTimeStamp =
+    make_choice_spec(kTimeStampChoice, offsetof(BACnetTimeStamp, choice), kTimeStampAlternatives, false);
+
+// ---- 30 BACnetRecipient: alternative -1 (no recipient) is a Null field.
+constexpr uint32_t kRecipientChoice = 55;
+constexpr AlternativeSpec kRecipientAlternatives[] = {
+    {-1, null_field(89, -1, kRecipientChoice)},
+    {0, member_field(77, 0, BACNAPI_TYPE_ObjectIdentifier, offsetof(BACnetRecipient, value.device),
+                     kRecipientChoice)},
+    {1, member_field(11, 1, BACNAPI_TYPE_BACnetAddress, offsetof(BACnetRecipient, value.address),
+                     kRecipientChoice)},
+};
+constexpr ChoiceSpec kRecipient =
+    make_choice_spec(kRecipientChoice, offsetof(BACnetRecipient, choice), kRecipientAlternatives, false);
+
+// ---- 34 BACnetLogDatum, inside BACnetLogRecord. The any-value alternative (10) is not walked.
+// The enum-value alternative carries no enumeration.
+constexpr uint32_t kLogDatumChoice = 31;
+constexpr AlternativeSpec kLogDatumAlternatives[] = {
+    {0, member_field(30, 0, BACNAPI_TYPE_BitString, offsetof(BACnetLogRecord, logDatum.logStatus), kLogDatumChoice)},
+    {1, member_field(31, 1, BACNAPI_TYPE_Boolean, offsetof(BACnetLogRecord, logDatum.booleanValue),
+                     kLogDatumChoice)},
+    {2, member_field(248, 2, BACNAPI_TYPE_Real, offsetof(BACnetLogRecord, logDatum.realValue), kLogDatumChoice)},
+    {3, member_field(91, 3, BACNAPI_TYPE_Enumerated, offsetof(BACnetLogRecord, logDatum.enumValue), 0)},
+    {4, member_field(295, 4, BACNAPI_TYPE_Unsigned, offsetof(BACnetLogRecord, logDatum.unsignedValue),
+                     kLogDatumChoice)},
+    {5, member_field(270, 5, BACNAPI_TYPE_Signed, offsetof(BACnetLogRecord, logDatum.signedValue),
+                     kLogDatumChoice)},
+    {6, member_field(30, 6, BACNAPI_TYPE_BitString, offsetof(BACnetLogRecord, logDatum.bitstringValue),
+                     kLogDatumChoice)},
+    {7, null_field(198, 7, kLogDatumChoice)},
+    {8, member_field(109, 8, BACNAPI_TYPE_BACnetError, offsetof(BACnetLogRecord, logDatum.failure),
+                     kLogDatumChoice)},
+    {9, member_field(281, 9, BACNAPI_TYPE_Real, offsetof(BACnetLogRecord, logDatum.timeChange), kLogDatumChoice)},
+};
+constexpr ChoiceSpec kLogDatum =
+    make_choice_spec(kLogDatumChoice, offsetof(BACnetLogRecord, logDatumChoice), kLogDatumAlternatives, false);
+
+// ---- 50 BACnetPropertyStates: the Enumerated alternatives carry their own enumerations.
+constexpr uint32_t kPropertyStatesChoice = 50;
+constexpr size_t kStateBoolean = offsetof(BACnetPropertyStates, value.booleanValue);
+constexpr size_t kStateUnsigned = offsetof(BACnetPropertyStates, value.unsignedValue);
+constexpr size_t kStateEnumerated = offsetof(BACnetPropertyStates, value.enumerated);
+constexpr AlternativeSpec kPropertyStatesAlternatives[] = {
+    {0, member_field(31, 0, BACNAPI_TYPE_Boolean, kStateBoolean, kPropertyStatesChoice)},
+    {1, member_field(28, 1, BACNAPI_TYPE_Enumerated, kStateEnumerated, 6)},
+    {2, member_field(102, 2, BACNAPI_TYPE_Enumerated, kStateEnumerated, 23)},
+    {3, member_field(215, 3, BACNAPI_TYPE_Enumerated, kStateEnumerated, 43)},
+    {4, member_field(227, 4, BACNAPI_TYPE_Enumerated, kStateEnumerated, 46)},
+    {5, member_field(229, 5, BACNAPI_TYPE_Enumerated, kStateEnumerated, 47)},
+    {6, member_field(249, 6, BACNAPI_TYPE_Enumerated, kStateEnumerated, 45)},
+    {7, member_field(257, 7, BACNAPI_TYPE_Enumerated, kStateEnumerated, 58)},
+    {8, member_field(274, 8, BACNAPI_TYPE_Enumerated, kStateEnumerated, 21)},
+    {9, member_field(279, 9, BACNAPI_TYPE_Enumerated, kStateEnumerated, 14)},
+    {10, member_field(292, 10, BACNAPI_TYPE_Enumerated, kStateEnumerated, 17)},
+    {11, member_field(295, 11, BACNAPI_TYPE_Unsigned, kStateUnsigned, kPropertyStatesChoice)},
+    {12, member_field(135, 12, BACNAPI_TYPE_Enumerated, kStateEnumerated, 28)},
+    {13, member_field(136, 13, BACNAPI_TYPE_Enumerated, kStateEnumerated, 30)},
+    {14, member_field(348, 14, BACNAPI_TYPE_Enumerated, kStateEnumerated, 74)},
+    {15, member_field(338, 15, BACNAPI_TYPE_Enumerated, kStateEnumerated, 75)},
+};
+constexpr ChoiceSpec kPropertyStates =
+    make_choice_spec(kPropertyStatesChoice, offsetof(BACnetPropertyStates, choice), kPropertyStatesAlternatives, false);
+
+// ---- 54 BACnetClientCOV: the default increment is a Null field.
+constexpr uint32_t kClientCOVChoice = 8;
+constexpr AlternativeSpec kClientCOVAlternatives[] = {
+    {0, member_field(247, 0, BACNAPI_TYPE_Real, offsetof(BACnetClientCOV, value.realIncrement), kClientCOVChoice)},
+    {1, null_field(72, 1, kClientCOVChoice)},
+};
+constexpr ChoiceSpec kClientCOV =
+    make_choice_spec(kClientCOVChoice, offsetof(BACnetClientCOV, choice), kClientCOVAlternatives, false);
+
+// ---- 66 BACnetSpecialEventPeriod, inside BACnetSpecialEvent; the alternative is read only from
+// the source.
+constexpr uint32_t kSpecialEventPeriodChoice = 67;
+constexpr AlternativeSpec kSpecialEventPeriodAlternatives[] = {
+    {0, member_field(38, 0, BACNAPI_TYPE_BACnetCalendarEntry, offsetof(BACnetSpecialEvent, period.calendarEntry),
+                     kSpecialEventPeriodChoice)},
+    {1, member_field(39, 1, BACNAPI_TYPE_ObjectIdentifier, offsetof(BACnetSpecialEvent, period.calendarReference),
+                     kSpecialEventPeriodChoice)},
+};
+constexpr ChoiceSpec kSpecialEventPeriod = make_choice_spec(
+    kSpecialEventPeriodChoice, offsetof(BACnetSpecialEvent, periodChoice), kSpecialEventPeriodAlternatives, true);
+
+} // namespace
+
+BACNAPI_WALK_FROM_CHOICE(BACnetCalendarEntry, kCalendarEntry)
+BACNAPI_WALK_FROM_CHOICE(BACnetTimeStamp, kTimeStamp)
+BACNAPI_WALK_FROM_CHOICE(BACnetRecipient, kRecipient)
+BACNAPI_WALK_FROM_CHOICE(BACnetLogDatum, kLogDatum)
+BACNAPI_WALK_FROM_CHOICE(BACnetPropertyStates, kPropertyStates)
+BACNAPI_WALK_FROM_CHOICE(BACnetClientCOV, kClientCOV)
+BACNAPI_WALK_FROM_CHOICE(BACnetSpecialEventPeriod, kSpecialEventPeriod)
+
+} // namespace bacnapi

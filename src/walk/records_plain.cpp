@@ -1,0 +1,140 @@
+// The records of types 21..57 that are a plain sequence of fields: each is a constant field
+// table read by the generic table walk.
+#include "field_table.h"
+#include "walk_functions.h"
+
+#include <cstddef>
+
+namespace bacnapi {
+
+namespace {
+
+constexpr uint32_t kPropertyIdentifierEnum = 49;
+
+constexpr FieldSpec kDateTime[] = {
+    member_field(65, -1, BACNAPI_TYPE_Date, offsetof(BACnetDateTime, date)),
+    member_field(280, -1, BACNAPI_TYPE_Time, offsetof(BACnetDateTime, time)),
+};
+
+constexpr FieldSpec kDateRange[] = {
+    member_field(272, -1, BACNAPI_TYPE_Date, offsetof(BACnetDateRange, startDate)),
+    member_field(90, -1, BACNAPI_TYPE_Date, offsetof(BACnetDateRange, endDate)),
+};
+
+constexpr FieldSpec kSessionKey[] = {
+    member_field(266, -1, BACNAPI_TYPE_OctetString, offsetof(BACnetSessionKey, sessionKey)),
+    member_field(213, -1, BACNAPI_TYPE_BACnetAddress, offsetof(BACnetSessionKey, peerAddress)),
+};
+
+// The presence octet in front of the recipient is not part of the walk.
+constexpr FieldSpec kRecipientProcess[] = {
+    member_field(250, 0, BACNAPI_TYPE_BACnetRecipient, offsetof(BACnetRecipientProcess, recipient)),
+    member_field(225, 1, BACNAPI_TYPE_Unsigned, offsetof(BACnetRecipientProcess, processIdentifier)),
+};
+
+constexpr FieldSpec kAddressBinding[] = {
+    member_field(81, -1, BACNAPI_TYPE_ObjectIdentifier, offsetof(BACnetAddressBinding, deviceObjectIdentifier)),
+    member_field(78, -1, BACNAPI_TYPE_BACnetAddress, offsetof(BACnetAddressBinding, deviceAddress)),
+};
+
+constexpr FieldSpec kObjectPropertyReference[] = {
+    member_field(201, 0, BACNAPI_TYPE_ObjectIdentifier, offsetof(BACnetObjectPropertyReference, objectIdentifier)),
+    member_field(231, 1, BACNAPI_TYPE_Enumerated, offsetof(BACnetObjectPropertyReference, propertyIdentifier),
+                 kPropertyIdentifierEnum),
+    member_field(233, 2, BACNAPI_TYPE_Unsigned, offsetof(BACnetObjectPropertyReference, propertyArrayIndex), 0,
+                 Sentinel::AllOnes32),
+};
+
+constexpr FieldSpec kError[] = {
+    member_field(92, -1, BACNAPI_TYPE_Enumerated, offsetof(BACnetError, errorClass), 19),
+    member_field(93, -1, BACNAPI_TYPE_Enumerated, offsetof(BACnetError, errorCode), 20),
+};
+
+// The device identifier is always present here.
+constexpr FieldSpec kDeviceObjectPropertyReference[] = {
+    member_field(201, 0, BACNAPI_TYPE_ObjectIdentifier,
+                 offsetof(BACnetDeviceObjectPropertyReference, objectIdentifier)),
+    member_field(231, 1, BACNAPI_TYPE_Enumerated, offsetof(BACnetDeviceObjectPropertyReference, propertyIdentifier),
+                 kPropertyIdentifierEnum),
+    member_field(233, 2, BACNAPI_TYPE_Unsigned, offsetof(BACnetDeviceObjectPropertyReference, propertyArrayIndex), 0,
+                 Sentinel::AllOnes32),
+    member_field(80, 3, BACNAPI_TYPE_ObjectIdentifier,
+                 offsetof(BACnetDeviceObjectPropertyReference, deviceIdentifier)),
+};
+
+// Field 1 is the log datum, an embedded choice that finds its alternative in this record.
+constexpr FieldSpec kLogRecord[] = {
+    member_field(286, 0, BACNAPI_TYPE_BACnetDateTime, offsetof(BACnetLogRecord, timestamp)),
+    whole_record_field(156, 1, BACNAPI_TYPE_BACnetLogDatum),
+    member_field(276, 2, BACNAPI_TYPE_BitString, offsetof(BACnetLogRecord, statusFlags)),
+};
+
+constexpr FieldSpec kReadAccessSpecification[] = {
+    member_field(201, 0, BACNAPI_TYPE_ObjectIdentifier, offsetof(ReadAccessSpecification, objectIdentifier)),
+    member_field(145, 1, BACNAPI_TYPE_SequenceOfBACnetPropertyReference,
+                 offsetof(ReadAccessSpecification, listOfPropertyReferences)),
+};
+
+constexpr FieldSpec kAlarmSummaryAckElement[] = {
+    member_field(201, -1, BACNAPI_TYPE_ObjectIdentifier, offsetof(AlarmSummaryAckElement, objectIdentifier)),
+    member_field(14, -1, BACNAPI_TYPE_Enumerated, offsetof(AlarmSummaryAckElement, alarmState), 21),
+    member_field(4, -1, BACNAPI_TYPE_BitString, offsetof(AlarmSummaryAckElement, acknowledgedTransitions)),
+};
+
+constexpr FieldSpec kEnrolmentSummaryAckElement[] = {
+    member_field(201, -1, BACNAPI_TYPE_ObjectIdentifier, offsetof(EnrolmentSummaryAckElement, objectIdentifier)),
+    member_field(102, -1, BACNAPI_TYPE_Enumerated, offsetof(EnrolmentSummaryAckElement, eventType), 23),
+    member_field(100, -1, BACNAPI_TYPE_Enumerated, offsetof(EnrolmentSummaryAckElement, eventState), 21),
+    member_field(222, -1, BACNAPI_TYPE_Unsigned, offsetof(EnrolmentSummaryAckElement, priority)),
+    member_field(194, -1, BACNAPI_TYPE_Unsigned, offsetof(EnrolmentSummaryAckElement, notificationClass)),
+};
+
+constexpr FieldSpec kPropertyReference[] = {
+    member_field(234, 0, BACNAPI_TYPE_Enumerated, offsetof(BACnetPropertyReference, propertyIdentifier),
+                 kPropertyIdentifierEnum),
+    member_field(233, 1, BACNAPI_TYPE_Unsigned, offsetof(BACnetPropertyReference, propertyArrayIndex), 0,
+                 Sentinel::AllOnes32),
+};
+
+constexpr FieldSpec kDestination[] = {
+    member_field(299, -1, BACNAPI_TYPE_BitString, offsetof(BACnetDestination, validDays)),
+    member_field(120, -1, BACNAPI_TYPE_Time, offsetof(BACnetDestination, fromTime)),
+    member_field(289, -1, BACNAPI_TYPE_Time, offsetof(BACnetDestination, toTime)),
+    member_field(250, -1, BACNAPI_TYPE_BACnetRecipient, offsetof(BACnetDestination, recipient)),
+    member_field(225, -1, BACNAPI_TYPE_Unsigned, offsetof(BACnetDestination, processIdentifier)),
+    member_field(130, -1, BACNAPI_TYPE_Boolean, offsetof(BACnetDestination, issueConfirmedNotifications)),
+    member_field(291, -1, BACNAPI_TYPE_BitString, offsetof(BACnetDestination, transitions)),
+};
+
+constexpr FieldSpec kDailySchedule[] = {
+    nested_field(70, 0, BACNAPI_TYPE_ListOfBACnetTimeValue, offsetof(BACnetDailySchedule, daySchedule)),
+};
+
+// Field 0 is the period, an embedded choice that finds its alternative in this record; the
+// second nested value of the record (extraValue) is not walked.
+constexpr FieldSpec kSpecialEvent[] = {
+    whole_record_field(214, 0, BACNAPI_TYPE_BACnetSpecialEventPeriod),
+    nested_field(149, 2, BACNAPI_TYPE_ListOfBACnetTimeValue, offsetof(BACnetSpecialEvent, listOfTimeValues)),
+    member_field(98, 3, BACNAPI_TYPE_Unsigned, offsetof(BACnetSpecialEvent, eventPriority)),
+};
+
+} // namespace
+
+BACNAPI_WALK_FROM_TABLE(BACnetDateTime, kDateTime)
+BACNAPI_WALK_FROM_TABLE(BACnetDateRange, kDateRange)
+BACNAPI_WALK_FROM_TABLE(BACnetSessionKey, kSessionKey)
+BACNAPI_WALK_FROM_TABLE(BACnetRecipientProcess, kRecipientProcess)
+BACNAPI_WALK_FROM_TABLE(BACnetAddressBinding, kAddressBinding)
+BACNAPI_WALK_FROM_TABLE(BACnetObjectPropertyReference, kObjectPropertyReference)
+BACNAPI_WALK_FROM_TABLE(BACnetError, kError)
+BACNAPI_WALK_FROM_TABLE(BACnetDeviceObjectPropertyReference, kDeviceObjectPropertyReference)
+BACNAPI_WALK_FROM_TABLE(BACnetLogRecord, kLogRecord)
+BACNAPI_WALK_FROM_TABLE(ReadAccessSpecification, kReadAccessSpecification)
+BACNAPI_WALK_FROM_TABLE(AlarmSummaryAckElement, kAlarmSummaryAckElement)
+BACNAPI_WALK_FROM_TABLE(EnrolmentSummaryAckElement, kEnrolmentSummaryAckElement)
+BACNAPI_WALK_FROM_TABLE(BACnetPropertyReference, kPropertyReference)
+BACNAPI_WALK_FROM_TABLE(BACnetDestination, kDestination)
+BACNAPI_WALK_FROM_TABLE(BACnetDailySchedule, kDailySchedule)
+BACNAPI_WALK_FROM_TABLE(BACnetSpecialEvent, kSpecialEvent)
+
+} // namespace bacnapi
