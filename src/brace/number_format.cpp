@@ -1,4 +1,4 @@
-// std::to_chars is specified to produce exactly what printf produces in the "C" locale for the
+// The C++ standard requires std::to_chars to produce exactly what printf produces in the "C" locale for the
 // same conversion (integers in base 10; doubles in fixed notation with a given precision,
 // correctly rounded from the exact binary value), so it serves here for every format; only the
 // zero padding of "%0Nd" and the special values are added by hand. The tests compare every

@@ -105,6 +105,8 @@ int32_t parse_octets(uint32_t, int32_t, void* dest, const void*, void* ctx)
     const char* end = token_end_with_brace(p);
     const uint64_t count = static_cast<uint64_t>(end - p) / 2;
     if (octets_allocate(octets, count) != BACNAPI_S_OK || octets->length != count) return BACNAPI_E_FAIL;
+    // Octets after a pair that fails to convert stay zero rather than undefined.
+    if (count) std::memset(octets->data, 0, count);
     // Each pair is scanned from character 2i, white space first skipped as sscanf does. The
     // first non-blank at or after a point is remembered, so a long run of blanks is crossed once.
     const char* firstNonBlank = p;
