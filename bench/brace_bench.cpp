@@ -83,6 +83,58 @@ void BM_Parse(benchmark::State& state)
     bacnapi_free(text);
 }
 
+// Lists of constructed records, built from their brace text: a schedule's time values and a trend
+// log's records (timestamp, a Real log datum, status flags).
+std::string constructed_text(int32_t listType, int64_t n)
+{
+    std::string text = "{";
+    char element[96];
+    for (int64_t i = 0; i < n; ++i) {
+        const int h = static_cast<int>(i % 24), m = static_cast<int>(i % 60);
+        if (listType == BACNAPI_TYPE_ListOfBACnetTimeValue)
+            std::snprintf(element, sizeof element, "{{%02d:%02d 00.00,4,%lld.250000}}", h, m,
+                          static_cast<long long>(i % 1000));
+        else
+            std::snprintf(element, sizeof element, "{{{05/17/2024,%02d:%02d 30.25},{2,%lld.500000},0100}}", h, m,
+                          static_cast<long long>(i % 1000));
+        if (i > 0) text += ',';
+        text += element;
+    }
+    return text + "}";
+}
+
+template <int32_t ListType>
+void BM_WriteConstructed(benchmark::State& state)
+{
+    const int64_t n = state.range(0);
+    const std::string source = constructed_text(ListType, n);
+    BACnetDataType list{};
+    if (bacnapi_asn1_string_set(&list, source.c_str(), ListType) != 0) state.SkipWithError("build failed");
+    for (auto _ : state) {
+        char* text = nullptr;
+        if (bacnapi_asn1_string_get(&text, &list) != 0 || source != text) state.SkipWithError("write failed");
+        bacnapi_free(text);
+    }
+    per_element(state, n);
+    bacnapi_ClearBACnetDataType(&list);
+}
+
+template <int32_t ListType>
+void BM_ParseConstructed(benchmark::State& state)
+{
+    const int64_t n = state.range(0);
+    const std::string text = constructed_text(ListType, n);
+    for (auto _ : state) {
+        BACnetDataType value{};
+        if (bacnapi_asn1_string_set(&value, text.c_str(), ListType) != 0) state.SkipWithError("parse failed");
+        state.PauseTiming();
+        if (value.payload.list->count != static_cast<uint32_t>(n)) state.SkipWithError("wrong element count");
+        bacnapi_ClearBACnetDataType(&value);
+        state.ResumeTiming();
+    }
+    per_element(state, n);
+}
+
 #define BRACE_BENCH(fn, list, element) \
     BENCHMARK_TEMPLATE(fn, list, element)->RangeMultiplier(10)->Range(1000, 1000000)->Unit(benchmark::kMillisecond)
 
@@ -92,6 +144,14 @@ BRACE_BENCH(BM_Write, BACNAPI_TYPE_ListOfCharacterString, BACNAPI_TYPE_Character
 BRACE_BENCH(BM_Parse, BACNAPI_TYPE_ListOfUnsigned, BACNAPI_TYPE_Unsigned);
 BRACE_BENCH(BM_Parse, BACNAPI_TYPE_ListOfReal, BACNAPI_TYPE_Real);
 BRACE_BENCH(BM_Parse, BACNAPI_TYPE_ListOfCharacterString, BACNAPI_TYPE_CharacterString);
+
+#define CONSTRUCTED_BENCH(fn, list) \
+    BENCHMARK_TEMPLATE(fn, list)->RangeMultiplier(10)->Range(1000, 1000000)->Unit(benchmark::kMillisecond)
+
+CONSTRUCTED_BENCH(BM_WriteConstructed, BACNAPI_TYPE_ListOfBACnetTimeValue);
+CONSTRUCTED_BENCH(BM_WriteConstructed, BACNAPI_TYPE_ListOfBACnetLogRecord);
+CONSTRUCTED_BENCH(BM_ParseConstructed, BACNAPI_TYPE_ListOfBACnetTimeValue);
+CONSTRUCTED_BENCH(BM_ParseConstructed, BACNAPI_TYPE_ListOfBACnetLogRecord);
 
 } // namespace
 
