@@ -4,11 +4,9 @@
 
 #include "walk.h"
 
-// While the catalogue is being filled, a type whose walk function is not linked in has no
-// descriptor; the weak references make that so.
 #define BACNAPI_WALK_DECL(name) \
     int32_t walk_##name(BACnetFieldCursor* child, const void* src, void* dest, void* ctx, \
-                        const BACnetVisitor* visitor, uint32_t* more, int32_t index) __attribute__((weak))
+                        const BACnetVisitor* visitor, uint32_t* more, int32_t index)
 
 namespace bacnapi {
 
@@ -128,8 +126,8 @@ BACNAPI_WALK_DECL(ReadPropertyMultipleAck);
 BACNAPI_WALK_DECL(BACnetServiceConfirmedEventNotificationRequest);
 BACNAPI_WALK_DECL(BACnetEventLogDatum);
 
-int32_t finish_BACnetAddress(BACnetFieldCursor* child, void* dest, int32_t index) __attribute__((weak));
-int32_t finish_BACnetWeekNDay(BACnetFieldCursor* child, void* dest, int32_t index) __attribute__((weak));
-int32_t finish_BACnetCOVSubscription(BACnetFieldCursor* child, void* dest, int32_t index) __attribute__((weak));
+int32_t finish_BACnetAddress(BACnetFieldCursor* child, void* dest, int32_t index);
+int32_t finish_BACnetWeekNDay(BACnetFieldCursor* child, void* dest, int32_t index);
+int32_t finish_BACnetCOVSubscription(BACnetFieldCursor* child, void* dest, int32_t index);
 
 } // namespace bacnapi
