@@ -3,6 +3,7 @@
 
 #include <bacnapi/bacnapi.h>
 
+#include <cstdio>
 #include <cstdlib>
 #include <cstring>
 #include <initializer_list>
@@ -32,22 +33,22 @@ inline BACnetDataType make_list(int32_t listType, std::initializer_list<BACnetDa
     return v;
 }
 
-// A UTF-8 CharacterString owning a copy of text, terminator counted.
-inline BACnetDataType text_value(const char* text)
+// The value the parser reads from text as type (callers check it through its written text).
+inline BACnetDataType parsed(const char* text, int32_t type)
 {
     BACnetDataType v{};
-    v.type = BACNAPI_TYPE_CharacterString;
-    v.payload.characterString.length = std::strlen(text) + 1;
-    v.payload.characterString.data = static_cast<char*>(std::malloc(v.payload.characterString.length));
-    std::memcpy(v.payload.characterString.data, text, v.payload.characterString.length);
+    bacnapi_asn1_string_set(&v, text, type);
     return v;
 }
 
-struct Written {
-    int32_t status;
-    std::string text;
-    bool isNull;
-};
+// What snprintf makes of v.
+inline std::string printed(const char* format, auto v)
+{
+    char buf[512];
+    return std::string(buf, static_cast<size_t>(std::snprintf(buf, sizeof buf, format, v)));
+}
+
+struct Written { int32_t status; std::string text; bool isNull; };
 
 // Writes v behind the optional start text; the text is freed.
 inline Written write_value(const BACnetDataType& v, const char* start = nullptr)

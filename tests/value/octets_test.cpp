@@ -1,147 +1,88 @@
+// Octet and bit strings: replacing and growing their buffers, and the heap exports.
 #include "value/value_internal.h"
 
 #include <gtest/gtest.h>
 
-#include <cstdlib>
 #include <cstring>
 #include <vector>
 
 namespace {
 
 using Bytes = std::vector<uint8_t>;
+Bytes bytes_of(const uint8_t* p, uint64_t n) { return p ? Bytes(p, p + n) : Bytes{}; }
 
-BACnetOctetString octets_of(const Bytes& bytes) {
-    BACnetOctetString o{};
-    EXPECT_EQ(bacnapi::octets_set(&o, bytes.data(), bytes.size()), 0);
-    return o;
-}
-
-Bytes bytes_of(const BACnetOctetString& o) { return o.data ? Bytes(o.data, o.data + o.length) : Bytes{}; }
-Bytes bits_of(const BACnetBitString& b) { return b.bits ? Bytes(b.bits, b.bits + b.bitCount) : Bytes{}; }
-
-TEST(OctetsTest, AllocateAndSetReplaceTheOctets) {
-    const Bytes src = {1, 2, 3, 4, 5};
-    struct Case { const char* name; Bytes before; bool allocate; const uint8_t* source; uint32_t count; Bytes after; };
-    const Case cases[] = {
-        {"allocate into empty", {}, true, nullptr, 3, {}},
-        {"allocate over octets", {9, 9}, true, nullptr, 7, {}},
-        {"allocate zero frees", {9, 9}, true, nullptr, 0, {}},
-        {"set into empty", {}, false, src.data(), 5, src},
-        {"set over octets", {9, 9, 9, 9, 9, 9}, false, src.data(), 2, {1, 2}},
-        {"set zero frees", {9}, false, src.data(), 0, {}},
-        {"set from null", {9}, false, nullptr, 5, {}},
-    };
+TEST(OctetsTest, AllocateAndSetReplaceTheOctetsAndBits)
+{
+    enum Kind { Allocate, SetOctets, SetBits };
+    const Bytes src = {1, 0, 7, 0, 1};
+    struct Case { Bytes before; Kind kind; const uint8_t* source; uint32_t count; Bytes after; } const cases[] = {
+        {{}, Allocate, nullptr, 3, Bytes(3)}, {{9, 9}, Allocate, nullptr, 0, {}}, {{}, SetOctets, src.data(), 5, src},
+        {{9, 9, 9}, SetOctets, src.data(), 2, {1, 0}}, {{9}, SetOctets, src.data(), 0, {}}, {{9}, SetOctets, nullptr, 5, {}},
+        {{}, SetBits, src.data(), 5, src}, {{1, 1, 1}, SetBits, src.data(), 2, {1, 0}}, {{1}, SetBits, src.data(), 0, {}},
+        {{1}, SetBits, nullptr, 4, {}}};
     for (const Case& c : cases) {
-        SCOPED_TRACE(c.name);
-        BACnetOctetString o = octets_of(c.before);
-        const int32_t status = c.allocate ? bacnapi_allocate_octets(&o, c.count) : bacnapi_set_octets(&o, c.source, c.count);
-        EXPECT_EQ(status, 0);
-        const uint64_t expectedLength = c.allocate ? c.count : c.after.size();
-        EXPECT_EQ(o.length, expectedLength);
-        EXPECT_EQ(o.data == nullptr, expectedLength == 0);
-        if (!c.allocate) {
-            EXPECT_EQ(bytes_of(o), c.after);
-        }
-        if (o.data) std::memset(o.data, 0xAB, o.length); // the whole block is writable (valgrind)
-        bacnapi_free(o.data);
+        BACnetOctetString o{};
+        BACnetBitString b{};
+        ASSERT_EQ(bacnapi::octets_set(&o, c.before.data(), c.before.size()), 0);
+        ASSERT_EQ(bacnapi::bits_set(&b, c.before.data(), c.before.size()), 0);
+        b.usedCount = 0; // counts out of step before the call are made equal by it
+        EXPECT_EQ(c.kind == Allocate    ? bacnapi_allocate_octets(&o, c.count)
+                  : c.kind == SetOctets ? bacnapi_set_octets(&o, c.source, c.count)
+                                        : bacnapi::bits_set(&b, c.source, c.count), 0);
+        if (c.kind == Allocate && o.data != nullptr) std::memset(o.data, 0, o.length); // all of it is writable
+        EXPECT_EQ(c.kind == SetBits ? bytes_of(b.bits, b.bitCount) : bytes_of(o.data, o.length), c.after);
+        EXPECT_EQ(o.data == nullptr, o.length == 0);
+        EXPECT_EQ(b.bits == nullptr, b.bitCount == 0);
+        EXPECT_EQ(b.usedCount, c.kind == SetBits ? b.bitCount : 0);
+        bacnapi_free(o.data), bacnapi_free(b.bits);
     }
-}
-
-TEST(OctetsTest, SetFromItsOwnOctets) {
-    BACnetOctetString o = octets_of({1, 2, 3, 4});
-    ASSERT_EQ(bacnapi::octets_set(&o, o.data + 1, 2), 0);
-    EXPECT_EQ(bytes_of(o), (Bytes{2, 3}));
+    BACnetOctetString o{}; // a source inside the octets it replaces
+    ASSERT_EQ(bacnapi::octets_set(&o, src.data(), 4), 0);
+    ASSERT_EQ(bacnapi_set_octets(&o, o.data + 2, 2), 0);
+    EXPECT_EQ(bytes_of(o.data, o.length), (Bytes{7, 0}));
     bacnapi_free(o.data);
 }
 
-TEST(OctetsTest, BitsSetCopiesAndKeepsBothCountsEqual) {
-    const Bytes src = {1, 0, 7, 0, 1};
-    struct Case { Bytes before; const uint8_t* source; uint64_t count; Bytes after; };
-    const Case cases[] = {
-        {{}, src.data(), 5, src}, {{1, 1, 1}, src.data(), 2, {1, 0}}, {{1}, src.data(), 0, {}}, {{1}, nullptr, 4, {}},
-    };
-    for (const Case& c : cases) {
-        BACnetBitString b{};
-        ASSERT_EQ(bacnapi::bits_set(&b, c.before.data(), c.before.size()), 0);
-        b.usedCount = 0; // counts out of step before the call are made equal by it
-        EXPECT_EQ(bacnapi::bits_set(&b, c.source, c.count), 0);
-        EXPECT_EQ(bits_of(b), c.after);
-        EXPECT_EQ(b.bitCount, c.after.size());
-        EXPECT_EQ(b.usedCount, b.bitCount);
-        EXPECT_EQ(b.bits == nullptr, c.after.empty());
-        bacnapi_free(b.bits);
-    }
-}
-
-TEST(OctetsTest, SetBitGrowsWithClearBits) {
-    // Each step applies to the string left by the previous one.
-    struct Step { int32_t index; uint8_t value; int32_t status; Bytes after; };
-    const Step steps[] = {
-        {7, 1, 0, {0, 0, 0, 0, 0, 0, 0, 1}},
-        {3, 1, 0, {0, 0, 0, 1, 0, 0, 0, 1}},
-        {10, 5, 0, {0, 0, 0, 1, 0, 0, 0, 1, 0, 0, 5}},
-        {7, 0, 0, {0, 0, 0, 1, 0, 0, 0, 0, 0, 0, 5}},
-        {-1, 1, BACNAPI_E_INVALIDARG, {0, 0, 0, 1, 0, 0, 0, 0, 0, 0, 5}},
-        {11, 0, 0, {0, 0, 0, 1, 0, 0, 0, 0, 0, 0, 5, 0}},
-    };
-    BACnetBitString b{};
+TEST(OctetsTest, SetBitGrowsWithClearBitsAndRefusesANegativeIndex)
+{
+    struct Step { int32_t index; uint8_t value; int32_t status; Bytes after; } const steps[] = { // on the string before
+        {-1, 1, BACNAPI_E_INVALIDARG, {0, 0}}, {7, 1, 0, {0, 0, 0, 0, 0, 0, 0, 1}}, {3, 1, 0, {0, 0, 0, 1, 0, 0, 0, 1}},
+        {10, 5, 0, {0, 0, 0, 1, 0, 0, 0, 1, 0, 0, 5}}, {7, 0, 0, {0, 0, 0, 1, 0, 0, 0, 0, 0, 0, 5}},
+        {INT32_MIN, 1, BACNAPI_E_INVALIDARG, {0, 0, 0, 1, 0, 0, 0, 0, 0, 0, 5}}};
+    BACnetBitString b{}, empty{};
+    ASSERT_EQ(bacnapi::bits_set(&b, Bytes{0, 0}.data(), 2), 0);
     for (const Step& s : steps) {
-        SCOPED_TRACE(s.index);
-        EXPECT_EQ(bacnapi_set_bit(&b, s.value, s.index), s.status);
-        EXPECT_EQ(bits_of(b), s.after);
+        EXPECT_EQ(bacnapi_set_bit(&b, s.value, s.index), s.status) << s.index;
+        EXPECT_EQ(bytes_of(b.bits, b.bitCount), s.after) << s.index;
         EXPECT_EQ(b.usedCount, b.bitCount);
     }
-    bacnapi_free(b.bits);
-
-    BACnetBitString empty{};
-    EXPECT_EQ(bacnapi_set_bit(&empty, 1, INT32_MIN), BACNAPI_E_INVALIDARG);
-    EXPECT_EQ(empty.bits, nullptr);
-    EXPECT_EQ(empty.bitCount, 0u);
-    EXPECT_EQ(bacnapi_set_bit(&empty, 1, 0), 0);
-    EXPECT_EQ(bits_of(empty), Bytes{1});
-    bacnapi_free(empty.bits);
+    EXPECT_EQ(bacnapi_set_bit(&empty, 1, 2), 0);
+    EXPECT_EQ(bytes_of(empty.bits, empty.usedCount), (Bytes{0, 0, 1}));
+    bacnapi_free(b.bits), bacnapi_free(empty.bits);
     EXPECT_EQ(bacnapi_set_bit(nullptr, 1, 0), 1);
 }
 
-TEST(OctetsTest, TemporaryOctets) {
+TEST(OctetsTest, TemporaryOctetsAndHeapExports)
+{
     const uint8_t mac[6] = {0xC0, 0xA8, 0x01, 0x02, 0xBA, 0xC0};
-    struct Case { const uint8_t* bytes; uint64_t count; int32_t status; };
-    const Case cases[] = {{mac, 6, 0}, {mac, 3, 0}, {nullptr, 0, 0}, {nullptr, 4, BACNAPI_WALK_E_NOMEMORY}};
-    for (const Case& c : cases) {
-        BACnetOctetString unused{};
-        BACnetOctetString* temp = &unused; // overwritten in every case
-        EXPECT_EQ(bacnapi::temp_octets_create(c.bytes, c.count, &temp), c.status);
-        if (c.status != 0) {
-            EXPECT_EQ(temp, nullptr);
-            continue;
-        }
-        ASSERT_NE(temp, nullptr);
-        EXPECT_EQ(bytes_of(*temp), Bytes(mac, mac + c.count));
-        EXPECT_EQ(temp->data == nullptr, c.count == 0);
+    for (uint64_t count : {6, 3, 0}) {
+        BACnetOctetString* temp = nullptr;
+        ASSERT_EQ(bacnapi::temp_octets_create(count ? mac : nullptr, count, &temp), 0);
+        EXPECT_EQ(bytes_of(temp->data, temp->length), Bytes(mac, mac + count));
         bacnapi::temp_octets_release(temp);
     }
-    bacnapi::temp_octets_release(nullptr);
-}
-
-TEST(OctetsTest, HeapFunctions) {
+    BACnetOctetString unused{}, *temp = &unused;
+    EXPECT_EQ(bacnapi::temp_octets_create(nullptr, 4, &temp), BACNAPI_WALK_E_NOMEMORY); // a count without bytes
+    EXPECT_EQ(temp, nullptr);
     auto* zeroed = static_cast<uint8_t*>(bacnapi_calloc(16));
-    ASSERT_NE(zeroed, nullptr);
-    EXPECT_EQ(Bytes(zeroed, zeroed + 16), Bytes(16, 0));
-    auto* block = static_cast<uint8_t*>(bacnapi_malloc(4));
-    ASSERT_NE(block, nullptr);
-    std::memcpy(block, "abcd", 4);
+    EXPECT_EQ(bytes_of(zeroed, 16), Bytes(16, 0));
+    auto* block = static_cast<uint8_t*>(std::memcpy(bacnapi_malloc(4), "abcd", 4));
     block = static_cast<uint8_t*>(bacnapi_realloc(block, 12345, 64)); // the middle size is ignored
-    ASSERT_NE(block, nullptr);
-    EXPECT_EQ(std::memcmp(block, "abcd", 4), 0);
     block[63] = 1;
-    // A block from the host's heap functions is owned and released by the library's setters.
-    BACnetOctetString o{4, static_cast<uint8_t*>(bacnapi_malloc(4))};
+    BACnetOctetString o{4, static_cast<uint8_t*>(bacnapi_malloc(4))}; // released by the setter
     EXPECT_EQ(bacnapi_set_octets(&o, block, 2), 0);
-    EXPECT_EQ(bytes_of(o), (Bytes{'a', 'b'}));
-    bacnapi_free(o.data);
-    bacnapi_free(block);
-    bacnapi_free(zeroed);
-    bacnapi_free(nullptr);
+    EXPECT_EQ(bytes_of(o.data, o.length), (Bytes{'a', 'b'}));
+    for (void* p : {(void*)o.data, (void*)block, (void*)zeroed, (void*)nullptr}) bacnapi_free(p);
 }
 
 } // namespace
