@@ -3,7 +3,7 @@
 
 namespace {
 
-// The list codes a CBACnetArray may be made into (the run of read-access specifications, 89,
+// The list codes a CBACnetArray may be made into (the run of ReadAccessSpecification records, 89,
 // included).
 bool is_array_code(int32_t type)
 {

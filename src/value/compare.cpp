@@ -71,8 +71,8 @@ int32_t list(const BACnetValueList* a, const BACnetValueList* b)
     return 0;
 }
 
-// Codes that have no comparison: unassigned codes, the embedded members, the access
-// specifications and results with their sequences, and the reserved codes.
+// Codes that have no comparison: unassigned codes, the embedded members, ReadAccessSpecification,
+// WriteAccessSpecification, the read-access results with their sequences, and the reserved codes.
 bool comparable(int32_t type)
 {
     switch (type) {

@@ -166,7 +166,7 @@ int32_t copy_write_access_specification(WriteAccessSpecification* dst, const Wri
     if (dst == nullptr || src == nullptr) return BACNAPI_E_INVALIDARG;
     if (dst == src) return BACNAPI_S_OK;
     bacnapi_ClearWriteAccessSpecification(dst);
-    // A list that cannot be copied is left Null; the specification itself still succeeds.
+    // A list that cannot be copied is left Null; the WriteAccessSpecification copy itself still succeeds.
     (void)copy_value(&dst->listOfProperties, &src->listOfProperties, -1);
     dst->objectIdentifier = src->objectIdentifier;
     return BACNAPI_S_OK;

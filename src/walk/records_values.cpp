@@ -203,7 +203,7 @@ int32_t walk_WriteAccessSpecification(BACnetFieldCursor* child, const void* src,
                                       const BACnetVisitor* visitor, uint32_t* more, int32_t index)
 {
     if (index == 1) {
-        // The property values of the list are looked up under this specification's object.
+        // The property values of the list are looked up under this record's object identifier.
         child->srcObjectType = object_type_at(src, offsetof(WriteAccessSpecification, objectIdentifier.objectType));
         child->destObjectType = object_type_at(dest, offsetof(WriteAccessSpecification, objectIdentifier.objectType));
     }

@@ -16,12 +16,12 @@ uint32_t read_u32(const void* record, uint32_t offset)
     return v;
 }
 
-int32_t side_type(const PropertyValueSpec& spec, const void* record, uint32_t inheritedObjectType)
+int32_t side_type(const PropertyValueSpec& pv, const void* record, uint32_t inheritedObjectType)
 {
     const uint32_t objectType =
-        spec.objectTypeOffset < 0 ? inheritedObjectType : read_u32(record, static_cast<uint32_t>(spec.objectTypeOffset));
-    return lookup_property_type(objectType, read_u32(record, spec.propertyOffset),
-                                read_u32(record, spec.arrayIndexOffset));
+        pv.objectTypeOffset < 0 ? inheritedObjectType : read_u32(record, static_cast<uint32_t>(pv.objectTypeOffset));
+    return lookup_property_type(objectType, read_u32(record, pv.propertyOffset),
+                                read_u32(record, pv.arrayIndexOffset));
 }
 
 } // namespace
@@ -51,7 +51,7 @@ int32_t describe_wrapped_value(BACnetFieldCursor* child, uint32_t nameId, int32_
     return status;
 }
 
-int32_t describe_property_value(const PropertyValueSpec& spec, BACnetFieldCursor* child, const void* src,
+int32_t describe_property_value(const PropertyValueSpec& pv, BACnetFieldCursor* child, const void* src,
                                 void* dest)
 {
     const BACnetDataType* source = nullptr;
@@ -59,16 +59,16 @@ int32_t describe_property_value(const PropertyValueSpec& spec, BACnetFieldCursor
     int32_t sourceType = BACNAPI_TYPE_Null;
     int32_t destinationType = BACNAPI_TYPE_Null;
     if (src) {
-        source = reinterpret_cast<const BACnetDataType*>(static_cast<const unsigned char*>(src) + spec.valueOffset);
-        sourceType = spec.sourceOwnTypeFirst && source->type != BACNAPI_TYPE_Null
+        source = reinterpret_cast<const BACnetDataType*>(static_cast<const unsigned char*>(src) + pv.valueOffset);
+        sourceType = pv.sourceOwnTypeFirst && source->type != BACNAPI_TYPE_Null
                          ? source->type
-                         : side_type(spec, src, child->srcObjectType);
+                         : side_type(pv, src, child->srcObjectType);
     }
     if (dest) {
-        destination = reinterpret_cast<BACnetDataType*>(static_cast<unsigned char*>(dest) + spec.valueOffset);
-        destinationType = side_type(spec, dest, child->destObjectType);
+        destination = reinterpret_cast<BACnetDataType*>(static_cast<unsigned char*>(dest) + pv.valueOffset);
+        destinationType = side_type(pv, dest, child->destObjectType);
     }
-    return describe_wrapped_value(child, spec.nameId, spec.tag, source, sourceType, destination,
+    return describe_wrapped_value(child, pv.nameId, pv.tag, source, sourceType, destination,
                                   destinationType);
 }
 

@@ -35,7 +35,7 @@ struct PropertyValueSpec {
 };
 
 // Describes the property value of a record (src/dest are the records, either may be null).
-int32_t describe_property_value(const PropertyValueSpec& spec, BACnetFieldCursor* child, const void* src,
+int32_t describe_property_value(const PropertyValueSpec& pv, BACnetFieldCursor* child, const void* src,
                                 void* dest);
 
 } // namespace bacnapi
