@@ -4,9 +4,9 @@
 
 #include <cstring>
 
-namespace {
+using bacnapi::zero_record;
 
-template <class Record> void zero(Record* record) { std::memset(record, 0, sizeof *record); }
+namespace {
 
 // Selector of BACnetEventParameter when it holds no alternative.
 constexpr int32_t kNoEventParameter = 999;
@@ -19,7 +19,7 @@ BACNAPI_API int32_t bacnapi_ClearBACnetPriorityValue(BACnetPriorityValue* record
 {
     if (record == nullptr) return BACNAPI_S_OK;
     if (record->kind == 5) bacnapi::clear_value(&record->value.constructedValue);
-    zero(record);
+    zero_record(record);
     return BACNAPI_S_OK;
 }
 
@@ -27,7 +27,7 @@ BACNAPI_API int32_t bacnapi_ClearReadAccessPropertyValue(ReadAccessPropertyValue
 {
     if (record == nullptr) return BACNAPI_S_OK;
     if (record->choice == 0) bacnapi::clear_value(&record->result.propertyValue);
-    zero(record);
+    zero_record(record);
     return BACNAPI_S_OK;
 }
 
@@ -43,7 +43,7 @@ BACNAPI_API int32_t bacnapi_ClearBACnetLogRecord(BACnetLogRecord* record)
     case 10: bacnapi::clear_value(&record->logDatum.anyValue); break;
     default: break;
     }
-    zero(record);
+    zero_record(record);
     return BACNAPI_S_OK;
 }
 
@@ -56,7 +56,7 @@ BACNAPI_API int32_t bacnapi_ClearBACnetEventLogRecord(BACnetEventLogRecord* reco
     case 1: bacnapi_ClearBACnetServiceConfirmedEventNotificationRequest(&record->logDatum.notification); break;
     default: break;
     }
-    zero(record);
+    zero_record(record);
     return BACNAPI_S_OK;
 }
 
@@ -68,7 +68,7 @@ BACNAPI_API int32_t bacnapi_ClearBACnetLogData(BACnetLogData* record)
     case 1: bacnapi::clear_value(&record->value.logData); break;
     default: break;
     }
-    zero(record);
+    zero_record(record);
     return BACNAPI_S_OK;
 }
 
@@ -76,7 +76,7 @@ BACNAPI_API int32_t bacnapi_ClearBACnetLogMultipleRecord(BACnetLogMultipleRecord
 {
     if (record == nullptr) return BACNAPI_S_OK;
     bacnapi_ClearBACnetLogData(&record->logData);
-    zero(record);
+    zero_record(record);
     return BACNAPI_S_OK;
 }
 
@@ -88,7 +88,7 @@ BACNAPI_API int32_t bacnapi_ClearBACnetLogDataElement(BACnetLogDataElement* reco
     case 8: bacnapi::clear_value(&record->value.anyValue); break;
     default: break;
     }
-    zero(record);
+    zero_record(record);
     return BACNAPI_S_OK;
 }
 
@@ -115,7 +115,7 @@ BACNAPI_API int32_t bacnapi_ClearBACnetEventParameter(BACnetEventParameter* reco
     default:
         break;
     }
-    zero(record);
+    zero_record(record);
     record->choice = kNoEventParameter;
     return BACNAPI_S_OK;
 }
@@ -133,7 +133,7 @@ BACNAPI_API int32_t bacnapi_ClearBACnetNotificationParameters(BACnetNotification
         break;
     case 1: // change-of-state
         bacnapi_ClearBitString(&p.changeOfState.statusFlags);
-        zero(&p.changeOfState.newState);
+        zero_record(&p.changeOfState.newState);
         break;
     case 2: // change-of-value
         if (p.changeOfValue.newValue.choice == 0) bacnapi_ClearBitString(&p.changeOfValue.newValue.value.changedBits);

@@ -6,11 +6,7 @@
 #include <cstdlib>
 #include <cstring>
 
-namespace {
-
-template <class Record> void zero(Record* record) { std::memset(record, 0, sizeof *record); }
-
-} // namespace
+using bacnapi::zero_record;
 
 extern "C" {
 
@@ -20,7 +16,7 @@ BACNAPI_API int32_t bacnapi_ClearBitString(BACnetBitString* bits)
 {
     if (bits == nullptr) return BACNAPI_S_OK;
     std::free(bits->bits);
-    zero(bits);
+    zero_record(bits);
     return BACNAPI_S_OK;
 }
 
@@ -28,7 +24,7 @@ BACNAPI_API int32_t bacnapi_ClearOctet(BACnetOctetString* octets)
 {
     if (octets == nullptr) return BACNAPI_S_OK;
     std::free(octets->data);
-    zero(octets);
+    zero_record(octets);
     return BACNAPI_S_OK;
 }
 
@@ -36,7 +32,7 @@ BACNAPI_API int32_t bacnapi_ClearBuffer(BACnetByteBuffer* buffer)
 {
     if (buffer == nullptr) return BACNAPI_S_OK;
     std::free(buffer->data);
-    zero(buffer);
+    zero_record(buffer);
     return BACNAPI_S_OK;
 }
 
@@ -44,68 +40,68 @@ BACNAPI_API int32_t bacnapi_ClearBuffer(BACnetByteBuffer* buffer)
 
 BACNAPI_API int32_t bacnapi_ClearBACnetAddress(BACnetAddress* record)
 {
-    if (record != nullptr) zero(record);
+    if (record != nullptr) zero_record(record);
     return BACNAPI_S_OK;
 }
 
 BACNAPI_API int32_t bacnapi_ClearBACnetRecipient(BACnetRecipient* record)
 {
-    if (record != nullptr) zero(record);
+    if (record != nullptr) zero_record(record);
     return BACNAPI_S_OK;
 }
 
 BACNAPI_API int32_t bacnapi_ClearBACnetRecipientProcess(BACnetRecipientProcess* record)
 {
-    if (record != nullptr) zero(record);
+    if (record != nullptr) zero_record(record);
     return BACNAPI_S_OK;
 }
 
 BACNAPI_API int32_t bacnapi_ClearBACnetCOVSubscription(BACnetCOVSubscription* record)
 {
-    if (record != nullptr) zero(record);
+    if (record != nullptr) zero_record(record);
     return BACNAPI_S_OK;
 }
 
 BACNAPI_API int32_t bacnapi_ClearEnrolmentSummaryAckElement(EnrolmentSummaryAckElement* record)
 {
-    if (record != nullptr) zero(record);
+    if (record != nullptr) zero_record(record);
     return BACNAPI_S_OK;
 }
 
 BACNAPI_API int32_t bacnapi_ClearBACnetAccumulatorRecord(BACnetAccumulatorRecord* record)
 {
-    if (record != nullptr) zero(record);
+    if (record != nullptr) zero_record(record);
     return BACNAPI_S_OK;
 }
 
 BACNAPI_API int32_t bacnapi_ClearBACnetAddressBinding(BACnetAddressBinding* record)
 {
-    if (record != nullptr) zero(record);
+    if (record != nullptr) zero_record(record);
     return BACNAPI_S_OK;
 }
 
 // Two-word records: both 32-bit members become 0.
 BACNAPI_API int32_t bacnapi_ClearDateTime(BACnetDateTime* record)
 {
-    if (record != nullptr) zero(record);
+    if (record != nullptr) zero_record(record);
     return BACNAPI_S_OK;
 }
 
 BACNAPI_API int32_t bacnapi_ClearBACnetPrescale(BACnetPrescale* record)
 {
-    if (record != nullptr) zero(record);
+    if (record != nullptr) zero_record(record);
     return BACNAPI_S_OK;
 }
 
 BACNAPI_API int32_t bacnapi_ClearBACnetPropertyStates(BACnetPropertyStates* record)
 {
-    if (record != nullptr) zero(record);
+    if (record != nullptr) zero_record(record);
     return BACNAPI_S_OK;
 }
 
 BACNAPI_API int32_t bacnapi_ClearBACnetScale(BACnetScale* record)
 {
-    if (record != nullptr) zero(record);
+    if (record != nullptr) zero_record(record);
     return BACNAPI_S_OK;
 }
 
@@ -138,7 +134,7 @@ BACNAPI_API int32_t bacnapi_ClearBACnetActionCommand(BACnetActionCommand* record
 {
     if (record == nullptr) return BACNAPI_S_OK;
     bacnapi::clear_value(&record->propertyValue);
-    zero(record);
+    zero_record(record);
     return BACNAPI_S_OK;
 }
 
@@ -146,7 +142,7 @@ BACNAPI_API int32_t bacnapi_ClearBACnetDeviceObjectPropertyValue(BACnetDeviceObj
 {
     if (record == nullptr) return BACNAPI_S_OK;
     bacnapi::clear_value(&record->value);
-    zero(record);
+    zero_record(record);
     return BACNAPI_S_OK;
 }
 
@@ -154,7 +150,7 @@ BACNAPI_API int32_t bacnapi_ClearBACnetPropertyValue(BACnetPropertyValue* record
 {
     if (record == nullptr) return BACNAPI_S_OK;
     bacnapi::clear_value(&record->value);
-    zero(record);
+    zero_record(record);
     return BACNAPI_S_OK;
 }
 
@@ -162,7 +158,7 @@ BACNAPI_API int32_t bacnapi_ClearBACnetSelectionCriteria(BACnetSelectionCriteria
 {
     if (record == nullptr) return BACNAPI_S_OK;
     bacnapi::clear_value(&record->comparisonValue);
-    zero(record);
+    zero_record(record);
     return BACNAPI_S_OK;
 }
 
@@ -170,7 +166,7 @@ BACNAPI_API int32_t bacnapi_ClearBACnetDailySchedule(BACnetDailySchedule* record
 {
     if (record == nullptr) return BACNAPI_S_OK;
     bacnapi::clear_value(&record->daySchedule);
-    zero(record);
+    zero_record(record);
     return BACNAPI_S_OK;
 }
 
@@ -178,7 +174,7 @@ BACNAPI_API int32_t bacnapi_ClearBACnetActionList(BACnetActionList* record)
 {
     if (record == nullptr) return BACNAPI_S_OK;
     bacnapi::clear_value(&record->action);
-    zero(record);
+    zero_record(record);
     return BACNAPI_S_OK;
 }
 
@@ -186,7 +182,7 @@ BACNAPI_API int32_t bacnapi_ClearWriteAccessSpecification(WriteAccessSpecificati
 {
     if (record == nullptr) return BACNAPI_S_OK;
     bacnapi::clear_value(&record->listOfProperties);
-    zero(record);
+    zero_record(record);
     return BACNAPI_S_OK;
 }
 
@@ -196,7 +192,7 @@ BACNAPI_API int32_t bacnapi_ClearBACnetSpecialEvent(BACnetSpecialEvent* record)
     if (record == nullptr) return BACNAPI_S_OK;
     bacnapi::clear_value(&record->listOfTimeValues);
     bacnapi::clear_value(&record->extraValue);
-    zero(record);
+    zero_record(record);
     return BACNAPI_S_OK;
 }
 
@@ -206,7 +202,7 @@ BACNAPI_API int32_t bacnapi_ClearBACnetSessionKey(BACnetSessionKey* record)
 {
     if (record == nullptr) return BACNAPI_S_OK;
     bacnapi_ClearOctet(&record->sessionKey);
-    zero(record);
+    zero_record(record);
     return BACNAPI_S_OK;
 }
 
@@ -214,7 +210,7 @@ BACNAPI_API int32_t bacnapi_ClearAlarmSummaryAckElement(AlarmSummaryAckElement* 
 {
     if (record == nullptr) return BACNAPI_S_OK;
     bacnapi_ClearBitString(&record->acknowledgedTransitions);
-    zero(record);
+    zero_record(record);
     return BACNAPI_S_OK;
 }
 
@@ -223,7 +219,7 @@ BACNAPI_API int32_t bacnapi_ClearBACnetDestination(BACnetDestination* record)
     if (record == nullptr) return BACNAPI_S_OK;
     bacnapi_ClearBitString(&record->validDays);
     bacnapi_ClearBitString(&record->transitions);
-    zero(record);
+    zero_record(record);
     return BACNAPI_S_OK;
 }
 
@@ -234,7 +230,7 @@ BACNAPI_API int32_t bacnapi_ClearBACnetEventSummaryElement(EventSummaryElement* 
     bacnapi_ClearBitString(&record->eventEnable);
     bacnapi::clear_value(&record->eventTimeStamps);
     bacnapi::clear_value(&record->eventPriorities);
-    zero(record);
+    zero_record(record);
     return BACNAPI_S_OK;
 }
 

@@ -6,9 +6,9 @@
 #include <cstdlib>
 #include <cstring>
 
-namespace {
+using bacnapi::zero_record;
 
-template <class Record> void zero(Record* record) { std::memset(record, 0, sizeof *record); }
+namespace {
 
 // Clears each element from 0 to count-1 with clearElement, releases the overflow array and
 // zero-fills the sequence. A negative count means no element; a missing overflow array means
@@ -20,7 +20,7 @@ template <class Sequence, class ClearElement> void clear_sequence(Sequence* sequ
     if (sequence->elements != nullptr)
         for (int32_t i = 1; i < count; ++i) clearElement(&sequence->elements[i]);
     std::free(sequence->elements);
-    zero(sequence);
+    zero_record(sequence);
 }
 
 } // namespace
@@ -32,7 +32,7 @@ BACNAPI_API int32_t bacnapi_ClearSequenceOfBACnetPropertyReference(SequenceOfBAC
 {
     if (record == nullptr) return BACNAPI_S_OK;
     std::free(record->elements);
-    zero(record);
+    zero_record(record);
     return BACNAPI_S_OK;
 }
 
@@ -40,7 +40,7 @@ BACNAPI_API int32_t bacnapi_ClearReadAccessSpecification(ReadAccessSpecification
 {
     if (record == nullptr) return BACNAPI_S_OK;
     bacnapi_ClearSequenceOfBACnetPropertyReference(&record->listOfPropertyReferences);
-    zero(record);
+    zero_record(record);
     return BACNAPI_S_OK;
 }
 
@@ -61,7 +61,7 @@ BACNAPI_API int32_t bacnapi_ClearReadAccessResult(ReadAccessResult* record)
 {
     if (record == nullptr) return BACNAPI_S_OK;
     bacnapi_ClearSequenceOfBACnetReadAccessPropertyValue(&record->listOfResults);
-    zero(record);
+    zero_record(record);
     return BACNAPI_S_OK;
 }
 

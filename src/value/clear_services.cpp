@@ -5,9 +5,9 @@
 
 #include <cstring>
 
-namespace {
+using bacnapi::zero_record;
 
-template <class Record> void zero(Record* record) { std::memset(record, 0, sizeof *record); }
+namespace {
 
 // Confirmed service choices whose error PDU carries a nested value.
 constexpr uint32_t kConfirmedPrivateTransfer = 18;
@@ -38,25 +38,25 @@ extern "C" {
 
 BACNAPI_API int32_t bacnapi_ClearIamRequest(IamRequest* record)
 {
-    if (record != nullptr) zero(record);
+    if (record != nullptr) zero_record(record);
     return BACNAPI_S_OK;
 }
 
 BACNAPI_API int32_t bacnapi_ClearCreateObjectAck(CreateObjectAck* record)
 {
-    if (record != nullptr) zero(record);
+    if (record != nullptr) zero_record(record);
     return BACNAPI_S_OK;
 }
 
 BACNAPI_API int32_t bacnapi_ClearWhoIsRequest(WhoIsRequest* record)
 {
-    if (record != nullptr) zero(record);
+    if (record != nullptr) zero_record(record);
     return BACNAPI_S_OK;
 }
 
 BACNAPI_API int32_t bacnapi_ClearReadPropertyRequest(ReadPropertyRequest* record)
 {
-    if (record != nullptr) zero(record);
+    if (record != nullptr) zero_record(record);
     return BACNAPI_S_OK;
 }
 
@@ -64,15 +64,15 @@ BACNAPI_API int32_t bacnapi_ClearReadPropertyRequest(ReadPropertyRequest* record
 BACNAPI_API int32_t bacnapi_ClearRequestKeyRequest(RequestKeyRequest* record)
 {
     if (record == nullptr) return BACNAPI_S_OK;
-    zero(&record->requestingDeviceAddress);
-    zero(&record->remoteDeviceAddress);
+    zero_record(&record->requestingDeviceAddress);
+    zero_record(&record->remoteDeviceAddress);
     return BACNAPI_S_OK;
 }
 
 // Only the enrolment filter is zeroed; the acknowledgment filter and the filters after it are kept.
 BACNAPI_API int32_t bacnapi_ClearGetEnrolmentSummaryRequest(GetEnrolmentSummaryRequest* record)
 {
-    if (record != nullptr) zero(&record->enrollmentFilter);
+    if (record != nullptr) zero_record(&record->enrollmentFilter);
     return BACNAPI_S_OK;
 }
 
@@ -131,7 +131,7 @@ BACNAPI_API int32_t bacnapi_ClearWritePropertyRequest(WritePropertyRequest* reco
 {
     if (record == nullptr) return BACNAPI_S_OK;
     bacnapi::clear_value(&record->propertyValue);
-    zero(record);
+    zero_record(record);
     return BACNAPI_S_OK;
 }
 
@@ -139,7 +139,7 @@ BACNAPI_API int32_t bacnapi_ClearCreateObjectRequest(CreateObjectRequest* record
 {
     if (record == nullptr) return BACNAPI_S_OK;
     bacnapi::clear_value(&record->listOfInitialValues);
-    zero(record);
+    zero_record(record);
     return BACNAPI_S_OK;
 }
 
@@ -147,7 +147,7 @@ BACNAPI_API int32_t bacnapi_ClearReadPropertyAck(ReadPropertyAck* record)
 {
     if (record == nullptr) return BACNAPI_S_OK;
     bacnapi::clear_value(&record->propertyValue);
-    zero(record);
+    zero_record(record);
     return BACNAPI_S_OK;
 }
 
@@ -155,7 +155,7 @@ BACNAPI_API int32_t bacnapi_ClearWritePropertyMultipleRequest(WritePropertyMulti
 {
     if (record == nullptr) return BACNAPI_S_OK;
     bacnapi::clear_value(&record->listOfWriteAccessSpecifications);
-    zero(record);
+    zero_record(record);
     return BACNAPI_S_OK;
 }
 
@@ -165,7 +165,7 @@ BACNAPI_API int32_t bacnapi_ClearBACnetError(BACnetServiceError* record)
     if (record == nullptr) return BACNAPI_S_OK;
     if (record->serviceChoice == kConfirmedPrivateTransfer) bacnapi::clear_value(&record->details.errorParameters);
     else if (record->serviceChoice == kVtClose) bacnapi::clear_value(&record->details.listOfVTSessionIdentifiers);
-    zero(record);
+    zero_record(record);
     return BACNAPI_S_OK;
 }
 
@@ -175,7 +175,7 @@ BACNAPI_API int32_t bacnapi_ClearReadPropertyMultipleRequest(ReadPropertyMultipl
 {
     if (record == nullptr) return BACNAPI_S_OK;
     bacnapi_ClearSequenceOfReadAccessSpecification(&record->listOfReadAccessSpecs);
-    zero(record);
+    zero_record(record);
     return BACNAPI_S_OK;
 }
 
@@ -183,7 +183,7 @@ BACNAPI_API int32_t bacnapi_ClearReadPropertyMultipleAck(ReadPropertyMultipleAck
 {
     if (record == nullptr) return BACNAPI_S_OK;
     bacnapi_ClearSequenceOfReadAccessResult(&record->listOfReadAccessResults);
-    zero(record);
+    zero_record(record);
     return BACNAPI_S_OK;
 }
 
@@ -191,7 +191,7 @@ BACNAPI_API int32_t bacnapi_ClearReadPropertyConditionalAck(ReadPropertyConditio
 {
     if (record == nullptr) return BACNAPI_S_OK;
     bacnapi_ClearSequenceOfReadAccessResult(&record->listOfReadAccessResults);
-    zero(record);
+    zero_record(record);
     return BACNAPI_S_OK;
 }
 
@@ -279,7 +279,7 @@ BACNAPI_API int32_t bacnapi_ClearIHaveRequest(IHaveRequest* record)
 {
     if (record == nullptr) return BACNAPI_S_OK;
     bacnapi_ClearCharacterString(&record->objectName);
-    zero(record);
+    zero_record(record);
     return BACNAPI_S_OK;
 }
 
@@ -287,7 +287,7 @@ BACNAPI_API int32_t bacnapi_ClearAcknowledgeAlarmRequest(AcknowledgeAlarmRequest
 {
     if (record == nullptr) return BACNAPI_S_OK;
     bacnapi_ClearCharacterString(&record->acknowledgmentSource);
-    zero(record);
+    zero_record(record);
     return BACNAPI_S_OK;
 }
 

@@ -4,6 +4,7 @@
 #include <bacnapi/bacnapi.h>
 
 #include <cstdint>
+#include <cstring>
 
 namespace bacnapi {
 
@@ -26,6 +27,13 @@ void temp_octets_release(BACnetOctetString* temp);
 int32_t array_reserve(BACnetValueList* list, uint32_t n);
 
 // ---- Clear (clear_*.cpp) ----
+// Zero-fills a record in place (the last step of most Clear operations).
+template <class Record>
+void zero_record(Record* record)
+{
+    std::memset(record, 0, sizeof *record);
+}
+
 // Releases what the value owns, recursively, and leaves it Null.
 void clear_value(BACnetDataType* value);
 

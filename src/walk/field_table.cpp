@@ -22,37 +22,13 @@ void* member_at(void* record, uint32_t offset)
     return record ? static_cast<unsigned char*>(record) + offset : nullptr;
 }
 
-uint32_t read_u32(const void* at)
-{
-    uint32_t v;
-    std::memcpy(&v, at, sizeof v);
-    return v;
-}
-
-void write_u32(void* at, uint32_t v)
-{
-    std::memcpy(at, &v, sizeof v);
-}
-
-int32_t read_i32(const void* record, uint32_t offset)
-{
-    int32_t v;
-    std::memcpy(&v, static_cast<const unsigned char*>(record) + offset, sizeof v);
-    return v;
-}
-
-void write_i32(void* record, uint32_t offset, int32_t v)
-{
-    std::memcpy(static_cast<unsigned char*>(record) + offset, &v, sizeof v);
-}
-
 // True when the source member holds the field's absent sentinel.
 bool holds_sentinel(Sentinel sentinel, const void* member)
 {
     switch (sentinel) {
     case Sentinel::None: return false;
-    case Sentinel::AllOnes32: return read_u32(member) == 0xFFFFFFFFu;
-    case Sentinel::Zero32: return read_u32(member) == 0;
+    case Sentinel::AllOnes32: return read_member<uint32_t>(member, 0) == 0xFFFFFFFFu;
+    case Sentinel::Zero32: return read_member<uint32_t>(member, 0) == 0;
     case Sentinel::DeviceAbsent: {
         BACnetObjectIdentifier id;
         std::memcpy(&id, member, sizeof id);
@@ -68,8 +44,8 @@ void preset_sentinel(Sentinel sentinel, void* member)
 {
     switch (sentinel) {
     case Sentinel::None: break;
-    case Sentinel::AllOnes32: write_u32(member, 0xFFFFFFFFu); break;
-    case Sentinel::Zero32: write_u32(member, 0); break;
+    case Sentinel::AllOnes32: write_member<uint32_t>(member, 0, 0xFFFFFFFFu); break;
+    case Sentinel::Zero32: write_member<uint32_t>(member, 0, 0); break;
     case Sentinel::DeviceAbsent: {
         const BACnetObjectIdentifier absent{8, 0xFFFFFFFFu};
         std::memcpy(member, &absent, sizeof absent);
@@ -248,7 +224,7 @@ void release_member(const FieldSpec& field, void* record)
 void switch_alternative(const ChoiceSpec& choice, ReleaseRecordFn release, void* dest,
                         const AlternativeSpec& chosen)
 {
-    const int32_t held = read_i32(dest, choice.selectorOffset);
+    const int32_t held = read_member<int32_t>(dest, choice.selectorOffset);
     if (held == chosen.number) return;
     if (release) {
         release(dest);
@@ -270,9 +246,9 @@ int32_t walk_choice_releasing(const ChoiceSpec& choice, ReleaseRecordFn release,
 
     int32_t recorded = 0;
     if (src)
-        recorded = read_i32(src, choice.selectorOffset);
+        recorded = read_member<int32_t>(src, choice.selectorOffset);
     else if (dest && !choice.sourceOnly)
-        recorded = read_i32(dest, choice.selectorOffset);
+        recorded = read_member<int32_t>(dest, choice.selectorOffset);
 
     const int32_t status = choose_alternative(choice.choiceId, recorded, child, ctx, visitor);
     if (status != 0) return status;
@@ -284,7 +260,7 @@ int32_t walk_choice_releasing(const ChoiceSpec& choice, ReleaseRecordFn release,
     if (src && chosen != recorded) return BACNAPI_WALK_E_REFUSED;
     if (dest) {
         switch_alternative(choice, release, dest, *alternative);
-        write_i32(dest, choice.selectorOffset, chosen);
+        write_member<int32_t>(dest, choice.selectorOffset, chosen);
     }
     return describe_field(alternative->field, child, src, dest);
 }

@@ -7,6 +7,7 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <cstring>
 
 namespace bacnapi {
 
@@ -52,6 +53,21 @@ struct ChoiceSpec {
     size_t alternativeCount;
     bool sourceOnly;              // the recorded alternative is read only from the source (0 without)
 };
+
+// A member of a record at a byte offset, read or written without alignment or aliasing concerns.
+template <class T>
+T read_member(const void* record, uint32_t offset)
+{
+    T v;
+    std::memcpy(&v, static_cast<const unsigned char*>(record) + offset, sizeof v);
+    return v;
+}
+
+template <class T>
+void write_member(void* record, uint32_t offset, T v)
+{
+    std::memcpy(static_cast<unsigned char*>(record) + offset, &v, sizeof v);
+}
 
 // Describes field `index` of a record from a field table (the generic walk function).
 int32_t walk_field_table(const FieldSpec* fields, size_t count, BACnetFieldCursor* child, const void* src,

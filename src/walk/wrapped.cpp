@@ -1,6 +1,7 @@
 // Wrapped property values, described for the walk functions of the records that hold them.
 #include "wrapped.h"
 
+#include "field_table.h"
 #include "../value/value_internal.h"
 
 #include <cstring>
@@ -9,19 +10,12 @@ namespace bacnapi {
 
 namespace {
 
-uint32_t read_u32(const void* record, uint32_t offset)
-{
-    uint32_t v;
-    std::memcpy(&v, static_cast<const unsigned char*>(record) + offset, sizeof v);
-    return v;
-}
-
 int32_t side_type(const PropertyValueSpec& pv, const void* record, uint32_t inheritedObjectType)
 {
     const uint32_t objectType =
-        pv.objectTypeOffset < 0 ? inheritedObjectType : read_u32(record, static_cast<uint32_t>(pv.objectTypeOffset));
-    return lookup_property_type(objectType, read_u32(record, pv.propertyOffset),
-                                read_u32(record, pv.arrayIndexOffset));
+        pv.objectTypeOffset < 0 ? inheritedObjectType : read_member<uint32_t>(record, static_cast<uint32_t>(pv.objectTypeOffset));
+    return lookup_property_type(objectType, read_member<uint32_t>(record, pv.propertyOffset),
+                                read_member<uint32_t>(record, pv.arrayIndexOffset));
 }
 
 } // namespace
