@@ -1,6 +1,7 @@
 /*
  * A host's first steps with bacnapi, in C: create values of a few types, convert a
- * CharacterString between character sets, and release everything again.
+ * CharacterString between character sets, write a value as brace text and read it back, copy and
+ * compare it, and release everything again.
  */
 #include <bacnapi/bacnapi.h>
 
@@ -51,13 +52,34 @@ int main(void)
     name.payload.characterString.data = (char*)bacnapi_malloc(strlen(text) + 1);
     memcpy(name.payload.characterString.data, text, strlen(text) + 1);
     name.payload.characterString.length = strlen(text);
-    show_bytes("UTF-8 \"Gr\xC3\xBC\xC3\x9F" "e\":", &name.payload.characterString);
+    show_bytes("UTF-8 text:", &name.payload.characterString);
     status = bacnapi_string_transform(&name.payload.characterString, BACNAPI_CHARSET_ISO8859_1, 0);
     show_bytes("to ISO 8859-1:", &name.payload.characterString);
     status |= bacnapi_string_transform(&name.payload.characterString, BACNAPI_CHARSET_UCS2, 0);
     show_bytes("to UCS-2:", &name.payload.characterString);
     status |= bacnapi_string_transform(&name.payload.characterString, BACNAPI_CHARSET_UTF8, 0);
     printf("back to UTF-8:               status %d, \"%s\"\n", status, name.payload.characterString.data);
+
+    /* Brace text out and back in: present-value (85) of an analog input, 21.5 at priority 8. */
+    if (rec != NULL) {
+        rec->propertyIdentifier = 85;
+        rec->value.type = BACNAPI_TYPE_Real;
+        rec->value.payload.real = 21.5f;
+        rec->priority = 8;
+        char* text_out = NULL;
+        status = bacnapi_asn1_string_get(&text_out, &pv);
+        printf("brace text:                  status %d, \"%s\"\n", status, text_out ? text_out : "");
+        BACnetDataType back = {0};
+        status = bacnapi_asn1_string_set(&back, text_out, BACNAPI_TYPE_BACnetPropertyValue);
+        printf("read back:                   status %d, compare %d\n", status, bacnapi_CompareBACnetDataType(&pv, &back));
+        BACnetDataType copy = {0};
+        status = bacnapi_access_BACnetData(&copy, &back, -1, 1);
+        bacnapi_ClearBACnetDataType(&back);
+        printf("deep copy, source cleared:   status %d, compare %d\n", status, bacnapi_CompareBACnetDataType(&pv, &copy));
+        printf("type of (0, 85, -1):         %d\n", bacnapi_get_data_type(0, 85, -1));
+        bacnapi_free(text_out);
+        bacnapi_ClearBACnetDataType(&copy);
+    }
 
     /* Release everything: each value is Null afterwards. */
     bacnapi_ClearBACnetDataType(&count);
