@@ -8,6 +8,8 @@
 namespace bacnapi {
 namespace {
 
+} // namespace
+
 // Releases what the record of a constructed value owns (not the record itself). Records whose
 // members are all inline (addresses, dates, identifiers, numbers) own nothing and fall through.
 void release_record_parts(int32_t type, void* record)
@@ -119,6 +121,8 @@ void release_record_parts(int32_t type, void* record)
         break;
     }
 }
+
+namespace {
 
 // True for the constructed codes whose value owns a heap record that clear releases. The
 // embedded members (34, 35, 66, 126..149, 153) and the reserved codes never own a record of

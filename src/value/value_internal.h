@@ -36,6 +36,9 @@ void zero_record(Record* record)
 
 // Releases what the value owns, recursively, and leaves it Null.
 void clear_value(BACnetDataType* value);
+// Releases what a record of the given type owns (its strings, nested values, lists), as the
+// record's Clear operation does; the record itself stays where it is.
+void release_record_parts(int32_t type, void* record);
 
 // ---- Copy (copy_*.cpp) ----
 // The deep copy: index -1 whole value, 0 element count, k element k (or store as element k).

@@ -6,9 +6,11 @@
 // makes is a destination record in bind_cursor.
 #include "walk.h"
 
+#include "../value/record_size.h"
 #include "../value/value_internal.h"
 
 #include <cstdlib>
+#include <cstring>
 
 namespace bacnapi {
 
@@ -80,6 +82,24 @@ int32_t end_typed_run(uint32_t nameId, int32_t tag, const BACnetFieldCursor* chi
         if (status != 0) return status;
     }
     return BACNAPI_S_OK;
+}
+
+// A typed run that ends where it had made room for another element gives up the elements already
+// in the destination: what they own is released and they are zeroed before the count drops to 0,
+// so that nothing read so far is left behind unreachable. Element 0 is the run record's first
+// member; element i is slot i of the overflow array.
+void release_run_elements(const BACnetFieldCursor* child)
+{
+    if (!child->destCount || !child->destContainer) return;
+    const uint64_t size = record_size_of(child->type);
+    auto* overflow = child->destElements ? static_cast<unsigned char*>(*child->destElements) : nullptr;
+    for (uint32_t i = 0; i < *child->destCount; ++i) {
+        void* element = i == 0 ? child->destContainer : (overflow ? overflow + i * size : nullptr);
+        if (!element) break;
+        release_record_parts(child->type, element);
+        std::memset(element, 0, size);
+    }
+    *child->destCount = 0;
 }
 
 int32_t walk_wrapped(BACnetFieldCursor* child, void* ctx, const BACnetVisitor* v)
@@ -249,7 +269,7 @@ int32_t walk_typed_run(uint32_t nameId, int32_t tag, BACnetFieldCursor* child, v
     if (begin_element(visitor, count != -1, nameId, tag, child->type, more, destCount, index, nullptr, ctx) != 0)
         return BACNAPI_WALK_E_REFUSED;
     if (!*more) {
-        if (child->destCount) *child->destCount = 0;
+        release_run_elements(child);
         return end_typed_run(nameId, tag, child, ctx, visitor, more);
     }
 

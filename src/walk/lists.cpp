@@ -95,7 +95,7 @@ int32_t value_list_grow_one(BACnetValueList* list)
         return BACNAPI_S_OK;
     }
     const uint32_t next = value_list_next_capacity(capacity);
-    if (next == 0 || next > SIZE_MAX / sizeof(BACnetDataType)) return BACNAPI_WALK_E_NOMEMORY;
+    if (next == 0) return BACNAPI_WALK_E_NOMEMORY; // the capacity cannot grow past 32 bits
     auto* grown = static_cast<BACnetDataType*>(std::realloc(list->elements, next * sizeof(BACnetDataType)));
     if (!grown) return BACNAPI_WALK_E_NOMEMORY;
     std::memset(static_cast<void*>(grown + capacity), 0, (next - capacity) * sizeof(BACnetDataType));
