@@ -123,11 +123,12 @@ int32_t charstring_convert(const BACnetCharacterString* src, BACnetCharacterStri
     if (target == BACNAPI_CHARSET_DBCS) {
         // A DBCS text starts with its code page, high byte first, counted in the length.
         output = static_cast<char*>(std::calloc(3, 1));
-        if (output != nullptr) {
-            output[0] = static_cast<char>((page >> 8) & 0xFF);
-            output[1] = static_cast<char>(page & 0xFF);
-            outputLength = 2;
+        if (output == nullptr) {
+            return BACNAPI_E_FAIL; // nothing produced: never a DBCS text without its code page
         }
+        output[0] = static_cast<char>((page >> 8) & 0xFF);
+        output[1] = static_cast<char>(page & 0xFF);
+        outputLength = 2;
     }
 
     // Grow by one window per step; iconv fills it, and reports E2BIG when it needs another.

@@ -1,7 +1,9 @@
 #include "charset/charstring.h"
+#include "support/heap_watch.h"
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstdlib>
 #include <cstring>
 #include <string>
@@ -105,6 +107,30 @@ TEST(CharstringTest, DbcsPagesStepsAndFailures) {
         bacnapi_ClearCharacterString(&s);
     }
     EXPECT_EQ(bacnapi_string_transform(nullptr, 0, 0), BACNAPI_E_FAIL);
+}
+
+// A refusal at any allocation either fails with the record unchanged or still yields the code page.
+TEST(CharstringTest, DbcsKeepsItsCodePageWhenTheHeapRefuses) {
+    if (!heap_watch::active()) GTEST_SKIP() << "allocation refusal needs the heap watch";
+    for (long k = 0;; ++k) {
+        SCOPED_TRACE(k);
+        BACnetCharacterString s = make(0, str("abc")), warm = make(0, str("abc"));
+        EXPECT_EQ(bacnapi_string_transform(&warm, 1, 0), 0); // the converter's own allocations settle
+        bacnapi_ClearCharacterString(&warm);
+        heap_watch::refuse_after(k);
+        const int32_t status = bacnapi_string_transform(&s, 1, 0);
+        const bool refused = heap_watch::disarm();
+        const Bytes got = bytes_of(s);
+        EXPECT_EQ(s.characterSet, status == 0 ? 1 : 0);
+        if (status == 0) {
+            EXPECT_EQ(Bytes(got.begin(), got.begin() + std::min<size_t>(2, got.size())), (Bytes{4, 228}));
+        } else {
+            EXPECT_EQ(status, BACNAPI_E_FAIL);
+            EXPECT_EQ(got, str("abc"));
+        }
+        bacnapi_ClearCharacterString(&s);
+        if (!refused) break;
+    }
 }
 
 TEST(CharstringTest, GetStringConvertsInPlaceOnce) {
