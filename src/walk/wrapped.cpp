@@ -33,13 +33,16 @@ int32_t describe_wrapped_value(BACnetFieldCursor* child, uint32_t nameId, int32_
     // The record of a value of another type must not be taken over as a record of this type.
     if (destination && destination->type != destinationType && destination->type != BACNAPI_TYPE_Null)
         clear_value(destination);
+    // enumId stays as the caller left it: 0 for a plain field, the choice identifier for the
+    // property-value alternative of a choice.
+    const uint32_t enumId = child->enumId;
     const uint32_t srcObjectType = child->srcObjectType;
     const uint32_t destObjectType = child->destObjectType;
     const int32_t status = bind_cursor(child, source, sourceType, destination, destinationType);
     child->nameId = nameId;
     child->kind = kFieldWrapped;
     child->tag = tag;
-    child->enumId = 0;
+    child->enumId = enumId;
     child->srcObjectType = srcObjectType;
     child->destObjectType = destObjectType;
     return status;

@@ -15,6 +15,7 @@
 #include <functional>
 #include <set>
 #include <string>
+#include <vector>
 
 namespace bacnapi {
 namespace {
@@ -61,14 +62,14 @@ TEST(WalkStatuses, ParsingUnknownAlternativesAndValuesOfTheWrongType)
     for (const auto& c : cases) {
         BACnetDataType value{};
         EXPECT_EQ(bacnapi_asn1_string_set(&value, c.text.c_str(), c.type), c.status) << c.type << " " << c.text;
-        bacnapi_ClearBACnetDataType(&value);
+        release_value(&value);
     }
 }
 
 // Gives a nested value an empty value of `type` (Null leaves it empty).
 void hold(BACnetDataType& v, int32_t type)
 {
-    bacnapi_ClearBACnetDataType(&v);
+    release_value(&v);
     if (type != BACNAPI_TYPE_Null) {
         ASSERT_EQ(bacnapi_initialize_data(&v, type), 0);
     }
@@ -124,7 +125,7 @@ TEST(WalkStatuses, WritingRecordsThatHoldAnUnknownAlternativeOrTheWrongValue)
         c.change(value.payload.record);
         std::string written;
         EXPECT_EQ(write_text(value, &written), c.status) << c.type << " " << c.text;
-        bacnapi_ClearBACnetDataType(&value);
+        release_value(&value);
     }
 }
 
@@ -211,7 +212,7 @@ TEST(WalkStatuses, OctetFieldsLongerThanTheRecordHoldsKeepTheRecord)
         EXPECT_EQ(r->networkNumber, 7u) << c.text;
         EXPECT_EQ(r->macLength, c.length) << c.text;
         EXPECT_EQ(r->macAddress[0], c.first) << c.text;
-        bacnapi_ClearBACnetDataType(&value);
+        release_value(&value);
     }
     // Week-n-day: octets the text does not give are unspecified (255); four keep the record.
     const struct {
@@ -226,7 +227,7 @@ TEST(WalkStatuses, OctetFieldsLongerThanTheRecordHoldsKeepTheRecord)
         EXPECT_EQ(r->weekNDay.month, c.month) << c.text;
         EXPECT_EQ(r->weekNDay.weekOfMonth, c.week) << c.text;
         EXPECT_EQ(r->weekNDay.dayOfWeek, c.day) << c.text;
-        bacnapi_ClearBACnetDataType(&value);
+        release_value(&value);
     }
 }
 
@@ -262,9 +263,9 @@ TEST(WalkStatuses, CovIncrementAbsenceFollowsTheSource)
         static_cast<BACnetCOVSubscription*>(destination.payload.record)->covIncrementAbsent = c[1];
         ASSERT_EQ(walk_both(source, &destination), 0);
         EXPECT_EQ(static_cast<BACnetCOVSubscription*>(destination.payload.record)->covIncrementAbsent, c[2]) << c[0];
-        bacnapi_ClearBACnetDataType(&destination);
+        release_value(&destination);
     }
-    bacnapi_ClearBACnetDataType(&source);
+    release_value(&source);
 }
 
 TEST(WalkStatuses, ParsedFieldsLandInTheMembersHostsRead)
@@ -273,29 +274,29 @@ TEST(WalkStatuses, ParsedFieldsLandInTheMembersHostsRead)
     auto* range = parsed<BACnetDateRange>(&v, "{05/01/2024,05/31/2024}", 24);
     EXPECT_EQ(range->startDate.day, 1);
     EXPECT_EQ(range->endDate.day, 31);
-    bacnapi_ClearBACnetDataType(&v);
+    release_value(&v);
     // Binary (2) and enumerated (4) priority values both write alternative 9, read back as binary.
     EXPECT_EQ(parsed<BACnetPriorityValue>(&v, "{9,3}", 48)->kind, 2);
     EXPECT_EQ(parsed<BACnetPriorityValue>(&v, "{2,7}", 48)->kind, 3);
-    bacnapi_ClearBACnetDataType(&v);
+    release_value(&v);
     // Optional fields hold their absent sentinel before the text reaches them.
     EXPECT_EQ(parsed<BACnetActionCommand>(&v, "{", 28, BACNAPI_E_FAIL)->deviceIdentifier.instance, 0xFFFFFFFFu);
-    bacnapi_ClearBACnetDataType(&v);
+    release_value(&v);
     EXPECT_EQ(parsed<BACnetObjectPropertyReference>(&v, "{0,1,85,", 33, BACNAPI_E_FAIL)->propertyArrayIndex,
               0xFFFFFFFFu);
-    bacnapi_ClearBACnetDataType(&v);
+    release_value(&v);
     auto* range2 = parsed<BACnetNotificationParameters>(&v, "{11,{0100,5,3}}", 52); // status flags first
     EXPECT_EQ(range2->parameters.unsignedRange.statusFlags.bits[1], 1);
     EXPECT_EQ(range2->parameters.unsignedRange.exceedingValue, 5u);
     EXPECT_EQ(range2->parameters.unsignedRange.exceededLimit, 3u);
-    bacnapi_ClearBACnetDataType(&v);
+    release_value(&v);
     // A setpoint reference read from text is marked present; writing never touches the source.
     EXPECT_EQ(parsed<BACnetSetpointReference>(&v, "{{2,7,85,-1}}", 112)->present, 1);
     static_cast<BACnetSetpointReference*>(v.payload.record)->present = 0;
     std::string written;
     ASSERT_EQ(write_text(v, &written), 0);
     EXPECT_EQ(static_cast<BACnetSetpointReference*>(v.payload.record)->present, 0);
-    bacnapi_ClearBACnetDataType(&v);
+    release_value(&v);
     // Property values take the type of their own result's object: "2" is a name here.
     const std::string results =
         list_text({"{8,5," + list_text({"{120,-1,4,260}"}) + "}", "{0,1," + list_text({"{77,-1,4,2}"}) + "}"});
@@ -305,7 +306,36 @@ TEST(WalkStatuses, ParsedFieldsLandInTheMembersHostsRead)
     const BACnetDataType& name = ack->listOfReadAccessResults.elements[1].listOfResults.first.result.propertyValue;
     EXPECT_EQ(name.type, BACNAPI_TYPE_CharacterString);
     EXPECT_STREQ(name.payload.characterString.data, "2");
-    bacnapi_ClearBACnetDataType(&v);
+    release_value(&v);
+}
+
+int32_t record_enum_id(uint32_t, int32_t, uint32_t enumId, void*, const void*, void* seen)
+{
+    static_cast<std::vector<uint32_t>*>(seen)->push_back(enumId);
+    return 0;
+}
+
+TEST(WalkStatuses, EnumeratedValuesCarryTheirEnumerationOrTheirChoice)
+{
+    // Inside a choice, the choice identifier unless the alternative names its own enumeration.
+    const struct {
+        int32_t type;
+        const char* text;
+        std::vector<uint32_t> enumIds;
+    } cases[] = {{43, "{36,-1,4,2}", {49, 52}}, {49, "{36,-1,2,8}", {49, 0}}, {50, "{1,1}", {6}},
+                 {26, "{08:00 00.00,9,3}", {5}}, {119, "{2,4}", {0}}};
+    BACnetVisitor visitor{};
+    visitor.visitEnumerated = record_enum_id;
+    for (const auto& c : cases) {
+        BACnetDataType value{};
+        ASSERT_EQ(bacnapi_asn1_string_set(&value, c.text, c.type), 0) << c.text;
+        std::vector<uint32_t> seen;
+        BACnetFieldCursor cursor{};
+        ASSERT_EQ(bind_cursor(&cursor, &value, c.type, nullptr, c.type), 0);
+        EXPECT_EQ(walk_value(&cursor, &seen, &visitor), 0) << c.text;
+        EXPECT_EQ(seen, c.enumIds) << c.text;
+        release_value(&value);
+    }
 }
 
 TEST(WalkStatuses, ReusedDestinationsReleaseWhatTheyHeld)
@@ -331,7 +361,7 @@ TEST(WalkStatuses, ReusedDestinationsReleaseWhatTheyHeld)
             EXPECT_EQ(write_text(value, &written), 0);
             EXPECT_EQ(written, text);
         }
-        bacnapi_ClearBACnetDataType(&value);
+        release_value(&value);
     }
 }
 
