@@ -9,6 +9,8 @@
 // read back with two, as the format defines.)
 #include <bacnapi/bacnapi.h>
 
+#include "../tests/support/release_value.h"
+
 #include <cstddef>
 #include <cstdint>
 #include <cstdlib>
@@ -44,9 +46,9 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
             if (bacnapi_asn1_string_set(&again, first.c_str(), type) != 0) std::abort();
             (void)write(again, &status);
             if (status != 0) std::abort();
-            bacnapi_ClearBACnetDataType(&again);
+            release_value(&again);
         }
     }
-    bacnapi_ClearBACnetDataType(&value);
+    release_value(&value);
     return 0;
 }

@@ -102,21 +102,6 @@ void release_record_parts(int32_t type, void* record)
     case BACNAPI_TYPE_BACnetLogDataElement:
         bacnapi_ClearBACnetLogDataElement(static_cast<BACnetLogDataElement*>(record));
         break;
-    // Initialise never creates these, but the brace-text reader gives a value of these codes a
-    // record of its own; releasing it here keeps such a value from leaking.
-    case BACNAPI_TYPE_SequenceOfBACnetPropertyReference:
-        bacnapi_ClearSequenceOfBACnetPropertyReference(static_cast<SequenceOfBACnetPropertyReference*>(record));
-        break;
-    case BACNAPI_TYPE_ReadAccessResultList:
-        bacnapi_ClearSequenceOfBACnetReadAccessPropertyValue(static_cast<ReadAccessResultList*>(record));
-        break;
-    case BACNAPI_TYPE_ReadPropertyMultipleAck:
-        bacnapi_ClearReadPropertyMultipleAck(static_cast<ReadPropertyMultipleAck*>(record));
-        break;
-    case BACNAPI_TYPE_BACnetServiceConfirmedEventNotificationRequest:
-        bacnapi_ClearBACnetServiceConfirmedEventNotificationRequest(
-            static_cast<BACnetServiceConfirmedEventNotificationRequest*>(record));
-        break;
     default:
         break;
     }
@@ -125,14 +110,15 @@ void release_record_parts(int32_t type, void* record)
 namespace {
 
 // True for the constructed codes whose value owns a heap record that clear releases. The
-// embedded members (34, 35, 66, 126..149, 153) and the reserved codes never own a record of
-// their own: their payload is dropped without being read.
+// embedded members (34, 35, 66), the reserved codes, the property-reference run (91) and every
+// code from 126 up are left alone: their payload is dropped without being read. Initialise never
+// creates values of these codes; a host that holds one points it at a record of its own (to
+// write it as brace text, say) and keeps that record.
 bool owns_record(int32_t type)
 {
-    if (type < 21 || type > 152) return false;
-    if (type >= 126 && type <= 149) return false;
+    if (type < 21 || type > 125) return false;
     switch (type) {
-    case 34: case 35: case 66: case 67: case 68: case 85: case 86:
+    case 34: case 35: case 66: case 67: case 68: case 85: case 86: case 91:
     case 99: case 100: case 108: case 109: case 115:
         return false;
     default:

@@ -2,6 +2,7 @@
 // for what was read (also after a failure, to see what stayed in the destination), the literals
 // only the writer meets, appending, and how destinations of other types are handled.
 #include "brace_test_util.h"
+#include "support/release_value.h"
 
 #include <gtest/gtest.h>
 
@@ -174,7 +175,7 @@ TEST(BraceText, ArbitraryTextIsReadSafely)
             BACnetDataType v{};
             const int32_t status = bacnapi_asn1_string_set(&v, text.c_str(), type);
             EXPECT_TRUE(allowed(status) && allowed(write_value(v).status)) << type << " '" << text << "' " << status;
-            bacnapi_ClearBACnetDataType(&v);
+            release_value(&v);
         }
     }
 }

@@ -3,6 +3,8 @@
 
 #include <bacnapi/bacnapi.h>
 
+#include "support/release_value.h"
+
 #include <gtest/gtest.h>
 
 #include <string>
@@ -40,8 +42,8 @@ inline void expect_round_trip(int32_t type, const std::string& text)
     EXPECT_EQ(bacnapi_asn1_string_set(&second, written.c_str(), type), 0);
     EXPECT_EQ(write_text(second, &rewritten), 0);
     EXPECT_EQ(rewritten, written);
-    bacnapi_ClearBACnetDataType(&first);
-    bacnapi_ClearBACnetDataType(&second);
+    release_value(&first);
+    release_value(&second);
 }
 
 } // namespace bacnapi::brace_test

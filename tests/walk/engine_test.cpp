@@ -4,6 +4,8 @@
 #include "walk/walk.h"
 #include "walk/walk_functions.h"
 
+#include "support/release_value.h"
+
 #include <bacnapi/bacnapi.h>
 
 #include <gtest/gtest.h>
@@ -249,7 +251,7 @@ TEST(WalkEngine, DestinationListsEndWhereTheVisitorSays)
             EXPECT_EQ(d.payload.list->count, 0u);
             for (uint32_t i = 0; i < d.payload.list->capacity; ++i) EXPECT_EQ(d.payload.list->elements[i].type, 0);
         }
-        bacnapi_ClearBACnetDataType(&d);
+        release_value(&d);
     }
 }
 
@@ -282,7 +284,7 @@ TEST(WalkEngine, SlotResultsBecomeWalkStatuses)
         EXPECT_EQ(walk(r, &value, nullptr, c.type), c.status) << c.slot;
         ASSERT_FALSE(r.log.empty());
         EXPECT_EQ(r.log.back(), c.lastCall) << c.slot;
-        bacnapi_ClearBACnetDataType(&value);
+        release_value(&value);
     }
     // releaseElements is only called with a destination list; its failure is passed on.
     BACnetDataType d{};

@@ -36,7 +36,7 @@ TEST(WalkLists, ValueListGrowsByHalfPlusOneWithEmptySlots)
         if (n > 0) {
             EXPECT_STREQ(list.elements[n - 1].payload.characterString.data, items.back().c_str());
         }
-        bacnapi_ClearBACnetDataType(&value);
+        release_value(&value);
     }
     const uint32_t limits[][2] = {{0xAAAAAAA9u, 0xFFFFFFFEu}, {0xAAAAAAAAu, 0}, {0xFFFFFFFFu, 0}};
     for (const auto& l : limits) EXPECT_EQ(value_list_next_capacity(l[0]), l[1]);
@@ -93,14 +93,14 @@ TEST(WalkLists, ElementsAreCheckedAndRetyped)
     BACnetDataType list{};
     ASSERT_EQ(bacnapi_asn1_string_set(&list, "{{{1,42}}}", BACNAPI_TYPE_ListOfBACnetTimeStamp), 0);
     BACnetValueList* destination = list.payload.list;
-    bacnapi_ClearBACnetDataType(&destination->elements[0]);
+    release_value(&destination->elements[0]);
     ASSERT_EQ(bacnapi_initialize_data(&destination->elements[0], BACNAPI_TYPE_ListOfUnsigned), 0);
     BACnetFieldCursor child{};
     uint32_t more = 1;
     ASSERT_EQ(walk_ListOfBACnetTimeStamp(&child, nullptr, destination, nullptr, nullptr, &more, 0), 0);
     EXPECT_EQ(destination->elements[0].type, BACNAPI_TYPE_BACnetTimeStamp);
     EXPECT_EQ(child.dest, destination->elements[0].payload.record);
-    bacnapi_ClearBACnetDataType(&list);
+    release_value(&list);
 }
 
 TEST(WalkLists, RunElementsComeFromRecordAndSlots)
@@ -136,7 +136,7 @@ TEST(WalkLists, RunElementsComeFromRecordAndSlots)
     EXPECT_EQ(parsed->elements[1].propertyIdentifier, 77u);
     EXPECT_EQ(parsed->elements[1].propertyArrayIndex, 3u);
     EXPECT_EQ(parsed->elements[2].propertyIdentifier, 111u);
-    bacnapi_ClearBACnetDataType(&value);
+    release_value(&value);
 }
 
 TEST(WalkLists, TextsThatEndEarlyLeaveEmptyLists)
@@ -160,7 +160,7 @@ TEST(WalkLists, TextsThatEndEarlyLeaveEmptyLists)
             : c.type == 150 ? static_cast<const ReadAccessResultList*>(value.payload.record)->count
                             : static_cast<int32_t>(value.payload.list->count);
         EXPECT_EQ(count, c.count) << c.text;
-        bacnapi_ClearBACnetDataType(&value);
+        release_value(&value);
     }
 }
 
@@ -172,7 +172,7 @@ TEST(WalkLists, ElementOfTheWrongTypeIsRefusedAfterTheOnesBefore)
     std::string written;
     EXPECT_EQ(write_text(value, &written), BACNAPI_WALK_E_REFUSED);
     EXPECT_EQ(written, "{{1},");
-    bacnapi_ClearBACnetDataType(&value);
+    release_value(&value);
 }
 
 } // namespace

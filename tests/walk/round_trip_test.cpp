@@ -219,7 +219,7 @@ TEST(WalkRoundTrip, EveryTypeWithAWalkFunctionIsWalkedByTheTable)
             BACnetFieldCursor cursor{};
             ASSERT_EQ(bind_cursor(&cursor, &value, row.type, nullptr, row.type), 0);
             EXPECT_EQ(walk_value(&cursor, &walked, &visitor), 0) << text;
-            bacnapi_ClearBACnetDataType(&value);
+            release_value(&value);
         }
     }
     for (int32_t type = kFirstDescribedType; type < kFirstDescribedType + kDescriptorCount; ++type) {
