@@ -123,6 +123,15 @@ int32_t store_element(BACnetDataType* d, const BACnetDataType* s, int32_t k)
     if (info == nullptr || !info->elementStore || info->elementType != s->type) return BACNAPI_E_INVALIDARG;
     BACnetValueList* list = d->payload.list;
     if (list == nullptr || list->count > list->capacity) return BACNAPI_E_INVALIDARG;
+    if (list->elements != nullptr && s >= list->elements && s < list->elements + list->capacity) {
+        // The value is one of the list's own slots, which growing the list may move: it is
+        // copied aside first and stored from there.
+        BACnetDataType aside{};
+        int32_t status = copy_value(&aside, s, -1);
+        if (status == BACNAPI_S_OK) status = store_element(d, &aside, k);
+        clear_value(&aside);
+        return status;
+    }
     const auto slot = static_cast<uint32_t>(k);
     if (slot > list->count) {
         if (static_cast<uint64_t>(slot) != static_cast<uint64_t>(list->count) + 1) return BACNAPI_E_INVALIDARG;

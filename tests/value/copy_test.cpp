@@ -216,6 +216,14 @@ TEST(Copy, StringsAreDuplicatedWithTheirTerminatorAndEqualCounts)
     EXPECT_EQ(text_of(bits.v), "110");
 }
 
+TEST(Copy, AnElementStoredIntoItsOwnFullListIsTakenAsideFirst) // a stale read shows under the memory checkers
+{
+    Owned list(parse(75, "{{1},{2},{3},{4}}"));
+    ASSERT_EQ(list.v.payload.list->capacity, 4u);
+    ASSERT_EQ(bacnapi_access_BACnetData(&list.v.payload.list->elements[1], &list.v, 5, 0), BACNAPI_S_OK);
+    EXPECT_EQ(text_of(list.v), "{{1},{2},{3},{4},{2}}");
+}
+
 TEST(Copy, CopiedSequencesKeepRoomForFurtherAppends) // overruns show under the sanitizers and valgrind
 {
     for (int32_t count : {1, 2, 4, 5, 8}) {
