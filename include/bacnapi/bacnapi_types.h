@@ -250,7 +250,7 @@ typedef struct BACnetCharacterString {
 } BACnetCharacterString;
 
 /* Bit string: one octet per bit (0 = clear, anything else = set). bitCount octets are allocated;
- * the library keeps usedCount equal to bitCount everywhere except a fresh BACnetDestination. */
+ * every operation of the library keeps usedCount equal to bitCount. */
 typedef struct BACnetBitString {
     uint64_t bitCount;
     uint64_t usedCount;
