@@ -403,7 +403,7 @@ extern "C" BACNAPI_API int32_t bacnapi_asn1_string_set(BACnetDataType* value, co
 {
     using namespace bacnapi;
     if (!value) return BACNAPI_WALK_E_REFUSED;
-    if (!text) return BACNAPI_E_FAIL;
+    // A null text is a text already used up: the value is bound as usual and its first piece fails.
     prepare_destination(value, type);
     BACnetFieldCursor cursor{};
     cursor.nameId = 3;

@@ -274,7 +274,7 @@ extern "C" BACNAPI_API int32_t bacnapi_asn1_string_get(char** text, const BACnet
     const int32_t type = value ? value->type : 0;
     int32_t status = bind_cursor(&cursor, value, type, nullptr, type);
     if (status != 0) return status;
-    if (!text) return BACNAPI_E_FAIL;
+    // Without a text pointer every piece fails to append; a value with nothing to write succeeds.
     TextSink sink(text);
     WriterContext context{value, &sink};
     status = walk_value(&cursor, &context, &kWriter);

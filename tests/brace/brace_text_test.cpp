@@ -118,7 +118,9 @@ TEST(BraceText, WriterAppendsAndKeepsPartialText)
     // Nothing appended for an empty string leaves a null text null; missing arguments.
     const BACnetDataType emptyOctets = word(BACNAPI_TYPE_OctetString, 0);
     EXPECT_TRUE(write_value(emptyOctets).isNull);
-    EXPECT_EQ(bacnapi_asn1_string_get(nullptr, &emptyOctets), kFail);
+    EXPECT_EQ(bacnapi_asn1_string_get(nullptr, &emptyOctets), 0); // nothing to append, nothing fails
+    const BACnetDataType seven = word(BACNAPI_TYPE_Unsigned, 7);
+    EXPECT_EQ(bacnapi_asn1_string_get(nullptr, &seven), kFail);
     char* text = nullptr;
     EXPECT_EQ(bacnapi_asn1_string_get(&text, nullptr), BACNAPI_WALK_E_REFUSED);
     EXPECT_EQ(text, nullptr);
@@ -143,8 +145,10 @@ TEST(BraceText, Destinations)
     EXPECT_EQ(bacnapi_asn1_string_set(&kept, "{}", 13), BACNAPI_WALK_E_NODESCRIPTOR);
     EXPECT_EQ(write_value(kept).text, "9");
     EXPECT_EQ(bacnapi_asn1_string_set(nullptr, "5", BACNAPI_TYPE_Unsigned), BACNAPI_WALK_E_REFUSED);
+    // A null text is a text already used up: the value takes the type, its first piece fails.
     EXPECT_EQ(bacnapi_asn1_string_set(&v, nullptr, BACNAPI_TYPE_Unsigned), kFail);
-    EXPECT_EQ(v.type, BACNAPI_TYPE_Null);
+    EXPECT_EQ(v.type, BACNAPI_TYPE_Unsigned);
+    EXPECT_EQ(bacnapi_asn1_string_set(&v, nullptr, 13), BACNAPI_WALK_E_NODESCRIPTOR);
 }
 
 // Mutated texts read as every type: only the walker's and the parser's statuses come back, the
