@@ -119,7 +119,7 @@ int32_t copy_read_access_result(ReadAccessResult* dst, const ReadAccessResult* s
     if (dst == nullptr || src == nullptr) return BACNAPI_E_INVALIDARG;
     if (dst == src) return BACNAPI_S_OK;
     bacnapi_ClearReadAccessResult(dst);
-    // As for the read-access specification: success is reported whatever the list copy met.
+    // As for ReadAccessSpecification: success is reported whatever the list copy met.
     (void)copy_read_access_result_list(&dst->listOfResults, &src->listOfResults);
     dst->objectIdentifier = src->objectIdentifier;
     return BACNAPI_S_OK;
