@@ -1,11 +1,11 @@
 // The generic walk functions that interpret field tables and choice tables.
 #include "field_table.h"
+#include "wrapped.h"
 
 #include "../value/record_size.h"
 #include "../value/value_internal.h"
 
 #include <cstdlib>
-
 #include <cstring>
 
 namespace bacnapi {
@@ -54,26 +54,13 @@ void preset_sentinel(Sentinel sentinel, void* member)
     }
 }
 
-// An embedded value bound with bind_cursor to a fixed type on both sides. A destination that
-// holds a value of another type is released first, so its record is never reused as a record of
-// the wrong type.
+// An embedded value bound with bind_cursor to a fixed type on both sides: bound as a Wrapped
+// value is (a destination of another type is released first), then walked as a Single field.
 int32_t bind_embedded_value(BACnetFieldCursor* child, const BACnetDataType* source, BACnetDataType* destination,
                             int32_t type)
 {
-    if (destination && destination->type != type && destination->type != BACNAPI_TYPE_Null)
-        clear_value(destination);
-    const uint32_t nameId = child->nameId;
-    const int32_t tag = child->tag;
-    const uint32_t enumId = child->enumId;
-    const uint32_t srcObjectType = child->srcObjectType;
-    const uint32_t destObjectType = child->destObjectType;
-    const int32_t status = bind_cursor(child, source, type, destination, type);
-    child->nameId = nameId;
+    const int32_t status = describe_wrapped_value(child, child->nameId, child->tag, source, type, destination, type);
     child->kind = kFieldSingle;
-    child->tag = tag;
-    child->enumId = enumId;
-    child->srcObjectType = srcObjectType;
-    child->destObjectType = destObjectType;
     child->recordOwned = 1;
     return status;
 }
