@@ -216,6 +216,14 @@ BACNAPI_API int32_t bacnapi_asn1_string_set(BACnetDataType* value, const char* t
  * tables do not know it; 0 for a negative object type. Thread-safe. */
 BACNAPI_API int32_t bacnapi_get_data_type(int32_t objectType, int32_t propertyIdentifier, int32_t arrayIndex);
 
+/* ---- Accessors ------------------------------------------------------------------------- */
+
+/* ---- Display text ---------------------------------------------------------------------- */
+
+/* ---- Byte buffer and JSON-style print -------------------------------------------------- */
+
+/* ---- Time ------------------------------------------------------------------------------ */
+
 BACNAPI_EXTERN_C_END
 
 #ifdef __cplusplus

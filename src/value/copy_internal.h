@@ -14,6 +14,8 @@
 
 #include <bacnapi/bacnapi.h>
 
+#include "value/limits.h"
+
 #include <cstddef>
 #include <cstdint>
 #include <cstdlib>
@@ -104,9 +106,6 @@ int32_t copy_event_notification_fields(BACnetServiceConfirmedEventNotificationRe
 // of an overflow array (member elements, slot 0 unused), with a signed 32-bit count. The
 // overflow array grows in steps of 4 slots, so an array serving count elements always has
 // overflow_slots(count) slots; duplicates allocate the same number so that later appends work.
-
-// Most elements a sequence may hold.
-constexpr int32_t kSequenceMaxCount = 65535;
 
 // Slots of the overflow array of a sequence of count elements (0 when no array is needed).
 constexpr size_t overflow_slots(int32_t count) { return count < 2 ? 0 : (static_cast<size_t>(count) + 3) / 4 * 4; }
