@@ -4,6 +4,7 @@
 #include "access/access_test_util.h"
 
 #include "support/heap_watch.h"
+#include "value/record_size.h"
 #include "value/value_internal.h"
 
 #include <algorithm>
@@ -157,38 +158,28 @@ TEST(AccessRecords, SetGetAndBackGiveTheSameValueAndTheHostOwnsItsCopies)
 
 TEST(AccessRecords, ChoicesCopyOnlyTheAlternativesTheyKnow)
 {
-    // An unknown recipient or shed-level alternative: only its number travels, and the copy
-    // succeeds; an unknown priority-value alternative is refused.
-    BACnetRecipient recipient{};
-    recipient.choice = 7;
-    std::memset(&recipient.value, 0x33, sizeof recipient.value);
-    BACnetDataType v{};
-    ASSERT_EQ(bacnapi_access_recipient(&recipient, &v, kSet), BACNAPI_S_OK);
-    const auto* stored = static_cast<const BACnetRecipient*>(v.payload.record);
-    EXPECT_EQ(stored->choice, 7);
-    EXPECT_EQ(stored->value.address.networkNumber, 0u);
-    BACnetRecipientProcess process{};
-    process.recipient.choice = 1;
-    process.recipient.value.address.macLength = 2;
-    process.processIdentifier = 77;
-    ASSERT_EQ(bacnapi_access_recipientProcess(&process, &v, kSet), BACNAPI_S_OK);
-    BACnetRecipientProcess back{};
-    ASSERT_EQ(bacnapi_access_recipientProcess(&back, &v, kGet), BACNAPI_S_OK);
-    EXPECT_EQ(back.recipient.value.address.macLength, 2);
-    EXPECT_EQ(back.processIdentifier, 77u);
-
-    BACnetShedLevel shed{};
-    shed.choice = 3;
-    shed.value.percent = 99;
-    ASSERT_EQ(bacnapi_access_shedLevel(&shed, &v, kSet), BACNAPI_S_OK);
-    EXPECT_EQ(static_cast<const BACnetShedLevel*>(v.payload.record)->choice, 3);
-    EXPECT_EQ(static_cast<const BACnetShedLevel*>(v.payload.record)->value.percent, 0u);
-
-    BACnetPriorityValue priority{};
-    priority.kind = 6;
-    EXPECT_EQ(bacnapi_access_priorityValue(&priority, &v, kSet), BACNAPI_E_INVALIDARG);
-    EXPECT_EQ(v.type, BACNAPI_TYPE_BACnetPriorityValue);
-    release_value(&v);
+    // An unknown alternative whose member bytes are all set: the recipients and the shed level
+    // keep only its number (member zero, status 0); the priority value refuses it.
+    struct Case { Accessor access; int32_t type, choice, status; } const cases[] = {
+        {Erased<bacnapi_access_recipient>::call, 30, 7, 0},
+        {Erased<bacnapi_access_shedLevel>::call, 123, 3, 0},
+        {Erased<bacnapi_access_priorityValue>::call, 48, 6, BACNAPI_E_INVALIDARG},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE("type " + std::to_string(c.type));
+        HostBuffer host(0x33);
+        std::memcpy(host.bytes, &c.choice, sizeof c.choice);
+        BACnetDataType v{};
+        EXPECT_EQ(c.access(host.get(), &v, kSet), c.status);
+        const auto* stored = static_cast<const unsigned char*>(v.payload.record);
+        ASSERT_NE(stored, nullptr);
+        const size_t size = bacnapi::record_size_of(c.type);
+        if (c.status == 0) {
+            EXPECT_EQ(std::memcmp(stored, &c.choice, sizeof c.choice), 0);
+            for (size_t i = sizeof c.choice; i < size; ++i) EXPECT_EQ(stored[i], 0) << i;
+        }
+        release_value(&v);
+    }
 }
 
 TEST(AccessRecords, ConstructedCarriesItsNestedValue)
