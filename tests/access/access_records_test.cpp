@@ -122,8 +122,8 @@ TEST(AccessRecords, EveryAccessorFollowsTheProtocol)
         EXPECT_EQ(r.access(nullptr, &list, kSet), BACNAPI_E_INVALIDARG);
         EXPECT_EQ(list.type, r.type);
         EXPECT_NE(list.payload.record, nullptr);
-        // Set over the broken value replaces it by a whole one; a zero host record is accepted
-        // by every record copy except the priority value's, whose alternative 0 it then is.
+        // Set over the broken value replaces it by a whole one (a zero-filled host record is a
+        // valid record of every type: alternative 0 of the choices, Null nested values).
         EXPECT_EQ(r.access(host.get(), &broken, kSet), BACNAPI_S_OK);
         EXPECT_EQ(broken.type, r.type);
         EXPECT_NE(broken.payload.record, nullptr);
