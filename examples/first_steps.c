@@ -1,7 +1,8 @@
 /*
  * A host's first steps with bacnapi, in C: create values of a few types, convert a
  * CharacterString between character sets, write a value as brace text and read it back, copy and
- * compare it, and release everything again.
+ * compare it, carry host records through the typed accessors and back, and release everything
+ * again.
  */
 #include <bacnapi/bacnapi.h>
 
@@ -13,6 +14,82 @@ static void show_bytes(const char* label, const BACnetCharacterString* s)
     printf("%-28s set %u, %llu bytes:", label, (unsigned)s->characterSet, (unsigned long long)s->length);
     for (uint64_t i = 0; i < s->length; ++i) printf(" %02X", (unsigned char)s->data[i]);
     printf("\n");
+}
+
+/* A host's round trip through the accessors: its own records -> a value -> brace text -> a value
+ * read back -> fresh host records, compared with the first. Returns the number of differences. */
+static int accessor_round_trip(void)
+{
+    int differences = 0;
+    int32_t status;
+
+    /* A ReadAccessSpecification the host builds in its own memory: object analog-input 3 and three
+     * property references, appended with the element functions (the first lies in the record). */
+    ReadAccessSpecification spec;
+    memset(&spec, 0, sizeof spec);
+    spec.objectIdentifier.objectType = 0;
+    spec.objectIdentifier.instance = 3;
+    const BACnetPropertyReference refs[3] = {{85, BACNAPI_ARRAY_INDEX_ABSENT}, {87, 8}, {77, BACNAPI_ARRAY_INDEX_ABSENT}};
+    for (int i = 0; i < 3; ++i)
+        if (bacnapi_set_element_property_reference(&spec.listOfPropertyReferences, &refs[i]) == NULL) ++differences;
+
+    /* A BACnetPropertyValue whose nested value the host fills with the Real accessor. */
+    BACnetPropertyValue pv;
+    memset(&pv, 0, sizeof pv);
+    pv.propertyIdentifier = 85;
+    pv.propertyArrayIndex = BACNAPI_ARRAY_INDEX_ABSENT;
+    pv.priority = 8;
+    float celsius = 21.5f;
+    status = bacnapi_access_real(&celsius, &pv.value, 0);
+
+    /* Set: the values get records of their own holding copies; the host keeps its records. */
+    BACnetDataType specValue = {0}, pvValue = {0};
+    status |= bacnapi_access_readAccessSpecification(&spec, &specValue, 0);
+    status |= bacnapi_access_propertyValue(&pv, &pvValue, 0);
+
+    /* Brace text out and back in. */
+    char *specText = NULL, *pvText = NULL;
+    status |= bacnapi_asn1_string_get(&specText, &specValue);
+    status |= bacnapi_asn1_string_get(&pvText, &pvValue);
+    printf("accessors, brace text:       \"%s\" and \"%s\"\n", specText ? specText : "", pvText ? pvText : "");
+    BACnetDataType specBack = {0}, pvBack = {0};
+    status |= bacnapi_asn1_string_set(&specBack, specText, BACNAPI_TYPE_ReadAccessSpecification);
+    status |= bacnapi_asn1_string_set(&pvBack, pvText, BACNAPI_TYPE_BACnetPropertyValue);
+
+    /* Get into fresh (zero-filled) host records, which then own their copies. */
+    ReadAccessSpecification specOut;
+    BACnetPropertyValue pvOut;
+    memset(&specOut, 0, sizeof specOut);
+    memset(&pvOut, 0, sizeof pvOut);
+    status |= bacnapi_access_readAccessSpecification(&specOut, &specBack, 1);
+    status |= bacnapi_access_propertyValue(&pvOut, &pvBack, 1);
+
+    /* Compare with what the host started from. */
+    if (specOut.objectIdentifier.objectType != 0 || specOut.objectIdentifier.instance != 3) ++differences;
+    if (specOut.listOfPropertyReferences.count != 3) ++differences;
+    for (int32_t i = 0; i < 3; ++i) {
+        const BACnetPropertyReference* r = bacnapi_get_element_property_reference(&specOut.listOfPropertyReferences, i);
+        if (r == NULL || r->propertyIdentifier != refs[i].propertyIdentifier ||
+            r->propertyArrayIndex != refs[i].propertyArrayIndex)
+            ++differences;
+    }
+    float celsiusOut = 0.0f;
+    status |= bacnapi_access_real(&celsiusOut, &pvOut.value, 1);
+    if (pvOut.propertyIdentifier != 85 || pvOut.priority != 8 || celsiusOut != celsius) ++differences;
+    printf("accessors, round trip:       status %d, %d differences\n", status, differences);
+
+    /* Release: values with ClearBACnetDataType, host records with their Clear, text with free. */
+    bacnapi_free(specText);
+    bacnapi_free(pvText);
+    bacnapi_ClearBACnetDataType(&specValue);
+    bacnapi_ClearBACnetDataType(&pvValue);
+    bacnapi_ClearBACnetDataType(&specBack);
+    bacnapi_ClearBACnetDataType(&pvBack);
+    bacnapi_ClearReadAccessSpecification(&spec);
+    bacnapi_ClearReadAccessSpecification(&specOut);
+    bacnapi_ClearBACnetPropertyValue(&pv);
+    bacnapi_ClearBACnetPropertyValue(&pvOut);
+    return differences + (status != 0);
 }
 
 int main(void)
@@ -87,5 +164,5 @@ int main(void)
     bacnapi_ClearBACnetDataType(&schedule);
     bacnapi_ClearBACnetDataType(&name);
     printf("after clear:                 types %d %d %d %d\n", count.type, pv.type, schedule.type, name.type);
-    return 0;
+    return accessor_round_trip() == 0 ? 0 : 1;
 }

@@ -218,6 +218,138 @@ BACNAPI_API int32_t bacnapi_get_data_type(int32_t objectType, int32_t propertyId
 
 /* ---- Accessors ------------------------------------------------------------------------- */
 
+/*
+ * Typed accessors: (host variable, value, flag). flag 0 sets: the value is cleared, initialised to
+ * the accessor's type and filled from the host variable. Any other flag gets: the value's datum is
+ * copied into the host variable; a value of another type gives 0 and nothing is written (the
+ * Boolean and BitString accessors give BACNAPI_E_INVALIDARG instead). A get never changes the
+ * value. A null value gives BACNAPI_E_INVALIDARG. A failed initialisation gives
+ * BACNAPI_E_INVALIDARG with the value safe to clear. docs/accessors.md tells the details.
+ */
+/* Inline types. A null host on set gives BACNAPI_E_INVALIDARG: for Date, Time and
+ * ObjectIdentifier after the value became an empty value of the type, for the others with the
+ * value untouched. Date and Time: the four octets in payload order in one 32-bit word. */
+BACNAPI_API int32_t bacnapi_access_boolean(uint8_t* host, BACnetDataType* value, uint8_t flag);
+BACNAPI_API int32_t bacnapi_access_unsignedInteger(uint32_t* host, BACnetDataType* value, uint8_t flag);
+BACNAPI_API int32_t bacnapi_access_signedInteger(int32_t* host, BACnetDataType* value, uint8_t flag);
+BACNAPI_API int32_t bacnapi_access_real(float* host, BACnetDataType* value, uint8_t flag);
+BACNAPI_API int32_t bacnapi_access_double(double* host, BACnetDataType* value, uint8_t flag);
+BACNAPI_API int32_t bacnapi_access_enumerated(uint32_t* host, BACnetDataType* value, uint8_t flag);
+BACNAPI_API int32_t bacnapi_access_date(uint32_t* host, BACnetDataType* value, uint8_t flag);
+BACNAPI_API int32_t bacnapi_access_time(uint32_t* host, BACnetDataType* value, uint8_t flag);
+BACNAPI_API int32_t bacnapi_access_objectIdentifier(BACnetObjectIdentifier* host, BACnetDataType* value, uint8_t flag);
+BACNAPI_API int32_t bacnapi_access_signedLong(int64_t* host, BACnetDataType* value, uint8_t flag);
+/* Strings: the host record owns its own block. Set copies it into the value (a null host leaves
+ * an empty string of the type). Get frees the host's old block and gives it a fresh copy;
+ * BACNAPI_E_OUTOFMEMORY leaves the host record empty. */
+BACNAPI_API int32_t bacnapi_access_octets(BACnetOctetString* host, BACnetDataType* value, uint8_t flag);
+BACNAPI_API int32_t bacnapi_access_bitString(BACnetBitString* host, BACnetDataType* value, uint8_t flag);
+/* Set: 0 or BACNAPI_E_INVALIDARG (heap refused; the value holds an empty string). Get: the copy
+ * (BACNAPI_E_FAIL when refused, host record empty); then a host record in character set 2, 3,
+ * 4 or 6 and up is converted to UTF-8 in place (0 or BACNAPI_E_FAIL, the copy kept), also after
+ * a get from another type. Sets 0, 1 and 5 are handed over as stored. */
+BACNAPI_API int32_t bacnapi_access_string(BACnetCharacterString* host, BACnetDataType* value, uint8_t flag);
+
+/* Constructed types. Get: 0 for a value of another type; BACNAPI_E_INVALIDARG for a null host
+ * or a value without a record; otherwise the record copy's status. The copy first releases what
+ * the host record owns (pass a zero-filled record or one the library filled); afterwards the
+ * host owns duplicates and releases them with the record's bacnapi_Clear* function. Set: the
+ * value gets a fresh record holding a copy of the host record (the host keeps its own); a null
+ * host leaves a fresh record and gives BACNAPI_E_INVALIDARG. Records that own nothing: */
+BACNAPI_API int32_t bacnapi_access_address(BACnetAddress* host, BACnetDataType* value, uint8_t flag);
+BACNAPI_API int32_t bacnapi_access_dateTime(BACnetDateTime* host, BACnetDataType* value, uint8_t flag);
+BACNAPI_API int32_t bacnapi_access_calendarEntry(BACnetCalendarEntry* host, BACnetDataType* value, uint8_t flag);
+BACNAPI_API int32_t bacnapi_access_dateRange(BACnetDateRange* host, BACnetDataType* value, uint8_t flag);
+BACNAPI_API int32_t bacnapi_access_weekNDay(BACnetWeekNDay* host, BACnetDataType* value, uint8_t flag);
+BACNAPI_API int32_t bacnapi_access_timeStamp(BACnetTimeStamp* host, BACnetDataType* value, uint8_t flag);
+/* Recipients: alternatives 0 and 1 copied; another alternative keeps only its number (0). */
+BACNAPI_API int32_t bacnapi_access_recipient(BACnetRecipient* host, BACnetDataType* value, uint8_t flag);
+BACNAPI_API int32_t bacnapi_access_recipientProcess(BACnetRecipientProcess* host, BACnetDataType* value, uint8_t flag);
+BACNAPI_API int32_t bacnapi_access_addressBinding(BACnetAddressBinding* host, BACnetDataType* value, uint8_t flag);
+BACNAPI_API int32_t bacnapi_access_objectPropertyReference(BACnetObjectPropertyReference* host, BACnetDataType* value,
+                                                           uint8_t flag);
+BACNAPI_API int32_t bacnapi_access_deviceObjectPropertyReference(BACnetDeviceObjectPropertyReference* host,
+                                                                 BACnetDataType* value, uint8_t flag);
+BACNAPI_API int32_t bacnapi_access_propertyReference(BACnetPropertyReference* host, BACnetDataType* value, uint8_t flag);
+BACNAPI_API int32_t bacnapi_access_propertyStates(BACnetPropertyStates* host, BACnetDataType* value, uint8_t flag);
+BACNAPI_API int32_t bacnapi_access_clientCOV(BACnetClientCOV* host, BACnetDataType* value, uint8_t flag);
+BACNAPI_API int32_t bacnapi_access_COVSubscription(BACnetCOVSubscription* host, BACnetDataType* value, uint8_t flag);
+BACNAPI_API int32_t bacnapi_access_scale(BACnetScale* host, BACnetDataType* value, uint8_t flag);
+BACNAPI_API int32_t bacnapi_access_prescale(BACnetPrescale* host, BACnetDataType* value, uint8_t flag);
+BACNAPI_API int32_t bacnapi_access_accumulatorRecord(BACnetAccumulatorRecord* host, BACnetDataType* value, uint8_t flag);
+BACNAPI_API int32_t bacnapi_access_setpointReference(BACnetSetpointReference* host, BACnetDataType* value, uint8_t flag);
+/* Alternatives 0 to 2 copied; another keeps only its number (0). */
+BACNAPI_API int32_t bacnapi_access_shedLevel(BACnetShedLevel* host, BACnetDataType* value, uint8_t flag);
+BACNAPI_API int32_t bacnapi_access_deviceObjectReference(BACnetDeviceObjectReference* host, BACnetDataType* value,
+                                                         uint8_t flag);
+/* Records that own strings, nested values, lists or runs (deep copies; statuses of copy): */
+BACNAPI_API int32_t bacnapi_access_timeValue(BACnetTimeValue* host, BACnetDataType* value, uint8_t flag);
+BACNAPI_API int32_t bacnapi_access_actionCommand(BACnetActionCommand* host, BACnetDataType* value, uint8_t flag);
+BACNAPI_API int32_t bacnapi_access_sessionKey(BACnetSessionKey* host, BACnetDataType* value, uint8_t flag);
+BACNAPI_API int32_t bacnapi_access_logRecord(BACnetLogRecord* host, BACnetDataType* value, uint8_t flag);
+BACNAPI_API int32_t bacnapi_access_readAccessSpecification(ReadAccessSpecification* host, BACnetDataType* value,
+                                                           uint8_t flag);
+BACNAPI_API int32_t bacnapi_access_readAccessResult(ReadAccessResult* host, BACnetDataType* value, uint8_t flag);
+BACNAPI_API int32_t bacnapi_access_readAccessPropertyValue(ReadAccessPropertyValue* host, BACnetDataType* value,
+                                                           uint8_t flag);
+BACNAPI_API int32_t bacnapi_access_destination(BACnetDestination* host, BACnetDataType* value, uint8_t flag);
+BACNAPI_API int32_t bacnapi_access_dailySchedule(BACnetDailySchedule* host, BACnetDataType* value, uint8_t flag);
+BACNAPI_API int32_t bacnapi_access_specialEvent(BACnetSpecialEvent* host, BACnetDataType* value, uint8_t flag);
+/* Alternatives 0 to 4 member-wise, 5 deeply; any other alternative: BACNAPI_E_INVALIDARG. */
+BACNAPI_API int32_t bacnapi_access_priorityValue(BACnetPriorityValue* host, BACnetDataType* value, uint8_t flag);
+BACNAPI_API int32_t bacnapi_access_propertyValue(BACnetPropertyValue* host, BACnetDataType* value, uint8_t flag);
+BACNAPI_API int32_t bacnapi_access_eventParameter(BACnetEventParameter* host, BACnetDataType* value, uint8_t flag);
+BACNAPI_API int32_t bacnapi_access_notificationParameters(BACnetNotificationParameters* host, BACnetDataType* value,
+                                                          uint8_t flag);
+BACNAPI_API int32_t bacnapi_access_objectPropertyValue(BACnetObjectPropertyValue* host, BACnetDataType* value,
+                                                       uint8_t flag);
+BACNAPI_API int32_t bacnapi_access_actionList(BACnetActionList* host, BACnetDataType* value, uint8_t flag);
+BACNAPI_API int32_t bacnapi_access_sequenceOfReadAccessSpecification(SequenceOfReadAccessSpecification* host,
+                                                                     BACnetDataType* value, uint8_t flag);
+BACNAPI_API int32_t bacnapi_access_sequenceOfReadAccessResult(SequenceOfReadAccessResult* host, BACnetDataType* value,
+                                                              uint8_t flag);
+BACNAPI_API int32_t bacnapi_access_constructed(BACnetConstructed* host, BACnetDataType* value, uint8_t flag);
+BACNAPI_API int32_t bacnapi_access_eventSummaryElement(EventSummaryElement* host, BACnetDataType* value, uint8_t flag);
+BACNAPI_API int32_t bacnapi_access_deviceObjectPropertyValue(BACnetDeviceObjectPropertyValue* host,
+                                                             BACnetDataType* value, uint8_t flag);
+BACNAPI_API int32_t bacnapi_access_eventLogRecord(BACnetEventLogRecord* host, BACnetDataType* value, uint8_t flag);
+BACNAPI_API int32_t bacnapi_access_logData(BACnetLogData* host, BACnetDataType* value, uint8_t flag);
+BACNAPI_API int32_t bacnapi_access_logMultipleRecord(BACnetLogMultipleRecord* host, BACnetDataType* value, uint8_t flag);
+BACNAPI_API int32_t bacnapi_access_logDataElement(BACnetLogDataElement* host, BACnetDataType* value, uint8_t flag);
+
+/*
+ * Element functions. Head-inline sequences keep element 0 in the record and element i (i >= 1) in
+ * slot i of the overflow array. get: element index (counted from 0) or null (null record,
+ * negative index, index not below the count). set: appends one element and returns it, or null
+ * (null record, negative count, 65535 elements held already, overflow array cannot grow). The
+ * element is copied byte for byte and whatever it owns passes to the sequence: do not clear
+ * your copy. A null element appends a fresh one (a property reference has array index
+ * 0xFFFFFFFF). The property values of a ReadAccessResult: pass &result->listOfResults.
+ */
+BACNAPI_API BACnetPropertyReference* bacnapi_get_element_property_reference(SequenceOfBACnetPropertyReference* record,
+                                                                            int32_t index);
+BACNAPI_API ReadAccessSpecification* bacnapi_get_element_read_access_specification(
+    SequenceOfReadAccessSpecification* record, int32_t index);
+BACNAPI_API ReadAccessPropertyValue* bacnapi_get_element_read_access_property_value(ReadAccessResultList* record,
+                                                                                    int32_t index);
+BACNAPI_API ReadAccessResult* bacnapi_get_element_read_access_result(SequenceOfReadAccessResult* record, int32_t index);
+BACNAPI_API BACnetPropertyReference* bacnapi_set_element_property_reference(SequenceOfBACnetPropertyReference* record,
+                                                                            const BACnetPropertyReference* element);
+BACNAPI_API ReadAccessSpecification* bacnapi_set_element_read_access_specification(
+    SequenceOfReadAccessSpecification* record, const ReadAccessSpecification* element);
+BACNAPI_API ReadAccessPropertyValue* bacnapi_set_element_read_access_property_value(
+    ReadAccessResultList* record, const ReadAccessPropertyValue* element);
+BACNAPI_API ReadAccessResult* bacnapi_set_element_read_access_result(SequenceOfReadAccessResult* record,
+                                                                     const ReadAccessResult* element);
+/* Element index (from 0) of a value list, or null (null list, index negative or not below the
+ * count). */
+BACNAPI_API BACnetDataType* bacnapi_get_element_from_bacnet_array(BACnetValueList* list, int32_t index);
+/* Appends a byte copy of *element (its ownership passes to the list: do not clear your copy),
+ * first growing the capacity by 4 when fewer than 4 slots are free; returns the new last
+ * element. Null, with nothing stored and the element still yours, for a null list or element or
+ * when the list is full and cannot grow. */
+BACNAPI_API BACnetDataType* bacnapi_set_element_in_bacnet_array(BACnetValueList* list, const BACnetDataType* element);
+
 /* ---- Display text ---------------------------------------------------------------------- */
 
 /* ---- Byte buffer and JSON-style print -------------------------------------------------- */
