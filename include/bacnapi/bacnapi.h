@@ -352,6 +352,20 @@ BACNAPI_API BACnetDataType* bacnapi_set_element_in_bacnet_array(BACnetValueList*
 
 /* ---- Display text ---------------------------------------------------------------------- */
 
+/* Appends the display text of value (one line for people: numbers in decimal, octets in hex,
+ * dates and times in clock notation, records in braces) to *text, which is null or a text from
+ * an earlier call. 0 on success; a value that prints as nothing leaves *text as it was.
+ * BACNAPI_E_FAIL when the value (or anything inside it) has no display form, a record is
+ * missing, a string cannot be converted or the heap refuses: *text is then freed (also what the
+ * caller passed in) and set to null. A null text pointer fails without touching anything. */
+BACNAPI_API int32_t bacnapi_string_get(char** text, const BACnetDataType* value);
+/* Frees a text made by bacnapi_string_get (null is ignored). Always 0. */
+BACNAPI_API int32_t bacnapi_string_destroy(char* text);
+/* Clears value and makes it a UTF-8 CharacterString holding a copy of text, its length counting
+ * the terminating NUL (a null text: length 0, no data). 0, or BACNAPI_E_INVALIDARG for a null
+ * value or when the heap refuses the copy (value left an empty CharacterString). */
+BACNAPI_API int32_t bacnapi_string_set(BACnetDataType* value, const char* text);
+
 /* ---- Byte buffer and JSON-style print -------------------------------------------------- */
 
 /* ---- Time ------------------------------------------------------------------------------ */

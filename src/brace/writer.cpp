@@ -1,8 +1,8 @@
 // The brace-text writer: a visitor that reads the source side of a walk and appends the compact
 // text of each value to the caller's text. Application values become short literals; the engine
 // supplies the braces and commas of constructed values through the structural slots.
-#include "number_format.h"
-#include "text_sink.h"
+#include "text/number_format.h"
+#include "text/text_sink.h"
 
 #include "../charset/charstring.h"
 #include "../walk/walk.h"

@@ -2,7 +2,7 @@
 // formatting against snprintf and the parser's scans against sscanf.
 #include "brace_test_util.h"
 
-#include "brace/number_format.h"
+#include "text/number_format.h"
 #include "brace/read_cursor.h"
 
 #include <gtest/gtest.h>

@@ -1,5 +1,5 @@
 // Number formatting for the text writers, byte for byte what printf produces for the formats the
-// brace text uses ("%d", "%0Nd", "%02X", "%f"), but independent of the process locale (the
+// brace and display texts use ("%d", "%0Nd", "%02X", "%f", "%.2f"), but independent of the process locale (the
 // decimal point is always '.') and without a format string to parse per piece.
 //
 // Each function writes into a caller's buffer (no terminator) and returns the length written.
@@ -24,5 +24,12 @@ size_t format_hex_octet(char* out, uint8_t value);
 // "%f": six decimals, rounded as printf rounds (exactly, ties to even); "nan", "-nan", "inf",
 // "-inf" for the special values. out must hold kFixedTextMax characters.
 size_t format_fixed6(char* out, double value);
+// "%.<precision>f" (precision 0..6), with the same rounding and special values as format_fixed6.
+// out must hold kFixedTextMax characters.
+size_t format_fixed(char* out, double value, int precision);
+
+// A single-precision value widened to double and rounded half up to five decimals,
+// floor(x * 10^5 + 0.5) / 10^5: the step that makes a Real's sixth decimal always 0.
+double round_five_decimals(float value);
 
 } // namespace bacnapi

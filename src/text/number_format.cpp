@@ -43,7 +43,9 @@ size_t format_hex_octet(char* out, uint8_t value)
     return 2;
 }
 
-size_t format_fixed6(char* out, double value)
+size_t format_fixed6(char* out, double value) { return format_fixed(out, value, 6); }
+
+size_t format_fixed(char* out, double value, int precision)
 {
     if (std::isnan(value)) {
         // glibc writes the sign of a NaN too.
@@ -58,8 +60,14 @@ size_t format_fixed6(char* out, double value)
         std::memcpy(out, text, n);
         return n;
     }
-    const auto result = std::to_chars(out, out + kFixedTextMax, value, std::chars_format::fixed, 6);
+    const auto result = std::to_chars(out, out + kFixedTextMax, value, std::chars_format::fixed, precision);
     return static_cast<size_t>(result.ptr - out);
+}
+
+double round_five_decimals(float value)
+{
+    const double factor = std::pow(10.0, 5.0);
+    return std::floor(static_cast<double>(value) * factor + 0.5) / factor;
 }
 
 } // namespace bacnapi
