@@ -40,12 +40,13 @@ BACNAPI_API int32_t bacnapi_string_set(BACnetDataType* value, const char* text)
     if (!value) return BACNAPI_E_INVALIDARG;
     bacnapi_ClearBACnetDataType(value);
     if (bacnapi_initialize_data(value, BACNAPI_TYPE_CharacterString) != BACNAPI_S_OK) return BACNAPI_E_INVALIDARG;
-    // The stored length counts the terminating NUL.
+    // Stored through the CharacterString accessor, so both setters behave alike; the stored
+    // length counts the terminating NUL.
     BACnetCharacterString source{};
     source.characterSet = BACNAPI_CHARSET_UTF8;
     source.data = const_cast<char*>(text);
     source.length = text ? std::strlen(text) + 1 : 0;
-    return copy_characters(&value->payload.characterString, &source);
+    return bacnapi_access_string(&source, value, 0);
 }
 
 } // extern "C"
