@@ -16,18 +16,23 @@ uint64_t usable_capacity(const BACnetByteBuffer* buffer)
     return buffer->data != nullptr ? buffer->capacity : 0;
 }
 
-// Makes the block at least request bytes. The new block is zero-filled and receives the whole
-// old block, so bytes past the length survive a grow too. A request that does not fit in a
-// signed 32-bit size fails, as does a refused allocation; the buffer is then unchanged.
+// Makes the block exactly request bytes when it is smaller. The whole old block is kept (bytes
+// past the length survive a grow too) and the new bytes are zero. A request that does not fit in
+// a signed 32-bit size fails, as does a refused allocation; the buffer is then unchanged.
+//
+// The block grows by only 64 bytes beyond the need, so a buffer filled in small pieces grows
+// often; realloc lets the heap extend the block in place or remap it instead of copying it each
+// time, which keeps filling a large buffer close to linear.
 int32_t grow(BACnetByteBuffer* buffer, int64_t request)
 {
     if (request < 0 || request > kLargestCapacity) return BACNAPI_E_FAIL;
     const uint64_t old = usable_capacity(buffer);
     if (static_cast<uint64_t>(request) <= old) return BACNAPI_S_OK;
-    auto* block = static_cast<uint8_t*>(std::calloc(static_cast<size_t>(request), 1));
+    void* const from = old != 0 ? buffer->data : nullptr;
+    auto* block = static_cast<uint8_t*>(std::realloc(from, static_cast<size_t>(request)));
     if (block == nullptr) return BACNAPI_E_FAIL;
-    if (old != 0) std::memcpy(block, buffer->data, static_cast<size_t>(old));
-    std::free(buffer->data);
+    if (from == nullptr) std::free(buffer->data); // a block the host left with capacity 0
+    std::memset(block + old, 0, static_cast<size_t>(static_cast<uint64_t>(request) - old));
     buffer->data = block;
     buffer->capacity = static_cast<uint64_t>(request);
     return BACNAPI_S_OK;
