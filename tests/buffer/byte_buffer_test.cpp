@@ -103,9 +103,7 @@ TEST(ByteBufferTest, BadArgumentsAndTheTwoGigabyteBoundAreRefused)
     for (uint64_t length : {0x7FFFFFC0ull, 0x7FFFFFFFull, 0x80000000ull, 0x100000005ull}) {
         BACnetByteBuffer huge{nullptr, length, 0};
         BACnetByteStream s{&huge, 0};
-        const uint8_t byte = 1;
         EXPECT_EQ(bacnapi_write(1, &s), -1) << length;
-        EXPECT_EQ(bacnapi_write_bytes(&byte, 1, &s), -1) << length;
         EXPECT_EQ(bacnapi_print_int("n", 1, 0, &s), -1) << length;
         EXPECT_EQ(huge.length, length);
         EXPECT_EQ(huge.data, nullptr);
@@ -113,11 +111,8 @@ TEST(ByteBufferTest, BadArgumentsAndTheTwoGigabyteBoundAreRefused)
     HostBuffer b;
     BACnetByteStream orphan{nullptr, 0};
     EXPECT_EQ(bacnapi_write_bytes(nullptr, 3, &b.stream), -1);
-    EXPECT_EQ(bacnapi_write_bytes(nullptr, 0, &b.stream), 0);
     EXPECT_EQ(bacnapi_write_bytes(reinterpret_cast<const uint8_t*>("ab"), -1, &b.stream), -1);
-    EXPECT_EQ(bacnapi_write(1, nullptr), -1);
     EXPECT_EQ(bacnapi_write(1, &orphan), -1);
-    EXPECT_EQ(bacnapi_writeI4(1, &orphan), -1);
     EXPECT_EQ(bacnapi_writeI8(1, nullptr), -1);
     EXPECT_EQ(b.buffer.length, 0u);
 }

@@ -130,23 +130,4 @@ TEST(ByteStreamTest, ReadsNeverLeaveTheBytesTheBufferHolds)
     EXPECT_EQ(onBlockless.position, 0);
 }
 
-TEST(ByteStreamTest, WrittenValuesReadBackInOrder)
-{
-    HostBuffer b;
-    for (int32_t i = -3; i < 70; ++i) {
-        ASSERT_EQ(bacnapi_writeI4(i * 40000, &b.stream), 4);
-        ASSERT_EQ(bacnapi_writeI8(static_cast<int64_t>(i) << 40, &b.stream), 8);
-        ASSERT_EQ(bacnapi_write_bytes(reinterpret_cast<const uint8_t*>("t"), 2, &b.stream), 2);
-    }
-    for (int32_t i = -3; i < 70; ++i) {
-        EXPECT_EQ(bacnapi_readS4(&b.stream), i * 40000);
-        EXPECT_EQ(bacnapi_readS8(&b.stream), static_cast<int64_t>(i) << 40);
-        const char* text = bacnapi_readStr(&b.stream, 2);
-        ASSERT_NE(text, nullptr);
-        EXPECT_STREQ(text, "t");
-    }
-    EXPECT_EQ(bacnapi_read(&b.stream), -1);
-    EXPECT_EQ(static_cast<uint64_t>(b.stream.position), b.buffer.length);
-}
-
 } // namespace
