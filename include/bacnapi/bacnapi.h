@@ -368,7 +368,92 @@ BACNAPI_API int32_t bacnapi_string_set(BACnetDataType* value, const char* text);
 
 /* ---- Byte buffer and JSON-style print -------------------------------------------------- */
 
+/*
+ * The host owns the BACnetByteBuffer and its stream and releases buffer->data with bacnapi_free.
+ * Reads advance stream->position and return -1 (a text read: null) when the data runs out; the
+ * position then stays at the end. Writes and prints append at buffer->length, ignore the position,
+ * and return the bytes appended, or -1 with nothing appended when the buffer cannot grow (a grow
+ * asks for 64 bytes beyond what is needed; capacities stay below 2^31). No function writes a NUL.
+ * Null streams, buffers, names and texts give -1 (null); multi-byte integers are big-endian.
+ */
+/* The next byte (0..255). */
+BACNAPI_API int32_t bacnapi_read(BACnetByteStream* stream);
+/* Two bytes as an unsigned 16-bit number; -1 if either is missing (what was there is consumed). */
+BACNAPI_API int32_t bacnapi_readU2(BACnetByteStream* stream);
+/* Four bytes as a signed 32-bit number; -1 if any is missing (a stored 0xFFFFFFFF reads as -1 too). */
+BACNAPI_API int32_t bacnapi_readS4(BACnetByteStream* stream);
+/* Two bacnapi_readS4 results, high half first; a missing half reads as 0xFFFFFFFF. */
+BACNAPI_API int64_t bacnapi_readS8(BACnetByteStream* stream);
+/* Points into the buffer at a zero-terminated text and consumes it with its zero byte, which must
+ * come within maxLength bytes. Null when maxLength < 1 or the zero byte is not within maxLength
+ * bytes (nothing consumed), or when the data ends first (the rest consumed). Valid until the
+ * buffer grows or is cleared. */
+BACNAPI_API char* bacnapi_readStr(BACnetByteStream* stream, int32_t maxLength);
+/* Advances the position by count, never past the length; a count below 1 does nothing. */
+BACNAPI_API void bacnapi_skip(int32_t count, BACnetByteStream* stream);
+/* Position 0. */
+BACNAPI_API void bacnapi_rewind(BACnetByteStream* stream);
+/* Appends one byte: 1. */
+BACNAPI_API int32_t bacnapi_write(uint8_t byte, BACnetByteStream* stream);
+/* Appends count bytes (count >= 0): count. */
+BACNAPI_API int32_t bacnapi_write_bytes(const uint8_t* bytes, int32_t count, BACnetByteStream* stream);
+/* Appends 4 (8) big-endian bytes one by one: 4 (8); on failure the bytes already appended stay. */
+BACNAPI_API int32_t bacnapi_writeI4(int32_t value, BACnetByteStream* stream);
+BACNAPI_API int32_t bacnapi_writeI8(int64_t value, BACnetByteStream* stream);
+/* Appends text without its NUL: its length. */
+BACNAPI_API int32_t bacnapi_print(const char* text, BACnetByteStream* stream);
+/* Appends the value as "%d" ("%lld"): 0, or -1 when the buffer cannot grow. */
+BACNAPI_API int32_t bacnapi_print_int_val(int32_t value, BACnetByteStream* stream);
+BACNAPI_API int32_t bacnapi_print_long_val(int64_t value, BACnetByteStream* stream);
+/* Appends the member "name":"value" (the value quoted, nothing escaped), with a comma in front
+ * when index > 0: the member's length. */
+BACNAPI_API int32_t bacnapi_print_int(const char* name, int32_t value, int32_t index, BACnetByteStream* stream);
+BACNAPI_API int32_t bacnapi_print_long(const char* name, int64_t value, int32_t index, BACnetByteStream* stream);
+BACNAPI_API int32_t bacnapi_print_text(const char* name, const char* text, int32_t index, BACnetByteStream* stream);
+/* Length 0; the block and capacity are kept. Null is ignored. */
+BACNAPI_API void bacnapi_buf_clear(BACnetByteBuffer* buffer);
+
 /* ---- Time ------------------------------------------------------------------------------ */
+
+/*
+ * Calendar time: signed seconds since 1970-01-01 00:00:00 UTC. Date-times are BACnetDateTime
+ * (day of week 1 = Monday .. 7 = Sunday). Local conversions follow the TZ setting of the moment
+ * (re-read on every call). Date-times are produced for the years 1900 to 2154 only; a calendar
+ * time outside them gives every octet 255 and BACNAPI_E_INVALIDARG.
+ */
+/* A calendar time with milliseconds and the local zone of the moment it was taken. */
+typedef struct BACnetTimeb {
+    int64_t seconds;
+    uint16_t milliseconds;
+    int16_t minutesWest;  /* standard offset of the local zone, minutes west of UTC */
+    int16_t daylight;     /* non-zero while daylight-saving time is in effect */
+} BACnetTimeb;
+
+/* The current local (UTC) time, hundredths from the milliseconds. 0, or BACNAPI_E_INVALIDARG for
+ * a null pointer. */
+BACNAPI_API int32_t bacnetapi_now(BACnetDateTime* now);
+BACNAPI_API int32_t bacnetapi_utc_now(BACnetDateTime* now);
+/* The local date-time of seconds, hundredths 0. 0 or BACNAPI_E_INVALIDARG (null, out of range). */
+BACNAPI_API int32_t bacnetapi_set_time(BACnetDateTime* dateTime, int64_t seconds);
+/* The local date-time of time->seconds, hundredths = milliseconds / 10. As above. */
+BACNAPI_API int32_t bacnetapi_set_timeb(BACnetDateTime* dateTime, const BACnetTimeb* time);
+/* The calendar time of dateTime read as local time (out-of-range fields roll over; the day of
+ * week is ignored; 0 when it cannot be converted). Always 0; null pointers write nothing. */
+BACNAPI_API int32_t bacnetapi_get_time(int64_t* seconds, const BACnetDateTime* dateTime);
+/* As bacnetapi_get_time, milliseconds = hundredths * 10; the zone fields describe the present
+ * local zone. 0, or BACNAPI_E_INVALIDARG when either pointer is null. */
+BACNAPI_API int32_t bacnetapi_get_timeb(BACnetTimeb* time, const BACnetDateTime* dateTime);
+/* Nanoseconds since 2000-01-01 00:00:00 UTC to the local date-time at that instant, packed with
+ * octet 0 (year - 1900) in the least significant byte and octet 7 (hundredths) in the most.
+ * Counts beyond 2099-12-31 UTC give the year octet 148 and every other octet 0. */
+BACNAPI_API uint64_t bacnetapi_nanos_to_localtime(uint64_t nanos);
+/* Accessors of a BACnetDateTime value (type 22). get == 0: the value is cleared and becomes a
+ * BACnetDateTime of the local time of *seconds (*time); the status of the conversion above. get
+ * != 0: the value's calendar time (and milliseconds; the zone fields are left alone); 0, or
+ * BACNAPI_E_INVALIDARG when the value is not a BACnetDateTime with a record. A null pointer gives
+ * BACNAPI_E_INVALIDARG with the value untouched. */
+BACNAPI_API int32_t bacnapi_access_time_t(int64_t* seconds, BACnetDataType* value, uint8_t get);
+BACNAPI_API int32_t bacnapi_access_timeb(BACnetTimeb* time, BACnetDataType* value, uint8_t get);
 
 BACNAPI_EXTERN_C_END
 

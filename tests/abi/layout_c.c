@@ -39,3 +39,11 @@ int main(void)
     BACnetDataType v = {0, {0}};
     return v.type;
 }
+
+_Static_assert(sizeof(BACnetByteBuffer) == 24 && offsetof(BACnetByteBuffer, length) == 8 &&
+                   offsetof(BACnetByteBuffer, capacity) == 16,
+               "byte buffer");
+_Static_assert(sizeof(BACnetByteStream) == 16 && offsetof(BACnetByteStream, position) == 8, "byte stream");
+_Static_assert(sizeof(BACnetTimeb) == 16 && offsetof(BACnetTimeb, milliseconds) == 8 &&
+                   offsetof(BACnetTimeb, minutesWest) == 10 && offsetof(BACnetTimeb, daylight) == 12,
+               "time with milliseconds");

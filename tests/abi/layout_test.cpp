@@ -47,3 +47,14 @@ TEST(Layout, StatusCodesHaveTheirDocumentedValues)
     };
     for (const auto& c : cases) EXPECT_EQ(static_cast<uint32_t>(c.status), c.bits);
 }
+
+static_assert(sizeof(BACnetByteBuffer) == 24 && offsetof(BACnetByteBuffer, length) == 8 &&
+              offsetof(BACnetByteBuffer, capacity) == 16);
+static_assert(sizeof(BACnetByteStream) == 16 && offsetof(BACnetByteStream, position) == 8);
+// Signed 64-bit seconds, unsigned 16-bit milliseconds, signed 16-bit minutes west, signed 16-bit flag.
+static_assert(sizeof(BACnetTimeb) == 16 && offsetof(BACnetTimeb, milliseconds) == 8 &&
+              offsetof(BACnetTimeb, minutesWest) == 10 && offsetof(BACnetTimeb, daylight) == 12);
+static_assert(std::is_same_v<decltype(BACnetTimeb::seconds), int64_t> &&
+              std::is_same_v<decltype(BACnetTimeb::milliseconds), uint16_t> &&
+              std::is_same_v<decltype(BACnetTimeb::minutesWest), int16_t> &&
+              std::is_same_v<decltype(BACnetTimeb::daylight), int16_t>);
