@@ -3,24 +3,14 @@
 // A member is "name":"value" with a comma in front when its index is positive; numbers are quoted
 // like texts, and neither names nor texts are escaped. Each item is measured first and appended
 // whole (or not at all when the buffer cannot grow), so its size is limited only by the buffer.
-#include "brace/number_format.h"
+#include "text/number_format.h"
 #include "buffer/byte_buffer.h"
 
-#include <charconv>
 #include <cstring>
 
 namespace {
 
 using bacnapi::BytePiece;
-
-// Enough for "%lld" of any 64-bit value: a sign and nineteen digits.
-constexpr size_t kLongTextMax = 24;
-
-// "%lld": std::to_chars writes exactly what printf writes for a base-10 integer.
-size_t format_long(char* out, int64_t value)
-{
-    return static_cast<size_t>(std::to_chars(out, out + kLongTextMax, value).ptr - out);
-}
 
 BytePiece text_piece(const char* text)
 {
@@ -60,8 +50,8 @@ BACNAPI_API int32_t bacnapi_print_int_val(int32_t value, BACnetByteStream* strea
 BACNAPI_API int32_t bacnapi_print_long_val(int64_t value, BACnetByteStream* stream)
 {
     if (stream == nullptr) return -1;
-    char digits[kLongTextMax];
-    const BytePiece piece{digits, format_long(digits, value)};
+    char digits[bacnapi::kLongTextMax];
+    const BytePiece piece{digits, bacnapi::format_long(digits, value)};
     return bacnapi::buffer_append_item(stream->buffer, &piece, 1) < 0 ? -1 : 0;
 }
 
@@ -73,8 +63,8 @@ BACNAPI_API int32_t bacnapi_print_int(const char* name, int32_t value, int32_t i
 
 BACNAPI_API int32_t bacnapi_print_long(const char* name, int64_t value, int32_t index, BACnetByteStream* stream)
 {
-    char digits[kLongTextMax];
-    return append_member(name, BytePiece{digits, format_long(digits, value)}, index, stream);
+    char digits[bacnapi::kLongTextMax];
+    return append_member(name, BytePiece{digits, bacnapi::format_long(digits, value)}, index, stream);
 }
 
 BACNAPI_API int32_t bacnapi_print_text(const char* name, const char* text, int32_t index, BACnetByteStream* stream)

@@ -17,6 +17,12 @@ size_t format_int(char* out, int32_t value)
     return static_cast<size_t>(result.ptr - out);
 }
 
+size_t format_long(char* out, int64_t value)
+{
+    const auto result = std::to_chars(out, out + kLongTextMax, value);
+    return static_cast<size_t>(result.ptr - out);
+}
+
 size_t format_int_padded(char* out, int32_t value, int width)
 {
     char digits[kIntTextMax];

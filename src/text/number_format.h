@@ -17,6 +17,9 @@ inline constexpr size_t kFixedTextMax = 328;
 
 // "%d".
 size_t format_int(char* out, int32_t value);
+// "%lld": at most kLongTextMax characters.
+inline constexpr size_t kLongTextMax = 24;
+size_t format_long(char* out, int64_t value);
 // "%0<width>d": zero-padded to width characters, the sign counted in the width (width 1..10).
 size_t format_int_padded(char* out, int32_t value, int width);
 // "%02X" of one octet: two upper-case hex digits.
