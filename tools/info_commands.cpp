@@ -27,13 +27,14 @@ bool has_display_form(int32_t code)
 }
 
 // Brace text exists for a type when the reader accepts it as a destination: reading the empty
-// text then fails on the text (BACNAPI_E_FAIL), not on the type.
+// text then succeeds (an empty octet string, any token for Null) or fails on the text
+// (BACNAPI_E_FAIL), not on the type (the walker's -1002 and -1003).
 bool has_brace_form(int32_t code)
 {
     BACnetDataType value{};
     const int32_t status = bacnapi_asn1_string_set(&value, "", code);
     release(&value);
-    return status == BACNAPI_E_FAIL;
+    return status == BACNAPI_S_OK || status == BACNAPI_E_FAIL;
 }
 
 bool matches(const std::string& pattern, const char* name)
