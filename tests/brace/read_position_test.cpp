@@ -1,5 +1,6 @@
 // Reading with a position: the same value and status as the plain reader for every text, and on
 // failure the offset where reading stopped and why.
+#include "support/heap_watch.h"
 #include "support/release_value.h"
 
 #include <bacnapi/bacnapi.h>
@@ -8,6 +9,7 @@
 
 #include <cstdint>
 #include <cstdlib>
+#include <cstring>
 #include <string>
 
 namespace {
@@ -103,6 +105,49 @@ TEST(ReadPosition, GoodTextsReadAsThePlainReaderAndReportNothing)
         EXPECT_EQ(bacnapi_CompareBACnetDataType(&plain, &located), 0);
         release_value(&plain);
         release_value(&located);
+    }
+}
+
+// A refused allocation anywhere in a read gives the plain reader's status, always with a reason
+// and an offset inside the text, and leaks nothing.
+TEST(ReadPosition, HeapRefusalGivesThePlainStatusAndAReason)
+{
+    if (!heap_watch::active()) GTEST_SKIP() << "allocation refusal needs the heap watch";
+    const struct {
+        const char* text;
+        int32_t type;
+    } texts[] = {
+        {"{{1},{2},{3}}", BACNAPI_TYPE_ListOfUnsigned},
+        {"A0B1C2", BACNAPI_TYPE_OctetString},
+        {"{{{{05/17/2024,13:00 00.00},{2,21.500000},0000}}}", BACNAPI_TYPE_ListOfBACnetLogRecord},
+        {"{0,{1,{12/24/2024,12/26/2024}}}", BACNAPI_TYPE_BACnetSpecialEvent},
+    };
+    for (const auto& c : texts) {
+        SCOPED_TRACE(c.text);
+        const size_t length = std::strlen(c.text);
+        for (long k = 0;; ++k) {
+            const long baseline = heap_watch::live_blocks();
+            BACnetDataType plain{};
+            heap_watch::refuse_after(k);
+            const int32_t plainStatus = bacnapi_asn1_string_set(&plain, c.text, c.type);
+            const bool refused = heap_watch::disarm();
+            release_value(&plain);
+
+            BACnetDataType located{};
+            uint64_t offset = 0;
+            const char* reason = nullptr;
+            heap_watch::refuse_after(k);
+            const int32_t status = bacnapi_asn1_string_set_position(&located, c.text, c.type, &offset, &reason);
+            heap_watch::disarm();
+            release_value(&located);
+            EXPECT_EQ(heap_watch::live_blocks(), baseline) << "refusal " << k;
+            EXPECT_EQ(status, plainStatus) << "refusal " << k;
+            if (status != 0) {
+                EXPECT_NE(reason, nullptr) << "refusal " << k;
+                EXPECT_LE(offset, length) << "refusal " << k;
+            }
+            if (!refused) break;
+        }
     }
 }
 
