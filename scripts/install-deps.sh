@@ -4,6 +4,7 @@ set -euo pipefail
 need=()
 command -v cmake >/dev/null || need+=(cmake)
 command -v g++ >/dev/null || need+=(g++)
+command -v make >/dev/null || need+=(make)
 command -v nm >/dev/null || need+=(binutils)
 command -v valgrind >/dev/null || need+=(valgrind)
 [ -e /usr/include/gtest/gtest.h ] || need+=(libgtest-dev)
