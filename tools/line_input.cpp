@@ -1,4 +1,5 @@
 #include "line_input.h"
+#include "tool.h"
 
 #include <cerrno>
 #include <cstring>
@@ -118,6 +119,7 @@ void LineInput::show_progress()
     bar[40] = '\0';
     std::fprintf(stderr, "\r[%s] %3d%% %s", bar, percent, name_.c_str());
     std::fflush(stderr);
+    note_progress_line(true);
 }
 
 void LineInput::end_progress()
@@ -125,6 +127,7 @@ void LineInput::end_progress()
     if (!progress_ || shownPercent_ < 0) return;
     std::fputs("\r\033[K", stderr);
     std::fflush(stderr);
+    note_progress_line(false);
     shownPercent_ = -1;
 }
 

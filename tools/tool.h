@@ -40,8 +40,10 @@ void release(BACnetDataType* value);
 bool print_line(const std::string& text);
 bool output_failed();
 
-// Prints "where: message" on standard error.
+// Prints "where: message" on standard error, first erasing a progress bar that is shown there.
 void report(const std::string& where, const std::string& message);
+// Whether a progress bar stands on the current line of standard error.
+void note_progress_line(bool shown);
 // "name:line:column".
 std::string position(const std::string& name, uint64_t line, uint64_t column);
 

@@ -23,6 +23,7 @@ bool all_digits(const std::string& s)
 }
 
 bool g_outputFailed = false;
+bool g_progressShown = false;
 
 } // namespace
 
@@ -116,8 +117,12 @@ bool output_failed() { return g_outputFailed; }
 
 void report(const std::string& where, const std::string& message)
 {
+    if (g_progressShown) std::fputs("\r\033[K", stderr);
+    g_progressShown = false;
     std::fprintf(stderr, "%s: %s\n", where.c_str(), message.c_str());
 }
+
+void note_progress_line(bool shown) { g_progressShown = shown; }
 
 std::string position(const std::string& name, uint64_t line, uint64_t column)
 {
