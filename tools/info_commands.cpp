@@ -3,6 +3,7 @@
 #include "line_input.h"
 #include "tool.h"
 
+#include <cctype>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
@@ -35,6 +36,16 @@ bool has_brace_form(int32_t code)
     const int32_t status = bacnapi_asn1_string_set(&value, "", code);
     release(&value);
     return status == BACNAPI_S_OK || status == BACNAPI_E_FAIL;
+}
+
+// Offset of the first character that breaks "pairs of hex digits" (the length when a digit is
+// left over), or npos.
+size_t invalid_hex_at(const std::string& text)
+{
+    for (size_t i = 0; i < text.size(); ++i) {
+        if (!std::isxdigit(static_cast<unsigned char>(text[i]))) return i;
+    }
+    return text.size() % 2 ? text.size() : std::string::npos;
 }
 
 bool matches(const std::string& pattern, const char* name)
@@ -116,28 +127,45 @@ int run_compare(const std::string& type, const std::string& first, const std::st
     return exit;
 }
 
-int run_charset(const std::string& to, uint32_t codePage, const std::string& text)
+int run_charset(const std::string& from, const std::string& to, uint32_t codePage, const std::string& text)
 {
+    const int source = parse_charset(from);
     const int set = parse_charset(to);
-    if (set < 0) {
-        report("bacnapi charset", "unknown character set '" + to + "'");
+    if (source < 0 || set < 0) {
+        report("bacnapi charset", "unknown character set '" + (source < 0 ? from : to) + "'");
         return kExitUsage;
     }
-    const size_t bad = invalid_utf8_at(text);
-    if (bad != std::string::npos) {
-        report(position("<argument>", 1, bad + 1), "invalid UTF-8");
-        return kExitFailed;
-    }
-    // The text as the library holds a C text: UTF-8, its terminating NUL counted.
     BACnetCharacterString string{};
-    string.characterSet = 0;
-    string.data = static_cast<char*>(std::malloc(text.size() + 1));
+    string.characterSet = static_cast<uint8_t>(source);
+    if (source == 0) {
+        // UTF-8 text as the library holds a C text: its terminating NUL counted.
+        const size_t bad = invalid_utf8_at(text);
+        if (bad != std::string::npos) {
+            report(position("<argument>", 1, bad + 1), "invalid UTF-8");
+            return kExitFailed;
+        }
+        string.length = text.size() + 1;
+    } else {
+        // The stored bytes of another set, in hex as this command prints them; a zero byte
+        // follows them, not counted, as after every converted string.
+        const size_t bad = invalid_hex_at(text);
+        if (bad != std::string::npos) {
+            report(position("<argument>", 1, bad + 1), "expected pairs of hex digits");
+            return kExitFailed;
+        }
+        string.length = text.size() / 2;
+    }
+    string.data = static_cast<char*>(std::calloc(string.length + 1, 1));
     if (!string.data) {
         report("bacnapi charset", "out of memory");
         return kExitFailed;
     }
-    std::memcpy(string.data, text.c_str(), text.size() + 1);
-    string.length = text.size() + 1;
+    if (source == 0) {
+        std::memcpy(string.data, text.c_str(), text.size() + 1);
+    } else {
+        for (uint64_t i = 0; i < string.length; ++i)
+            string.data[i] = static_cast<char>(std::stoi(text.substr(2 * i, 2), nullptr, 16));
+    }
     const int32_t status = bacnapi_string_transform(&string, static_cast<uint8_t>(set), codePage);
     int exit = kExitOk;
     if (status != 0) {

@@ -54,15 +54,19 @@ int main(int argc, char** argv)
     compare->add_option("TEXT1", first, "Brace text")->required();
     compare->add_option("TEXT2", second, "Brace text")->required();
 
+    std::string charsetFrom = "utf-8";
     std::string charsetTo;
     uint32_t codePage = 0;
     std::string charsetText;
-    auto* charset = app.add_subcommand("charset", "Convert a UTF-8 text to another character set; print its bytes in hex");
+    auto* charset = app.add_subcommand("charset", "Convert a text between character sets; print the converted bytes in hex");
+    charset->add_option("--from", charsetFrom, "Source set; other than utf-8, TEXT is the stored bytes in hex")
+        ->type_name("SET")
+        ->capture_default_str();
     charset->add_option("--to", charsetTo, "Target: utf-8, dbcs, jis, ucs-4, ucs-2, iso-8859-1, or 0..5")
         ->type_name("SET")
         ->required();
     charset->add_option("--code-page", codePage, "Code page of a dbcs target (0 means 1252)")->type_name("N")->capture_default_str();
-    charset->add_option("TEXT", charsetText, "Text in UTF-8")->required();
+    charset->add_option("TEXT", charsetText, "Text in UTF-8, or hex bytes with --from")->required();
 
     try {
         app.parse(argc, argv);
@@ -82,7 +86,7 @@ int main(int argc, char** argv)
     } else if (compare->parsed()) {
         status = tool::run_compare(compareType, first, second);
     } else if (charset->parsed()) {
-        status = tool::run_charset(charsetTo, codePage, charsetText);
+        status = tool::run_charset(charsetFrom, charsetTo, codePage, charsetText);
     }
     if (std::fflush(stdout) != 0 && status == tool::kExitOk) status = tool::kExitFailed;
     return status;
