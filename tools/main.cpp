@@ -8,6 +8,7 @@
 
 #include <csignal>
 #include <cstdio>
+#include <exception>
 
 #ifndef BACNAPI_TOOL_VERSION
 #define BACNAPI_TOOL_VERSION "unknown"
@@ -69,13 +70,16 @@ int main(int argc, char** argv)
     charset->add_option("TEXT", charsetText, "Text in UTF-8, or hex bytes with --from")->required();
 
     try {
-        app.parse(argc, argv);
+            app.parse(argc, argv);
     } catch (const CLI::ParseError& e) {
         const int code = app.exit(e);
         return code == 0 ? tool::kExitOk : tool::kExitUsage;
     }
 
     int status = tool::kExitUsage;
+    // Nothing the commands call throws on purpose; a refused allocation in the tool itself ends it
+    // with a message instead of an abort.
+    try {
     if (read->parsed()) {
         if (textOption->count() > 0) readOptions.text = readText;
         status = tool::run_read(readOptions);
@@ -87,6 +91,10 @@ int main(int argc, char** argv)
         status = tool::run_compare(compareType, first, second);
     } else if (charset->parsed()) {
         status = tool::run_charset(charsetFrom, charsetTo, codePage, charsetText);
+    }
+    } catch (const std::exception& e) {
+        tool::report("bacnapi", e.what());
+        return tool::kExitFailed;
     }
     if (std::fflush(stdout) != 0 && status == tool::kExitOk) status = tool::kExitFailed;
     return status;
