@@ -4,10 +4,15 @@ set -euo pipefail
 need=()
 command -v cmake >/dev/null || need+=(cmake)
 command -v g++ >/dev/null || need+=(g++)
+command -v make >/dev/null || need+=(make)
 command -v nm >/dev/null || need+=(binutils)
 command -v valgrind >/dev/null || need+=(valgrind)
 [ -e /usr/include/gtest/gtest.h ] || need+=(libgtest-dev)
 [ -e /usr/include/benchmark/benchmark.h ] || need+=(libbenchmark-dev)
+# The command-line tool's argument parser, and the tools its tests and the install check use.
+[ -e /usr/include/CLI/CLI.hpp ] || need+=(libcli11-dev)
+command -v pkg-config >/dev/null || need+=(pkg-config)
+command -v script >/dev/null || need+=(bsdutils)
 if [ ${#need[@]} -gt 0 ]; then
   sudo_cmd=""
   [ "$(id -u)" -ne 0 ] && sudo_cmd="sudo"

@@ -208,6 +208,14 @@ BACNAPI_API int32_t bacnapi_asn1_string_get(char** text, const BACnetDataType* v
  * text is ignored. 0, BACNAPI_E_FAIL (malformed text) or a walker status; what was read stays in
  * value, which the caller clears. */
 BACNAPI_API int32_t bacnapi_asn1_string_set(BACnetDataType* value, const char* text, int32_t type);
+/* Reads exactly as bacnapi_asn1_string_set (same value, same status for every text) and, when
+ * reading fails, also says where: *offset receives the byte offset into text at which reading
+ * stopped (the length of the text when it ended early; 0 when the type itself is refused) and
+ * *reason a short static English phrase such as "expected ','" or "text ended early" (never
+ * freed; null on success). Either pointer may be null. On success *offset is 0. Thread-safe: the
+ * answer goes only to the caller's variables. */
+BACNAPI_API int32_t bacnapi_asn1_string_set_position(BACnetDataType* value, const char* text, int32_t type,
+                                                    uint64_t* offset, const char** reason);
 
 /* ---- Property datatypes ---------------------------------------------------------------- */
 
@@ -215,6 +223,15 @@ BACNAPI_API int32_t bacnapi_asn1_string_set(BACnetDataType* value, const char* t
  * 0 the array length (always 2, Unsigned), k > 0 one element. 97 (BACnetConstructed) when the
  * tables do not know it; 0 for a negative object type. Thread-safe. */
 BACNAPI_API int32_t bacnapi_get_data_type(int32_t objectType, int32_t propertyIdentifier, int32_t arrayIndex);
+
+/* ---- Type names ------------------------------------------------------------------------ */
+
+/* The name of a type code ("Real", "BACnetDateTime", "ListOfBACnetTimeValue", ...): a static text
+ * that is never freed, or null for codes without a name (13..19, negative, above 153). */
+BACNAPI_API const char* bacnapi_type_name(int32_t typeCode);
+/* The type code whose name equals name without regard to ASCII case ("real" gives 4), or
+ * BACNAPI_E_INVALIDARG (negative) for a null or unknown name. */
+BACNAPI_API int32_t bacnapi_type_code(const char* name);
 
 /* ---- Accessors ------------------------------------------------------------------------- */
 

@@ -21,9 +21,28 @@ struct ParserContext {
     const char* pos;       // read position; null once the text is used up
     uint32_t type;         // the type code asked for (not read by the slots)
     BACnetDataType* value; // the destination (not read by the slots)
+    // Why and where reading stopped, for bacnapi_asn1_string_set_position: set by the slot that
+    // fails (stop null: the text was used up), and the text around the last alternative number.
+    const char* reason = nullptr;
+    const char* stop = nullptr;
+    const char* choiceStart = nullptr;
+    const char* choiceEnd = nullptr;
 };
 
 const char*& pos_of(void* ctx) { return static_cast<ParserContext*>(ctx)->pos; }
+
+// A slot's failure: remembers where (at) and why, and answers -1. Failing at the end of the text
+// is always the text ending early, whatever the slot expected.
+int32_t refuse(void* ctx, const char* at, const char* reason)
+{
+    auto* context = static_cast<ParserContext*>(ctx);
+    context->stop = at;
+    context->reason = at && *at ? reason : "text ended early";
+    return BACNAPI_E_FAIL;
+}
+
+// The failure of a slot that found no text left, or no place to store its value.
+int32_t refuse_missing(void* ctx, const char* p) { return refuse(ctx, p, "no place for the value"); }
 
 // Moves the position to the first delimiter at or after from (null when there is none).
 int32_t settle(void* ctx, const char* from)
@@ -42,7 +61,7 @@ const char* field_limit(const char* p)
 int32_t parse_null(uint32_t, int32_t, void* ctx)
 {
     const char* p = pos_of(ctx);
-    if (!p) return BACNAPI_E_FAIL;
+    if (!p) return refuse_missing(ctx, p);
     return settle(ctx, p);
 }
 
@@ -50,10 +69,10 @@ int32_t parse_null(uint32_t, int32_t, void* ctx)
 int32_t parse_word(void* dest, void* ctx)
 {
     const char* p = pos_of(ctx);
-    if (!p || !dest) return BACNAPI_E_FAIL;
+    if (!p || !dest) return refuse_missing(ctx, p);
     int32_t number;
     const char* end = scan_decimal(p, 0, &number);
-    if (!end) return BACNAPI_E_FAIL;
+    if (!end) return refuse(ctx, p, "expected a number");
     std::memcpy(dest, &number, sizeof number);
     return settle(ctx, end);
 }
@@ -68,10 +87,10 @@ int32_t parse_enumerated(uint32_t, int32_t, uint32_t, void* dest, const void*, v
 int32_t parse_boolean(uint32_t, int32_t, void* dest, const void*, void* ctx)
 {
     const char* p = pos_of(ctx);
-    if (!p || !dest) return BACNAPI_E_FAIL;
+    if (!p || !dest) return refuse_missing(ctx, p);
     int32_t number;
     const char* end = scan_decimal(p, 0, &number);
-    if (!end) return BACNAPI_E_FAIL;
+    if (!end) return refuse(ctx, p, "expected a number");
     *static_cast<uint8_t*>(dest) = static_cast<uint8_t>(number);
     return settle(ctx, end);
 }
@@ -79,9 +98,9 @@ int32_t parse_boolean(uint32_t, int32_t, void* dest, const void*, void* ctx)
 int32_t parse_real(uint32_t, int32_t, void* dest, const void*, void* ctx)
 {
     const char* p = pos_of(ctx);
-    if (!p || !dest) return BACNAPI_E_FAIL;
+    if (!p || !dest) return refuse_missing(ctx, p);
     float number;
-    if (!scan_float(p, &number)) return BACNAPI_E_FAIL;
+    if (!scan_float(p, &number)) return refuse(ctx, p, "expected a number");
     std::memcpy(dest, &number, sizeof number);
     return settle(ctx, p);
 }
@@ -89,9 +108,9 @@ int32_t parse_real(uint32_t, int32_t, void* dest, const void*, void* ctx)
 int32_t parse_double(uint32_t, int32_t, void* dest, const void*, void* ctx)
 {
     const char* p = pos_of(ctx);
-    if (!p || !dest) return BACNAPI_E_FAIL;
+    if (!p || !dest) return refuse_missing(ctx, p);
     double number;
-    if (!scan_double(p, &number)) return BACNAPI_E_FAIL;
+    if (!scan_double(p, &number)) return refuse(ctx, p, "expected a number");
     std::memcpy(dest, &number, sizeof number);
     return settle(ctx, p);
 }
@@ -100,11 +119,12 @@ int32_t parse_double(uint32_t, int32_t, void* dest, const void*, void* ctx)
 int32_t parse_octets(uint32_t, int32_t, void* dest, const void*, void* ctx)
 {
     const char* p = pos_of(ctx);
-    if (!p || !dest) return BACNAPI_E_FAIL;
+    if (!p || !dest) return refuse_missing(ctx, p);
     auto* octets = static_cast<BACnetOctetString*>(dest);
     const char* end = token_end_with_brace(p);
     const uint64_t count = static_cast<uint64_t>(end - p) / 2;
-    if (octets_allocate(octets, count) != BACNAPI_S_OK || octets->length != count) return BACNAPI_E_FAIL;
+    if (octets_allocate(octets, count) != BACNAPI_S_OK || octets->length != count)
+        return refuse(ctx, p, "out of memory");
     // Octets after a pair that fails to convert stay zero rather than undefined.
     if (count) std::memset(octets->data, 0, count);
     // Each pair is scanned from character 2i, white space first skipped as sscanf does. The
@@ -114,7 +134,7 @@ int32_t parse_octets(uint32_t, int32_t, void* dest, const void*, void* ctx)
         const char* at = p + 2 * i;
         if (firstNonBlank < at) firstNonBlank = skip_scan_blanks(at);
         uint32_t number;
-        if (!scan_hex(firstNonBlank, 2, &number)) return BACNAPI_E_FAIL;
+        if (!scan_hex(firstNonBlank, 2, &number)) return refuse(ctx, at, "expected two hex digits");
         octets->data[i] = static_cast<uint8_t>(number);
     }
     return settle(ctx, end);
@@ -125,7 +145,7 @@ int32_t parse_octets(uint32_t, int32_t, void* dest, const void*, void* ctx)
 int32_t parse_characters(uint32_t, int32_t, void* dest, const void*, void* ctx)
 {
     const char* p = pos_of(ctx);
-    if (!p || !dest) return BACNAPI_E_FAIL;
+    if (!p || !dest) return refuse_missing(ctx, p);
     auto* s = static_cast<BACnetCharacterString*>(dest);
     const char* delimiter = next_delimiter(p);
     const size_t n = static_cast<size_t>((delimiter ? delimiter : p + std::strlen(p)) - p);
@@ -134,7 +154,7 @@ int32_t parse_characters(uint32_t, int32_t, void* dest, const void*, void* ctx)
     std::memset(static_cast<void*>(s), 0, sizeof *s);
     if (n > 0) {
         char* text = static_cast<char*>(std::malloc(n + 1));
-        if (!text) return BACNAPI_E_FAIL;
+        if (!text) return refuse(ctx, p, "out of memory");
         std::memcpy(text, p, n);
         text[n] = '\0';
         s->data = text;
@@ -148,15 +168,15 @@ int32_t parse_characters(uint32_t, int32_t, void* dest, const void*, void* ctx)
 int32_t parse_bits(uint32_t, int32_t, void* dest, const void*, void* ctx)
 {
     const char* p = pos_of(ctx);
-    if (!p || !dest) return BACNAPI_E_FAIL;
+    if (!p || !dest) return refuse_missing(ctx, p);
     auto* bits = static_cast<BACnetBitString*>(dest);
-    if (bits->bitCount != 0) return BACNAPI_E_FAIL;
+    if (bits->bitCount != 0) return refuse(ctx, p, "bit string already holds bits");
     const char* end = token_end_with_brace(p);
     const size_t n = static_cast<size_t>(end - p);
     uint8_t* block = nullptr;
     if (n > 0) {
         block = static_cast<uint8_t*>(std::malloc(n));
-        if (!block) return BACNAPI_E_FAIL;
+        if (!block) return refuse(ctx, p, "out of memory");
         for (size_t i = 0; i < n; ++i) block[i] = p[i] == '1' ? 1 : 0;
     }
     std::free(bits->bits);
@@ -181,28 +201,28 @@ const char* scan_octet_or_star(const char* p, int width, int32_t* value)
 int32_t parse_date(uint32_t, int32_t, void* dest, const void*, void* ctx)
 {
     const char* p = pos_of(ctx);
-    if (!p || !dest) return BACNAPI_E_FAIL;
+    if (!p || !dest) return refuse_missing(ctx, p);
     auto* date = static_cast<BACnetDate*>(dest);
     int32_t number;
 
     const char* at = scan_octet_or_star(p, 2, &number);
-    if (!at) return BACNAPI_E_FAIL;
+    if (!at) return refuse(ctx, p, "expected a month or '*'");
     date->month = static_cast<uint8_t>(number);
 
     const char* slash = std::strchr(p, '/');
-    if (!slash) return BACNAPI_E_FAIL;
+    if (!slash) return refuse(ctx, at, "expected '/' in date");
     at = scan_octet_or_star(slash + 1, 2, &number);
-    if (!at) return BACNAPI_E_FAIL;
+    if (!at) return refuse(ctx, slash + 1, "expected a day or '*'");
     date->day = static_cast<uint8_t>(number);
 
     slash = std::strchr(slash + 1, '/');
-    if (!slash) return BACNAPI_E_FAIL;
+    if (!slash) return refuse(ctx, at, "expected '/' in date");
     if (slash[1] == '*') {
         date->year = 255;
         at = slash + 2;
     } else {
         at = scan_decimal(slash + 1, 4, &number);
-        if (!at) return BACNAPI_E_FAIL;
+        if (!at) return refuse(ctx, slash + 1, "expected a year or '*'");
         date->year = static_cast<uint8_t>(static_cast<uint32_t>(number) - 1900u);
     }
 
@@ -215,7 +235,7 @@ int32_t parse_date(uint32_t, int32_t, void* dest, const void*, void* ctx)
             at = b + 2;
         } else {
             at = scan_decimal(b, 2, &number);
-            if (!at) return BACNAPI_E_FAIL;
+            if (!at) return refuse(ctx, b + 1, "expected a day of week or '*'");
             date->dayOfWeek = static_cast<uint8_t>(number);
         }
     }
@@ -227,18 +247,18 @@ int32_t parse_date(uint32_t, int32_t, void* dest, const void*, void* ctx)
 int32_t parse_time(uint32_t, int32_t, void* dest, const void*, void* ctx)
 {
     const char* p = pos_of(ctx);
-    if (!p || !dest) return BACNAPI_E_FAIL;
+    if (!p || !dest) return refuse_missing(ctx, p);
     auto* time = static_cast<BACnetTime*>(dest);
     int32_t number;
 
     const char* at = scan_octet_or_star(p, 2, &number);
-    if (!at) return BACNAPI_E_FAIL;
+    if (!at) return refuse(ctx, p, "expected an hour or '*'");
     time->hour = static_cast<uint8_t>(number);
 
     const char* colon = std::strchr(p, ':');
-    if (!colon) return BACNAPI_E_FAIL;
+    if (!colon) return refuse(ctx, at, "expected ':' in time");
     at = scan_octet_or_star(colon + 1, 2, &number);
-    if (!at) return BACNAPI_E_FAIL;
+    if (!at) return refuse(ctx, colon + 1, "expected a minute or '*'");
     time->minute = static_cast<uint8_t>(number);
 
     const char* limit = field_limit(at);
@@ -250,14 +270,14 @@ int32_t parse_time(uint32_t, int32_t, void* dest, const void*, void* ctx)
             at = b + 2;
         } else {
             at = scan_decimal(b, 2, &number);
-            if (!at) return BACNAPI_E_FAIL;
+            if (!at) return refuse(ctx, b + 1, "expected a second or '*'");
             time->second = static_cast<uint8_t>(number);
         }
         const void* dot = std::memchr(b, '.', static_cast<size_t>(limit - b));
         if (dot) {
             const char* d = static_cast<const char*>(dot);
             at = scan_octet_or_star(d + 1, 2, &number);
-            if (!at) return BACNAPI_E_FAIL;
+            if (!at) return refuse(ctx, d + 1, "expected hundredths or '*'");
             time->hundredths = static_cast<uint8_t>(number);
         }
     }
@@ -268,12 +288,13 @@ int32_t parse_time(uint32_t, int32_t, void* dest, const void*, void* ctx)
 int32_t parse_object_identifier(uint32_t, int32_t, void* dest, const void*, void* ctx)
 {
     const char* p = pos_of(ctx);
-    if (!p || !dest) return BACNAPI_E_FAIL;
+    if (!p || !dest) return refuse_missing(ctx, p);
     int32_t objectType;
     int32_t instance;
     const char* at = scan_decimal(p, 0, &objectType);
-    if (!at || *at != ',') return BACNAPI_E_FAIL;
-    if (!scan_decimal(at + 1, 0, &instance)) return BACNAPI_E_FAIL;
+    if (!at) return refuse(ctx, p, "expected an object type");
+    if (*at != ',') return refuse(ctx, at, "expected ','");
+    if (!scan_decimal(at + 1, 0, &instance)) return refuse(ctx, at + 1, "expected an instance number");
     BACnetObjectIdentifier id{static_cast<uint32_t>(objectType), static_cast<uint32_t>(instance)};
     std::memcpy(dest, &id, sizeof id);
     // Past the comma between the two numbers, then on to the delimiter behind the instance.
@@ -284,7 +305,7 @@ int32_t parse_object_identifier(uint32_t, int32_t, void* dest, const void*, void
 int32_t expect(void* ctx, char c)
 {
     const char*& p = pos_of(ctx);
-    if (!p || *p != c) return BACNAPI_E_FAIL;
+    if (!p || *p != c) return refuse(ctx, p, c == '{' ? "expected '{'" : c == '}' ? "expected '}'" : "expected ','");
     ++p;
     return BACNAPI_S_OK;
 }
@@ -299,13 +320,16 @@ int32_t parse_comma(void* ctx) { return expect(ctx, ','); }
 int32_t parse_choice(uint32_t, int32_t* alternative, const int32_t*, void* ctx)
 {
     const char*& p = pos_of(ctx);
-    if (!p || !alternative) return BACNAPI_E_FAIL;
+    if (!p || !alternative) return refuse_missing(ctx, p);
     int32_t number;
     const char* at = scan_decimal(p, 0, &number);
     *alternative = at ? number : 0;
     const char* delimiter = next_delimiter(at ? at : p);
-    if (!delimiter || *delimiter != ',') return BACNAPI_E_FAIL;
-    p = delimiter + 1;
+    if (!delimiter || *delimiter != ',')
+        return refuse(ctx, delimiter ? delimiter : p, "expected ',' after the alternative");
+    auto* context = static_cast<ParserContext*>(ctx);
+    context->choiceStart = p;
+    context->choiceEnd = p = delimiter + 1;
     return BACNAPI_S_OK;
 }
 
@@ -314,7 +338,7 @@ int32_t parse_element_open(uint32_t, int32_t, int32_t, uint32_t* more, int32_t, 
                            void* ctx)
 {
     const char*& p = pos_of(ctx);
-    if (!p) return BACNAPI_E_FAIL;
+    if (!p) return refuse_missing(ctx, p);
     if (*p == '{') ++p;
     else *more = 0;
     return BACNAPI_S_OK;
@@ -325,7 +349,7 @@ int32_t parse_element_close(uint32_t, int32_t, int32_t, uint32_t* more, int32_t,
                             void* ctx)
 {
     const char*& p = pos_of(ctx);
-    if (!p || *p != '}') return BACNAPI_E_FAIL;
+    if (!p || *p != '}') return refuse(ctx, p, "expected '}'");
     ++p;
     if (*p != ',') *more = 0;
     return BACNAPI_S_OK;
@@ -399,9 +423,13 @@ private:
 
 } // namespace bacnapi
 
-extern "C" BACNAPI_API int32_t bacnapi_asn1_string_set(BACnetDataType* value, const char* text, int32_t type)
+namespace bacnapi {
+
+namespace {
+
+// The one reading road of both exports: binds value as type and walks the text into it.
+int32_t read_brace_text(BACnetDataType* value, int32_t type, ParserContext& context)
 {
-    using namespace bacnapi;
     if (!value) return BACNAPI_WALK_E_REFUSED;
     // A null text is a text already used up: the value is bound as usual and its first piece fails.
     prepare_destination(value, type);
@@ -411,6 +439,57 @@ extern "C" BACNAPI_API int32_t bacnapi_asn1_string_set(BACnetDataType* value, co
     const int32_t status = bind_cursor(&cursor, nullptr, type, value, type);
     if (status != 0) return status;
     CNumericLocale locale;
-    ParserContext context{text, static_cast<uint32_t>(type), value};
     return walk_value(&cursor, &context, &kParser);
+}
+
+// True when the walk was refused right after an alternative number: the choice has no such
+// alternative.
+bool refused_alternative(int32_t status, const ParserContext& context)
+{
+    return status == BACNAPI_WALK_E_NODESCRIPTOR && context.choiceEnd && context.pos == context.choiceEnd;
+}
+
+// Why reading stopped when no slot said so: the walker's own refusals.
+const char* walker_reason(int32_t status, const ParserContext& context)
+{
+    if (status == BACNAPI_WALK_E_NOMEMORY) return "out of memory";
+    if (refused_alternative(status, context)) return "alternative not in the choice";
+    if (status == BACNAPI_WALK_E_NODESCRIPTOR) return "type has no brace text";
+    return "value refused";
+}
+
+} // namespace
+
+} // namespace bacnapi
+
+extern "C" BACNAPI_API int32_t bacnapi_asn1_string_set(BACnetDataType* value, const char* text, int32_t type)
+{
+    using namespace bacnapi;
+    ParserContext context{text, static_cast<uint32_t>(type), value};
+    return read_brace_text(value, type, context);
+}
+
+extern "C" BACNAPI_API int32_t bacnapi_asn1_string_set_position(BACnetDataType* value, const char* text,
+                                                               int32_t type, uint64_t* offset, const char** reason)
+{
+    using namespace bacnapi;
+    ParserContext context{text, static_cast<uint32_t>(type), value};
+    const int32_t status = read_brace_text(value, type, context);
+    uint64_t where = 0;
+    const char* why = nullptr;
+    if (status != BACNAPI_S_OK) {
+        if (context.reason) {
+            why = context.reason;
+            const char* stop = context.stop ? context.stop : (text ? text + std::strlen(text) : nullptr);
+            where = stop ? static_cast<uint64_t>(stop - text) : 0;
+        } else {
+            why = walker_reason(status, context);
+            const char* at = refused_alternative(status, context) ? context.choiceStart : context.pos;
+            if (!at && text) at = text + std::strlen(text);
+            where = at && text ? static_cast<uint64_t>(at - text) : 0;
+        }
+    }
+    if (offset) *offset = where;
+    if (reason) *reason = why;
+    return status;
 }

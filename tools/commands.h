@@ -1,0 +1,24 @@
+// The commands of the bacnapi tool. Each returns the process exit status (see tool.h).
+#pragma once
+
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace tool {
+
+struct ReadOptions {
+    std::string type;
+    std::optional<std::string> text;
+    std::vector<std::string> batch;
+    std::string to = "display";
+};
+
+int run_read(const ReadOptions& options);
+int run_types(const std::string& pattern);
+int run_property(int32_t objectType, int32_t property, int32_t index);
+int run_compare(const std::string& type, const std::string& first, const std::string& second);
+int run_charset(const std::string& from, const std::string& to, uint32_t codePage, const std::string& text);
+
+} // namespace tool

@@ -1,0 +1,174 @@
+// bacnapi read: brace text in, display text or brace text out, one value per argument or line.
+#include "commands.h"
+#include "line_input.h"
+#include "tool.h"
+
+#include <cstdlib>
+#include <cstring>
+
+namespace tool {
+
+namespace {
+
+enum class Output { Display, Brace };
+
+// Where a text came from, for error messages: input name, line, and the column of its first byte.
+struct Origin {
+    std::string name;
+    uint64_t line;
+    uint64_t column;
+};
+
+// The value's text in the chosen form, or false with a message.
+bool render(const BACnetDataType& value, Output to, std::string* out, std::string* error)
+{
+    char* text = nullptr;
+    const int32_t status = to == Output::Brace ? bacnapi_asn1_string_get(&text, &value) : bacnapi_string_get(&text, &value);
+    if (status == 0 && text) out->assign(text);
+    bacnapi_free(text);
+    if (status != 0) {
+        *error = std::string(to == Output::Brace ? "cannot write brace text" : "no display text") + " for this " +
+                 bacnapi_type_name(value.type) + " (" + status_text(status) + ")";
+    }
+    return status == 0;
+}
+
+// Reads text as the type at origin, prints it; false (reported) when anything fails.
+bool read_value(const TypeSpec& spec, const std::string& text, const Origin& origin, Output to)
+{
+    const size_t bad = invalid_utf8_at(text);
+    if (bad != std::string::npos) {
+        report(position(origin.name, origin.line, origin.column + bad), "invalid UTF-8");
+        return false;
+    }
+    const size_t nul = text.find('\0');
+    if (nul != std::string::npos) {
+        report(position(origin.name, origin.line, origin.column + nul), "NUL byte in text");
+        return false;
+    }
+    BACnetDataType value{};
+    uint64_t offset = 0;
+    const char* reason = nullptr;
+    const int32_t status = bacnapi_asn1_string_set_position(&value, text.c_str(), spec.code, &offset, &reason);
+    bool ok = status == 0;
+    std::string message;
+    uint64_t column = origin.column;
+    if (!ok) {
+        column += offset;
+        message = std::string("cannot read ") + bacnapi_type_name(spec.code) + ": " + (reason ? reason : "failed") +
+                  " (" + status_text(status) + ")";
+    } else if (spec.charset >= 0) {
+        const int32_t converted =
+            bacnapi_string_transform(&value.payload.characterString, static_cast<uint8_t>(spec.charset), 0);
+        if (converted != 0) {
+            ok = false;
+            message = std::string("cannot hold the text as ") + charset_name(spec.charset) + " (" +
+                      status_text(converted) + ")";
+        }
+    }
+    std::string out;
+    if (ok) ok = render(value, to, &out, &message);
+    release(&value);
+    if (!ok) {
+        report(position(origin.name, origin.line, column), message);
+        return false;
+    }
+    return print_line(out);
+}
+
+// Reads every line of input, each through handle(line); false when any line failed.
+template <typename Handle>
+bool each_line(LineInput& input, Handle handle)
+{
+    bool ok = true;
+    std::string line;
+    for (;;) {
+        const LineInput::Got got = input.next(&line);
+        if (got == LineInput::Got::End) break;
+        if (got == LineInput::Got::Error) {
+            report(input.name(), std::string("cannot read: ") + std::strerror(input.error_number()));
+            return false;
+        }
+        const uint64_t number = input.line_number();
+        if (got == LineInput::Got::TooLong) {
+            report(position(input.name(), number, 1), "line longer than " + std::to_string(kMaxLineBytes) + " bytes");
+            ok = false;
+        } else if (line.empty()) {
+            report(position(input.name(), number, 1), "empty line");
+            ok = false;
+        } else if (!handle(line, number)) {
+            ok = false;
+        }
+        if (output_failed()) return false;
+    }
+    return ok;
+}
+
+// One file of "TYPE<TAB>TEXT" lines; lines that start with "#" are comments.
+bool read_batch_file(const std::string& path, Output to)
+{
+    LineInput input;
+    std::string error;
+    if (!input.open(path, &error)) {
+        report(path, error);
+        return false;
+    }
+    return each_line(input, [&](const std::string& line, uint64_t number) {
+        if (line[0] == '#') return true; // a comment
+        const size_t tab = line.find('\t');
+        if (tab == std::string::npos) {
+            report(position(input.name(), number, 1), "expected TYPE<TAB>TEXT");
+            return false;
+        }
+        std::string typeError;
+        const auto spec = parse_type(line.substr(0, tab), &typeError);
+        if (!spec) {
+            report(position(input.name(), number, 1), typeError);
+            return false;
+        }
+        return read_value(*spec, line.substr(tab + 1), Origin{input.name(), number, tab + 2}, to);
+    });
+}
+
+} // namespace
+
+int run_read(const ReadOptions& options)
+{
+    const Output to = options.to == "brace" ? Output::Brace : Output::Display;
+    if (!options.batch.empty()) {
+        if (!options.type.empty() || options.text) {
+            report("bacnapi read", "--batch takes neither TYPE nor TEXT: each line names its type");
+            return kExitUsage;
+        }
+        bool ok = true;
+        for (const auto& path : options.batch) {
+            if (!read_batch_file(path, to)) ok = false;
+            if (output_failed()) break;
+        }
+        return ok ? kExitOk : kExitFailed;
+    }
+    if (options.type.empty()) {
+        report("bacnapi read", "a TYPE is required (or --batch FILE...)");
+        return kExitUsage;
+    }
+    std::string typeError;
+    const auto spec = parse_type(options.type, &typeError);
+    if (!spec) {
+        report("bacnapi read", typeError);
+        return kExitUsage;
+    }
+    if (options.text) return read_value(*spec, *options.text, Origin{"<argument>", 1, 1}, to) ? kExitOk : kExitFailed;
+
+    LineInput input;
+    std::string error;
+    if (!input.open("-", &error)) {
+        report("<stdin>", error);
+        return kExitFailed;
+    }
+    const bool ok = each_line(input, [&](const std::string& line, uint64_t number) {
+        return read_value(*spec, line, Origin{input.name(), number, 1}, to);
+    });
+    return ok ? kExitOk : kExitFailed;
+}
+
+} // namespace tool
