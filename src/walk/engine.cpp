@@ -6,6 +6,7 @@
 // makes is a destination record in bind_cursor.
 #include "walk.h"
 
+#include "../value/limits.h"
 #include "../value/record_size.h"
 #include "../value/value_internal.h"
 
@@ -123,6 +124,7 @@ int32_t bind_cursor(BACnetFieldCursor* cursor, const BACnetDataType* source, int
 
     if (source) {
         if (source->type != sourceType) return BACNAPI_WALK_E_REFUSED;
+        if (!is_application_type(sourceType) && !source->payload.record) return BACNAPI_WALK_E_REFUSED;
         cursor->src = is_application_type(sourceType) ? static_cast<const void*>(&source->payload)
                                                        : source->payload.record;
         cursor->type = sourceType;
@@ -158,6 +160,7 @@ int32_t walk_value(BACnetFieldCursor* cursor, void* ctx, const BACnetVisitor* vi
 {
     if (!cursor || !visitor) return BACNAPI_WALK_E_REFUSED;
     if (is_application_type(cursor->type)) return visit_application(cursor, ctx, visitor);
+    if (cursor->depth > kMaxNestingDepth) return BACNAPI_WALK_E_REFUSED;
 
     if (visitor->beginConstructed) {
         const int32_t status = visitor->beginConstructed(cursor->nameId, cursor->type, cursor->tag, cursor->dest,
@@ -189,6 +192,7 @@ int32_t walk_field(BACnetFieldCursor* parent, void* ctx, const BACnetVisitor* vi
     BACnetFieldCursor child{};
     child.srcObjectType = parent->srcObjectType;
     child.destObjectType = parent->destObjectType;
+    child.depth = parent->depth + 1;
 
     int32_t status = descriptor->walk(&child, parent->src, parent->dest, ctx, visitor, more, *index);
     if (status == 0) {

@@ -46,6 +46,8 @@ int32_t walk_list_element(int32_t elementType, BACnetFieldCursor* child, const v
 
     if (src) {
         const auto* list = static_cast<const BACnetValueList*>(src);
+        // A count beyond the slots the list has is a broken list: nothing of it is read.
+        if (list->count > list->capacity) return BACNAPI_WALK_E_REFUSED;
         // An empty source list: nothing to describe, and the destination is left alone too.
         if (i == 0 && list->count == 0) return BACNAPI_S_OK;
         if (i >= list->count || !list->elements) return BACNAPI_WALK_E_REFUSED;

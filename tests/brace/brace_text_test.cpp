@@ -105,8 +105,9 @@ TEST(BraceText, WriterAppendsAndKeepsPartialText)
         {nul, 0, "<xy"},  // the text ends at its first NUL
         {dbcs, kFail, "<"},
         {list, BACNAPI_WALK_E_REFUSED, "<{{1},"}, // an element of the wrong type: the text so far stays
-        {word(BACNAPI_TYPE_SignedLong, 0), BACNAPI_WALK_E_REFUSED, "<{"},
-        {word(BACNAPI_TYPE_BACnetArray, 0), BACNAPI_WALK_E_NODESCRIPTOR, "<{"},
+        {word(BACNAPI_TYPE_SignedLong, 1), BACNAPI_WALK_E_REFUSED, "<{"},
+        {word(BACNAPI_TYPE_BACnetArray, 0), BACNAPI_WALK_E_REFUSED, "<"}, // no record: nothing is written
+        {word(BACNAPI_TYPE_BACnetPriorityArray, 0), BACNAPI_WALK_E_REFUSED, "<"},
     };
     for (const auto& c : cases) {
         const Written w = write_value(c.value, "<");
