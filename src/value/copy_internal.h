@@ -131,8 +131,8 @@ constexpr size_t overflow_slots(int32_t count) { return count < 2 ? 0 : (static_
 
 // Makes room for slot count of an overflow array of elementSize-byte slots: none yet -> 4
 // zero-filled slots; full (count a multiple of 4) -> count + 4 slots, the first count moved
-// over; otherwise the array still has room. False when count is below 0 or above 65535, or the
-// heap refuses (the array is then unchanged).
+// over; otherwise the array still has room. False when count is below 0, when the run already
+// holds kSequenceMaxCount elements, or when the heap refuses (the array is then unchanged).
 bool overflow_grow(void** array, int32_t count, size_t elementSize);
 
 // Appends a zero-filled element to a head-inline sequence and returns it (the inline element

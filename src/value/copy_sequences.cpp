@@ -23,7 +23,8 @@ int32_t readable_count(const Sequence* seq)
 
 bool overflow_grow(void** array, int32_t count, size_t elementSize)
 {
-    if (count < 0 || count > kSequenceMaxCount) return false;
+    // Room for element number count would make a run of count + 1 elements.
+    if (count < 0 || count >= kSequenceMaxCount) return false;
     if (*array == nullptr) {
         // First overflow element: 4 slots (more if the count already runs past them).
         const size_t slots = count < 4 ? 4 : overflow_slots(count + 1);
