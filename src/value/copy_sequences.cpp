@@ -133,25 +133,27 @@ namespace {
 
 // Rebuilds dst (already released) as a copy of src in one pass: the overflow array is allocated
 // once, with the slots the growth rule would have given a run of that length (so that later
-// appends agree with it), and each element is copied into its slot. A run longer than any run
-// may be is refused before anything is allocated. Any failure gives BACNAPI_E_INVALIDARG; the
-// count then covers the elements copied so far, the failed one included (it is safe to clear).
+// appends agree with it), and each element is copied into its place. A run longer than any run
+// may be is refused before anything is copied. Any failure gives BACNAPI_E_INVALIDARG; the count
+// then covers the elements copied so far, a failed one included (it is safe to clear), so a
+// refused overflow array leaves the first element only.
 template <class Sequence, class CopyOne>
 int32_t copy_run(Sequence* dst, const Sequence* src, CopyOne copy_one)
 {
     using Element = decltype(dst->first);
     const int32_t count = readable_count(src);
     if (count > kSequenceMaxCount) return BACNAPI_E_INVALIDARG;
+    if (count == 0) return BACNAPI_S_OK;
+    dst->count = 1;
+    if (copy_one(&dst->first, &src->first) != BACNAPI_S_OK) return BACNAPI_E_INVALIDARG;
     const size_t slots = overflow_slots(count);
-    if (slots != 0) {
-        auto* elements = static_cast<Element*>(std::calloc(slots, sizeof(Element)));
-        if (elements == nullptr) return BACNAPI_E_INVALIDARG;
-        dst->elements = elements;
-    }
-    for (int32_t i = 0; i < count; ++i) {
-        Element* slot = i == 0 ? &dst->first : &dst->elements[i];
+    if (slots == 0) return BACNAPI_S_OK;
+    auto* elements = static_cast<Element*>(std::calloc(slots, sizeof(Element)));
+    if (elements == nullptr) return BACNAPI_E_INVALIDARG;
+    dst->elements = elements;
+    for (int32_t i = 1; i < count; ++i) {
         dst->count = i + 1;
-        if (copy_one(slot, sequence_element(src, i)) != BACNAPI_S_OK) return BACNAPI_E_INVALIDARG;
+        if (copy_one(&elements[i], &src->elements[i]) != BACNAPI_S_OK) return BACNAPI_E_INVALIDARG;
     }
     return BACNAPI_S_OK;
 }
