@@ -163,18 +163,23 @@ TEST(HostileInput, ListsCountingPastTheirCapacityAreRefusedByCopyAndCompare)
     for (BACnetDataType* v : {&d, &fine, &list}) bacnapi_ClearBACnetDataType(v);
 }
 
-// A run of read-access specifications with `count` elements, object instances 0, 1, 2, ...
+// A run of read-access specifications with `count` elements, object instances 0, 1, 2, ...,
+// with the overflow array the growth rule gives such a run (made at once: appending one by one
+// copies the array every four elements, which the memory checkers make very slow).
 BACnetDataType run_of(int32_t count)
 {
     BACnetDataType v{};
     EXPECT_EQ(bacnapi_initialize_data(&v, BACNAPI_TYPE_SequenceOfReadAccessSpecification), 0);
     auto* run = static_cast<SequenceOfReadAccessSpecification*>(v.payload.record);
+    const size_t slots = bacnapi::overflow_slots(count);
+    if (slots) {
+        run->elements = static_cast<ReadAccessSpecification*>(std::calloc(slots, sizeof(ReadAccessSpecification)));
+    }
     for (int32_t i = 0; i < count; ++i) {
-        ReadAccessSpecification* element = bacnapi::sequence_append(run);
-        EXPECT_NE(element, nullptr);
-        if (!element) break;
+        ReadAccessSpecification* element = i == 0 ? &run->first : &run->elements[i];
         element->objectIdentifier = {8, static_cast<uint32_t>(i)};
     }
+    run->count = count;
     return v;
 }
 
@@ -200,18 +205,22 @@ TEST(HostileInput, TheLongestRunIsSharedAndCopiedInLinearTime)
     EXPECT_EQ(copied->elements[most - 1].objectIdentifier.instance, static_cast<uint32_t>(most - 1));
     EXPECT_EQ(bacnapi::sequence_append(copied), nullptr);
 
-    // The reader takes the longest run and refuses one element more.
+    // The reader takes the longest run and refuses one element more. (Reading grows the run
+    // four slots at a time, as the element store does, which the memory checkers make slow.)
     int32_t status = 0;
     const std::string text = text_of(longest, &status);
     ASSERT_EQ(status, 0);
-    BACnetDataType read{};
-    EXPECT_EQ(bacnapi_asn1_string_set(&read, text.c_str(), BACNAPI_TYPE_SequenceOfReadAccessSpecification), 0);
-    EXPECT_EQ(static_cast<SequenceOfReadAccessSpecification*>(read.payload.record)->count, most);
-    bacnapi_ClearBACnetDataType(&read);
     BACnetDataType one = run_of(1);
-    const std::string longer = text.substr(0, text.size() - 1) + "," + text_of(one).substr(1);
-    EXPECT_NE(bacnapi_asn1_string_set(&read, longer.c_str(), BACNAPI_TYPE_SequenceOfReadAccessSpecification), 0);
-    bacnapi_ClearBACnetDataType(&read);
+    if (heap_watch::active()) {
+        BACnetDataType read{};
+        const int32_t runType = BACNAPI_TYPE_SequenceOfReadAccessSpecification;
+        EXPECT_EQ(bacnapi_asn1_string_set(&read, text.c_str(), runType), 0);
+        EXPECT_EQ(static_cast<SequenceOfReadAccessSpecification*>(read.payload.record)->count, most);
+        bacnapi_ClearBACnetDataType(&read);
+        const std::string longer = text.substr(0, text.size() - 1) + "," + text_of(one).substr(1);
+        EXPECT_EQ(bacnapi_asn1_string_set(&read, longer.c_str(), runType), BACNAPI_WALK_E_NOMEMORY);
+        bacnapi_ClearBACnetDataType(&read);
+    }
 
     // A run that claims one element more is refused before anything is copied or written.
     run->count = most + 1;
