@@ -250,8 +250,8 @@ int32_t walk_value_list(uint32_t nameId, int32_t tag, const BACnetValueList* sou
     // The visitor found no element here: the list ends, and whatever room the destination had
     // made for elements is taken back.
     if (destination) {
-        for (uint32_t i = 0; i < destination->count && destination->elements; ++i)
-            clear_value(&destination->elements[i]);
+        const uint32_t used = destination->count < destination->capacity ? destination->count : destination->capacity;
+        for (uint32_t i = 0; i < used && destination->elements; ++i) clear_value(&destination->elements[i]);
         destination->count = 0;
     }
     return end_list_value_list(nameId, tag, destination, child, ctx, visitor, more);

@@ -181,17 +181,28 @@ TEST(HostileInput, ValuesLeftByARefusedAllocationCanBeWritten)
     EXPECT_EQ(heap_watch::live_blocks(), before);
 }
 
-// A list whose count runs past its capacity (a host broke the list) is not read past its array.
-TEST(HostileInput, ListsCountingPastTheirCapacityAreRefusedByTheWriter)
+// A list whose count runs past its capacity (a host broke the list), or that counts elements
+// without an array, is neither written from nor read into past its array.
+TEST(HostileInput, BrokenListsAreRefusedByTheWriterAndTheReader)
 {
     BACnetDataType list = make_list(BACNAPI_TYPE_ListOfUnsigned, {word(2, 1), word(2, 2), word(2, 3)});
     list.payload.list->count = 5;
     const Written w = write_value(list, "<");
     EXPECT_EQ(w.status, BACNAPI_WALK_E_REFUSED);
     EXPECT_EQ(w.text, "<{");
+    EXPECT_EQ(bacnapi_asn1_string_set(&list, "{{7},{8},{9},{10},{11}}", BACNAPI_TYPE_ListOfUnsigned),
+              BACNAPI_WALK_E_REFUSED);
     list.payload.list->count = 3;
     EXPECT_EQ(write_value(list).text, "{{1},{2},{3}}");
     bacnapi_ClearBACnetDataType(&list);
+
+    BACnetDataType hollow = make_list(BACNAPI_TYPE_ListOfUnsigned, {});
+    std::free(hollow.payload.list->elements);
+    hollow.payload.list->elements = nullptr;
+    hollow.payload.list->count = hollow.payload.list->capacity = 2;
+    EXPECT_EQ(bacnapi_asn1_string_set(&hollow, "{{7}}", BACNAPI_TYPE_ListOfUnsigned), BACNAPI_WALK_E_REFUSED);
+    EXPECT_EQ(write_value(hollow).status, BACNAPI_WALK_E_REFUSED);
+    bacnapi_ClearBACnetDataType(&hollow);
 }
 
 // Arbitrary edits of valid texts, read as every type code: a status from the allowed set for

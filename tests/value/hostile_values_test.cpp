@@ -100,6 +100,7 @@ TEST(HostileInput, DeepChainsAreCopiedComparedWrittenAndClearedOnASmallStack)
         });
         ASSERT_GT(used, 0u);
         EXPECT_LT(used, kSmallStack / 2) << used;
+        RecordProperty("stack of chain " + std::to_string(c.type), static_cast<int>(used));
         EXPECT_EQ(copied, BACNAPI_E_NOTSUPPORTED);
         EXPECT_EQ(compared, c.deepCompare);
         EXPECT_NE(written, 0);
