@@ -6,6 +6,7 @@ command -v cmake >/dev/null || need+=(cmake)
 command -v g++ >/dev/null || need+=(g++)
 command -v nm >/dev/null || need+=(binutils)
 command -v valgrind >/dev/null || need+=(valgrind)
+command -v clang++ >/dev/null || need+=(clang)
 [ -e /usr/include/gtest/gtest.h ] || need+=(libgtest-dev)
 [ -e /usr/include/benchmark/benchmark.h ] || need+=(libbenchmark-dev)
 if [ ${#need[@]} -gt 0 ]; then

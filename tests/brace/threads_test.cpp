@@ -6,6 +6,7 @@
 
 #include <gtest/gtest.h>
 
+#include <latch>
 #include <string>
 #include <thread>
 #include <vector>
@@ -15,17 +16,18 @@ namespace {
 using namespace brace_test;
 
 // One thread's work; the first failure is kept for the test to report.
-std::string work(int id)
+std::string work(int id, std::latch& start)
 {
+    start.arrive_and_wait(); // every thread loads the converters at the same time
     const uint8_t charsets[] = {BACNAPI_CHARSET_UCS2, BACNAPI_CHARSET_UCS4, BACNAPI_CHARSET_JIS,
                                 BACNAPI_CHARSET_ISO8859_1};
-    for (int round = 0; round < 50; ++round) {
+    for (int round = 0; round < 200; ++round) {
         // A character string in another set is converted to UTF-8 when it is written.
         char ucs2[] = {0, 'h', 0, 'i'};
         char ucs4[] = {0, 0, 0, 'h', 0, 0, 0, 'i'};
         char plain[] = {'h', 'i'};
         BACnetDataType text = word(BACNAPI_TYPE_CharacterString, 0);
-        const uint8_t set = charsets[(id + round) % 4];
+        const uint8_t set = charsets[round % 4]; // all threads on the same set at once
         char* data = set == BACNAPI_CHARSET_UCS2 ? ucs2 : set == BACNAPI_CHARSET_UCS4 ? ucs4 : plain;
         const uint64_t length = set == BACNAPI_CHARSET_UCS2 ? 4 : set == BACNAPI_CHARSET_UCS4 ? 8 : 2;
         text.payload.characterString = {set, {}, data, length};
@@ -49,7 +51,9 @@ TEST(BraceTextThreads, SeparateValuesOnSeparateThreads)
     constexpr int kThreads = 4;
     std::vector<std::string> failures(kThreads);
     std::vector<std::thread> threads;
-    for (int id = 0; id < kThreads; ++id) threads.emplace_back([&failures, id] { failures[id] = work(id); });
+    std::latch start(kThreads);
+    for (int id = 0; id < kThreads; ++id)
+        threads.emplace_back([&failures, &start, id] { failures[id] = work(id, start); });
     for (std::thread& t : threads) t.join();
     for (int id = 0; id < kThreads; ++id) EXPECT_EQ(failures[id], "") << "thread " << id;
 }
