@@ -94,8 +94,11 @@ void release_run_elements(const BACnetFieldCursor* child)
     if (!child->destCount || !child->destContainer) return;
     const uint64_t size = record_size_of(child->type);
     auto* overflow = child->destElements ? static_cast<unsigned char*>(*child->destElements) : nullptr;
-    for (uint32_t i = 0; i < *child->destCount; ++i) {
-        void* element = i == 0 ? child->destContainer : (overflow ? overflow + i * size : nullptr);
+    // The count is the run's signed count: a negative one (a broken run) releases nothing.
+    const auto count = static_cast<int32_t>(*child->destCount);
+    for (int32_t i = 0; i < count; ++i) {
+        void* element =
+            i == 0 ? child->destContainer : (overflow ? overflow + static_cast<uint64_t>(i) * size : nullptr);
         if (!element) break;
         release_record_parts(child->type, element);
         std::memset(element, 0, size);

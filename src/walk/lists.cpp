@@ -62,7 +62,8 @@ int32_t walk_list_element(int32_t elementType, BACnetFieldCursor* child, const v
         auto* list = static_cast<BACnetValueList*>(dest);
         // A destination whose count runs past its slots (or that counts elements without an
         // array) is broken the same way: it is not written into.
-        if (list->count > list->capacity || (list->count != 0 && !list->elements)) return BACNAPI_WALK_E_REFUSED;
+        if (list->count > list->capacity || (list->count != 0 && !list->elements))
+            return BACNAPI_WALK_E_REFUSED;
         if (i >= list->count) {
             if (value_list_grow_one(list) != BACNAPI_S_OK || i >= list->count) return BACNAPI_WALK_E_REFUSED;
         }

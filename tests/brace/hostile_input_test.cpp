@@ -203,6 +203,16 @@ TEST(HostileInput, BrokenListsAreRefusedByTheWriterAndTheReader)
     EXPECT_EQ(bacnapi_asn1_string_set(&hollow, "{{7}}", BACNAPI_TYPE_ListOfUnsigned), BACNAPI_WALK_E_REFUSED);
     EXPECT_EQ(write_value(hollow).status, BACNAPI_WALK_E_REFUSED);
     bacnapi_ClearBACnetDataType(&hollow);
+
+    // A run with a negative count: an empty text ends it without reading its slots.
+    BACnetDataType run{};
+    ASSERT_EQ(bacnapi_initialize_data(&run, BACNAPI_TYPE_SequenceOfReadAccessSpecification), 0);
+    auto* record = static_cast<SequenceOfReadAccessSpecification*>(run.payload.record);
+    record->elements = static_cast<ReadAccessSpecification*>(std::calloc(4, sizeof(ReadAccessSpecification)));
+    record->count = -5;
+    EXPECT_EQ(bacnapi_asn1_string_set(&run, "{}", BACNAPI_TYPE_SequenceOfReadAccessSpecification), 0);
+    EXPECT_EQ(record->count, 0);
+    bacnapi_ClearBACnetDataType(&run);
 }
 
 // Arbitrary edits of valid texts, read as every type code: a status from the allowed set for
