@@ -24,15 +24,6 @@ int32_t clear_parts(BACnetPriorityValue* record, ClearScope& scope)
     return BACNAPI_S_OK;
 }
 
-} // namespace bacnapi
-
-BACNAPI_API int32_t bacnapi_ClearBACnetPriorityValue(BACnetPriorityValue* record)
-{
-    return bacnapi::clear_scoped(record);
-}
-
-namespace bacnapi {
-
 int32_t clear_parts(ReadAccessPropertyValue* record, ClearScope& scope)
 {
     if (record == nullptr) return BACNAPI_S_OK;
@@ -40,15 +31,6 @@ int32_t clear_parts(ReadAccessPropertyValue* record, ClearScope& scope)
     zero_record(record);
     return BACNAPI_S_OK;
 }
-
-} // namespace bacnapi
-
-BACNAPI_API int32_t bacnapi_ClearReadAccessPropertyValue(ReadAccessPropertyValue* record)
-{
-    return bacnapi::clear_scoped(record);
-}
-
-namespace bacnapi {
 
 // The status flags always; of the datum, log-status (0) and bitstring-value (6) own bits and
 // any-value (10) a nested value.
@@ -66,15 +48,6 @@ int32_t clear_parts(BACnetLogRecord* record, ClearScope& scope)
     return BACNAPI_S_OK;
 }
 
-} // namespace bacnapi
-
-BACNAPI_API int32_t bacnapi_ClearBACnetLogRecord(BACnetLogRecord* record)
-{
-    return bacnapi::clear_scoped(record);
-}
-
-namespace bacnapi {
-
 // A notification datum (1) owns its message text and its event values.
 int32_t clear_parts(BACnetEventLogRecord* record, ClearScope& scope)
 {
@@ -88,15 +61,6 @@ int32_t clear_parts(BACnetEventLogRecord* record, ClearScope& scope)
     return BACNAPI_S_OK;
 }
 
-} // namespace bacnapi
-
-BACNAPI_API int32_t bacnapi_ClearBACnetEventLogRecord(BACnetEventLogRecord* record)
-{
-    return bacnapi::clear_scoped(record);
-}
-
-namespace bacnapi {
-
 int32_t clear_parts(BACnetLogData* record, ClearScope& scope)
 {
     if (record == nullptr) return BACNAPI_S_OK;
@@ -109,15 +73,6 @@ int32_t clear_parts(BACnetLogData* record, ClearScope& scope)
     return BACNAPI_S_OK;
 }
 
-} // namespace bacnapi
-
-BACNAPI_API int32_t bacnapi_ClearBACnetLogData(BACnetLogData* record)
-{
-    return bacnapi::clear_scoped(record);
-}
-
-namespace bacnapi {
-
 int32_t clear_parts(BACnetLogMultipleRecord* record, ClearScope& scope)
 {
     if (record == nullptr) return BACNAPI_S_OK;
@@ -125,15 +80,6 @@ int32_t clear_parts(BACnetLogMultipleRecord* record, ClearScope& scope)
     zero_record(record);
     return BACNAPI_S_OK;
 }
-
-} // namespace bacnapi
-
-BACNAPI_API int32_t bacnapi_ClearBACnetLogMultipleRecord(BACnetLogMultipleRecord* record)
-{
-    return bacnapi::clear_scoped(record);
-}
-
-namespace bacnapi {
 
 int32_t clear_parts(BACnetLogDataElement* record, ClearScope& scope)
 {
@@ -146,15 +92,6 @@ int32_t clear_parts(BACnetLogDataElement* record, ClearScope& scope)
     zero_record(record);
     return BACNAPI_S_OK;
 }
-
-} // namespace bacnapi
-
-BACNAPI_API int32_t bacnapi_ClearBACnetLogDataElement(BACnetLogDataElement* record)
-{
-    return bacnapi::clear_scoped(record);
-}
-
-namespace bacnapi {
 
 // Leaves the record zero-filled with the "no alternative" selector, as a fresh one.
 int32_t clear_parts(BACnetEventParameter* record, ClearScope& scope)
@@ -183,15 +120,6 @@ int32_t clear_parts(BACnetEventParameter* record, ClearScope& scope)
     record->choice = kNoEventParameter;
     return BACNAPI_S_OK;
 }
-
-} // namespace bacnapi
-
-BACNAPI_API int32_t bacnapi_ClearBACnetEventParameter(BACnetEventParameter* record)
-{
-    return bacnapi::clear_scoped(record);
-}
-
-namespace bacnapi {
 
 // Unlike the other records this one is not zero-filled: the selector and the plain members of
 // the alternative stay, and only what was released (strings, nested values) is left empty.
@@ -233,8 +161,49 @@ int32_t clear_parts(BACnetNotificationParameters* record, ClearScope& scope)
 
 } // namespace bacnapi
 
-BACNAPI_API int32_t bacnapi_ClearBACnetNotificationParameters(BACnetNotificationParameters* record)
+// ---- The exported forms: each runs its record's Clear as one whole operation ----
+
+BACNAPI_API int32_t bacnapi_ClearBACnetPriorityValue(BACnetPriorityValue* record)
 {
     return bacnapi::clear_scoped(record);
 }
 
+BACNAPI_API int32_t bacnapi_ClearReadAccessPropertyValue(ReadAccessPropertyValue* record)
+{
+    return bacnapi::clear_scoped(record);
+}
+
+BACNAPI_API int32_t bacnapi_ClearBACnetLogRecord(BACnetLogRecord* record)
+{
+    return bacnapi::clear_scoped(record);
+}
+
+BACNAPI_API int32_t bacnapi_ClearBACnetEventLogRecord(BACnetEventLogRecord* record)
+{
+    return bacnapi::clear_scoped(record);
+}
+
+BACNAPI_API int32_t bacnapi_ClearBACnetLogData(BACnetLogData* record)
+{
+    return bacnapi::clear_scoped(record);
+}
+
+BACNAPI_API int32_t bacnapi_ClearBACnetLogMultipleRecord(BACnetLogMultipleRecord* record)
+{
+    return bacnapi::clear_scoped(record);
+}
+
+BACNAPI_API int32_t bacnapi_ClearBACnetLogDataElement(BACnetLogDataElement* record)
+{
+    return bacnapi::clear_scoped(record);
+}
+
+BACNAPI_API int32_t bacnapi_ClearBACnetEventParameter(BACnetEventParameter* record)
+{
+    return bacnapi::clear_scoped(record);
+}
+
+BACNAPI_API int32_t bacnapi_ClearBACnetNotificationParameters(BACnetNotificationParameters* record)
+{
+    return bacnapi::clear_scoped(record);
+}

@@ -117,15 +117,6 @@ int32_t clear_parts(BACnetConstructed* record, ClearScope& scope)
     return BACNAPI_S_OK;
 }
 
-} // namespace bacnapi
-
-BACNAPI_API int32_t bacnapi_ClearBACnetConstructed(BACnetConstructed* record)
-{
-    return bacnapi::clear_scoped(record);
-}
-
-namespace bacnapi {
-
 // The time is kept; only the value goes.
 int32_t clear_parts(BACnetTimeValue* record, ClearScope& scope)
 {
@@ -133,30 +124,12 @@ int32_t clear_parts(BACnetTimeValue* record, ClearScope& scope)
     return BACNAPI_S_OK;
 }
 
-} // namespace bacnapi
-
-BACNAPI_API int32_t bacnapi_ClearBACnetTimeValue(BACnetTimeValue* record)
-{
-    return bacnapi::clear_scoped(record);
-}
-
-namespace bacnapi {
-
 // The identifiers and the priority are kept; only the value goes.
 int32_t clear_parts(BACnetObjectPropertyValue* record, ClearScope& scope)
 {
     if (record != nullptr) clear_nested(&record->value, scope);
     return BACNAPI_S_OK;
 }
-
-} // namespace bacnapi
-
-BACNAPI_API int32_t bacnapi_ClearBACnetObjectPropertyValue(BACnetObjectPropertyValue* record)
-{
-    return bacnapi::clear_scoped(record);
-}
-
-namespace bacnapi {
 
 int32_t clear_parts(BACnetActionCommand* record, ClearScope& scope)
 {
@@ -166,15 +139,6 @@ int32_t clear_parts(BACnetActionCommand* record, ClearScope& scope)
     return BACNAPI_S_OK;
 }
 
-} // namespace bacnapi
-
-BACNAPI_API int32_t bacnapi_ClearBACnetActionCommand(BACnetActionCommand* record)
-{
-    return bacnapi::clear_scoped(record);
-}
-
-namespace bacnapi {
-
 int32_t clear_parts(BACnetDeviceObjectPropertyValue* record, ClearScope& scope)
 {
     if (record == nullptr) return BACNAPI_S_OK;
@@ -182,15 +146,6 @@ int32_t clear_parts(BACnetDeviceObjectPropertyValue* record, ClearScope& scope)
     zero_record(record);
     return BACNAPI_S_OK;
 }
-
-} // namespace bacnapi
-
-BACNAPI_API int32_t bacnapi_ClearBACnetDeviceObjectPropertyValue(BACnetDeviceObjectPropertyValue* record)
-{
-    return bacnapi::clear_scoped(record);
-}
-
-namespace bacnapi {
 
 int32_t clear_parts(BACnetPropertyValue* record, ClearScope& scope)
 {
@@ -200,15 +155,6 @@ int32_t clear_parts(BACnetPropertyValue* record, ClearScope& scope)
     return BACNAPI_S_OK;
 }
 
-} // namespace bacnapi
-
-BACNAPI_API int32_t bacnapi_ClearBACnetPropertyValue(BACnetPropertyValue* record)
-{
-    return bacnapi::clear_scoped(record);
-}
-
-namespace bacnapi {
-
 int32_t clear_parts(BACnetSelectionCriteria* record, ClearScope& scope)
 {
     if (record == nullptr) return BACNAPI_S_OK;
@@ -216,15 +162,6 @@ int32_t clear_parts(BACnetSelectionCriteria* record, ClearScope& scope)
     zero_record(record);
     return BACNAPI_S_OK;
 }
-
-} // namespace bacnapi
-
-BACNAPI_API int32_t bacnapi_ClearBACnetSelectionCriteria(BACnetSelectionCriteria* record)
-{
-    return bacnapi::clear_scoped(record);
-}
-
-namespace bacnapi {
 
 int32_t clear_parts(BACnetDailySchedule* record, ClearScope& scope)
 {
@@ -234,15 +171,6 @@ int32_t clear_parts(BACnetDailySchedule* record, ClearScope& scope)
     return BACNAPI_S_OK;
 }
 
-} // namespace bacnapi
-
-BACNAPI_API int32_t bacnapi_ClearBACnetDailySchedule(BACnetDailySchedule* record)
-{
-    return bacnapi::clear_scoped(record);
-}
-
-namespace bacnapi {
-
 int32_t clear_parts(BACnetActionList* record, ClearScope& scope)
 {
     if (record == nullptr) return BACNAPI_S_OK;
@@ -251,15 +179,6 @@ int32_t clear_parts(BACnetActionList* record, ClearScope& scope)
     return BACNAPI_S_OK;
 }
 
-} // namespace bacnapi
-
-BACNAPI_API int32_t bacnapi_ClearBACnetActionList(BACnetActionList* record)
-{
-    return bacnapi::clear_scoped(record);
-}
-
-namespace bacnapi {
-
 int32_t clear_parts(WriteAccessSpecification* record, ClearScope& scope)
 {
     if (record == nullptr) return BACNAPI_S_OK;
@@ -267,15 +186,6 @@ int32_t clear_parts(WriteAccessSpecification* record, ClearScope& scope)
     zero_record(record);
     return BACNAPI_S_OK;
 }
-
-} // namespace bacnapi
-
-BACNAPI_API int32_t bacnapi_ClearWriteAccessSpecification(WriteAccessSpecification* record)
-{
-    return bacnapi::clear_scoped(record);
-}
-
-namespace bacnapi {
 
 // Both nested values: the list of time values and the second value held after it.
 int32_t clear_parts(BACnetSpecialEvent* record, ClearScope& scope)
@@ -288,11 +198,6 @@ int32_t clear_parts(BACnetSpecialEvent* record, ClearScope& scope)
 }
 
 } // namespace bacnapi
-
-BACNAPI_API int32_t bacnapi_ClearBACnetSpecialEvent(BACnetSpecialEvent* record)
-{
-    return bacnapi::clear_scoped(record);
-}
 
 // ---- Records with string members ----
 
@@ -336,8 +241,64 @@ int32_t clear_parts(EventSummaryElement* record, ClearScope& scope)
 
 } // namespace bacnapi
 
-BACNAPI_API int32_t bacnapi_ClearBACnetEventSummaryElement(EventSummaryElement* record)
+// ---- The exported forms: each runs its record's Clear as one whole operation ----
+
+BACNAPI_API int32_t bacnapi_ClearBACnetConstructed(BACnetConstructed* record)
 {
     return bacnapi::clear_scoped(record);
 }
 
+BACNAPI_API int32_t bacnapi_ClearBACnetTimeValue(BACnetTimeValue* record)
+{
+    return bacnapi::clear_scoped(record);
+}
+
+BACNAPI_API int32_t bacnapi_ClearBACnetObjectPropertyValue(BACnetObjectPropertyValue* record)
+{
+    return bacnapi::clear_scoped(record);
+}
+
+BACNAPI_API int32_t bacnapi_ClearBACnetActionCommand(BACnetActionCommand* record)
+{
+    return bacnapi::clear_scoped(record);
+}
+
+BACNAPI_API int32_t bacnapi_ClearBACnetDeviceObjectPropertyValue(BACnetDeviceObjectPropertyValue* record)
+{
+    return bacnapi::clear_scoped(record);
+}
+
+BACNAPI_API int32_t bacnapi_ClearBACnetPropertyValue(BACnetPropertyValue* record)
+{
+    return bacnapi::clear_scoped(record);
+}
+
+BACNAPI_API int32_t bacnapi_ClearBACnetSelectionCriteria(BACnetSelectionCriteria* record)
+{
+    return bacnapi::clear_scoped(record);
+}
+
+BACNAPI_API int32_t bacnapi_ClearBACnetDailySchedule(BACnetDailySchedule* record)
+{
+    return bacnapi::clear_scoped(record);
+}
+
+BACNAPI_API int32_t bacnapi_ClearBACnetActionList(BACnetActionList* record)
+{
+    return bacnapi::clear_scoped(record);
+}
+
+BACNAPI_API int32_t bacnapi_ClearWriteAccessSpecification(WriteAccessSpecification* record)
+{
+    return bacnapi::clear_scoped(record);
+}
+
+BACNAPI_API int32_t bacnapi_ClearBACnetSpecialEvent(BACnetSpecialEvent* record)
+{
+    return bacnapi::clear_scoped(record);
+}
+
+BACNAPI_API int32_t bacnapi_ClearBACnetEventSummaryElement(EventSummaryElement* record)
+{
+    return bacnapi::clear_scoped(record);
+}

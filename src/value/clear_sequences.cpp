@@ -58,15 +58,6 @@ int32_t clear_parts(ReadAccessResultList* record, ClearScope& scope)
     return BACNAPI_S_OK;
 }
 
-} // namespace bacnapi
-
-BACNAPI_API int32_t bacnapi_ClearSequenceOfBACnetReadAccessPropertyValue(ReadAccessResultList* record)
-{
-    return bacnapi::clear_scoped(record);
-}
-
-namespace bacnapi {
-
 int32_t clear_parts(ReadAccessResult* record, ClearScope& scope)
 {
     if (record == nullptr) return BACNAPI_S_OK;
@@ -74,15 +65,6 @@ int32_t clear_parts(ReadAccessResult* record, ClearScope& scope)
     zero_record(record);
     return BACNAPI_S_OK;
 }
-
-} // namespace bacnapi
-
-BACNAPI_API int32_t bacnapi_ClearReadAccessResult(ReadAccessResult* record)
-{
-    return bacnapi::clear_scoped(record);
-}
-
-namespace bacnapi {
 
 int32_t clear_parts(SequenceOfReadAccessResult* record, ClearScope& scope)
 {
@@ -92,8 +74,19 @@ int32_t clear_parts(SequenceOfReadAccessResult* record, ClearScope& scope)
 
 } // namespace bacnapi
 
-BACNAPI_API int32_t bacnapi_ClearSequenceOfReadAccessResult(SequenceOfReadAccessResult* record)
+// ---- The exported forms: each runs its record's Clear as one whole operation ----
+
+BACNAPI_API int32_t bacnapi_ClearSequenceOfBACnetReadAccessPropertyValue(ReadAccessResultList* record)
 {
     return bacnapi::clear_scoped(record);
 }
 
+BACNAPI_API int32_t bacnapi_ClearReadAccessResult(ReadAccessResult* record)
+{
+    return bacnapi::clear_scoped(record);
+}
+
+BACNAPI_API int32_t bacnapi_ClearSequenceOfReadAccessResult(SequenceOfReadAccessResult* record)
+{
+    return bacnapi::clear_scoped(record);
+}

@@ -219,12 +219,6 @@ int32_t clear_parts(BACnetServiceConfirmedEventNotificationRequest* record, Clea
 
 } // namespace bacnapi
 
-BACNAPI_API int32_t bacnapi_ClearBACnetServiceConfirmedEventNotificationRequest(
-    BACnetServiceConfirmedEventNotificationRequest* record)
-{
-    return bacnapi::clear_scoped(record);
-}
-
 BACNAPI_API int32_t bacnapi_ClearBACnetServiceUnconfirmedEventNotificationRequest(
     BACnetServiceUnconfirmedEventNotificationRequest* record)
 {
@@ -319,3 +313,10 @@ BACNAPI_API int32_t bacnapi_ClearAtomicWriteFileRequest(AtomicWriteFileRequest* 
     return BACNAPI_S_OK;
 }
 
+// ---- The exported forms: each runs its record's Clear as one whole operation ----
+
+BACNAPI_API int32_t bacnapi_ClearBACnetServiceConfirmedEventNotificationRequest(
+    BACnetServiceConfirmedEventNotificationRequest* record)
+{
+    return bacnapi::clear_scoped(record);
+}
