@@ -7,6 +7,7 @@ command -v g++ >/dev/null || need+=(g++)
 command -v make >/dev/null || need+=(make)
 command -v nm >/dev/null || need+=(binutils)
 command -v valgrind >/dev/null || need+=(valgrind)
+command -v clang++ >/dev/null || need+=(clang)
 [ -e /usr/include/gtest/gtest.h ] || need+=(libgtest-dev)
 [ -e /usr/include/benchmark/benchmark.h ] || need+=(libbenchmark-dev)
 # The command-line tool's argument parser, and the tools its tests and the install check use.

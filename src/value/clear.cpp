@@ -1,4 +1,5 @@
 // Clear by type: releases everything a value owns, recursively, and leaves it Null.
+#include "value/clear_internal.h"
 #include "value/list_types.h"
 #include "value/value_internal.h"
 
@@ -6,101 +7,105 @@
 #include <cstring>
 
 namespace bacnapi {
-namespace {
 
-} // namespace
+void release_record_parts(int32_t type, void* record)
+{
+    ClearScope scope;
+    release_record_parts(type, record, scope);
+    finish_clear(scope);
+}
 
 // Releases what the record of a constructed value owns (not the record itself). Records whose
 // members are all inline (addresses, dates, identifiers, numbers) own nothing and fall through.
-void release_record_parts(int32_t type, void* record)
+void release_record_parts(int32_t type, void* record, ClearScope& scope)
 {
     switch (type) {
     case BACNAPI_TYPE_BACnetTimeValue:
-        clear_value(&static_cast<BACnetTimeValue*>(record)->value);
+        clear_nested(&static_cast<BACnetTimeValue*>(record)->value, scope);
         break;
     case BACNAPI_TYPE_BACnetNestedValue:
-        clear_value(&static_cast<BACnetNestedValue*>(record)->value);
+        clear_nested(&static_cast<BACnetNestedValue*>(record)->value, scope);
         break;
     case BACNAPI_TYPE_BACnetDailySchedule:
-        clear_value(&static_cast<BACnetDailySchedule*>(record)->daySchedule);
+        clear_nested(&static_cast<BACnetDailySchedule*>(record)->daySchedule, scope);
         break;
     case BACNAPI_TYPE_BACnetConstructed:
-        bacnapi_ClearBACnetConstructed(static_cast<BACnetConstructed*>(record));
+        (void)clear_parts(static_cast<BACnetConstructed*>(record), scope);
         break;
     case BACNAPI_TYPE_BACnetObjectPropertyValue:
-        clear_value(&static_cast<BACnetObjectPropertyValue*>(record)->value);
+        clear_nested(&static_cast<BACnetObjectPropertyValue*>(record)->value, scope);
         break;
     case BACNAPI_TYPE_BACnetActionCommand:
-        bacnapi_ClearBACnetActionCommand(static_cast<BACnetActionCommand*>(record));
+        (void)clear_parts(static_cast<BACnetActionCommand*>(record), scope);
         break;
     case BACNAPI_TYPE_BACnetSessionKey:
         bacnapi_ClearBACnetSessionKey(static_cast<BACnetSessionKey*>(record));
         break;
     case BACNAPI_TYPE_BACnetLogRecord:
-        bacnapi_ClearBACnetLogRecord(static_cast<BACnetLogRecord*>(record));
+        (void)clear_parts(static_cast<BACnetLogRecord*>(record), scope);
         break;
     case BACNAPI_TYPE_ReadAccessSpecification:
         bacnapi_ClearReadAccessSpecification(static_cast<ReadAccessSpecification*>(record));
         break;
     case BACNAPI_TYPE_WriteAccessSpecification:
-        bacnapi_ClearWriteAccessSpecification(static_cast<WriteAccessSpecification*>(record));
+        (void)clear_parts(static_cast<WriteAccessSpecification*>(record), scope);
         break;
     case BACNAPI_TYPE_AlarmSummaryAckElement:
         bacnapi_ClearAlarmSummaryAckElement(static_cast<AlarmSummaryAckElement*>(record));
         break;
     case BACNAPI_TYPE_ReadAccessResult:
-        bacnapi_ClearReadAccessResult(static_cast<ReadAccessResult*>(record));
+        (void)clear_parts(static_cast<ReadAccessResult*>(record), scope);
         break;
     case BACNAPI_TYPE_ReadAccessPropertyValue:
-        bacnapi_ClearReadAccessPropertyValue(static_cast<ReadAccessPropertyValue*>(record));
+        (void)clear_parts(static_cast<ReadAccessPropertyValue*>(record), scope);
         break;
     case BACNAPI_TYPE_BACnetDestination:
         bacnapi_ClearBACnetDestination(static_cast<BACnetDestination*>(record));
         break;
     case BACNAPI_TYPE_BACnetSpecialEvent:
-        bacnapi_ClearBACnetSpecialEvent(static_cast<BACnetSpecialEvent*>(record));
+        (void)clear_parts(static_cast<BACnetSpecialEvent*>(record), scope);
         break;
     case BACNAPI_TYPE_BACnetPriorityValue:
-        bacnapi_ClearBACnetPriorityValue(static_cast<BACnetPriorityValue*>(record));
+        (void)clear_parts(static_cast<BACnetPriorityValue*>(record), scope);
         break;
     case BACNAPI_TYPE_BACnetPropertyValue:
-        bacnapi_ClearBACnetPropertyValue(static_cast<BACnetPropertyValue*>(record));
+        (void)clear_parts(static_cast<BACnetPropertyValue*>(record), scope);
         break;
     case BACNAPI_TYPE_BACnetEventParameter:
-        bacnapi_ClearBACnetEventParameter(static_cast<BACnetEventParameter*>(record));
+        (void)clear_parts(static_cast<BACnetEventParameter*>(record), scope);
         break;
     case BACNAPI_TYPE_BACnetNotificationParameters:
-        bacnapi_ClearBACnetNotificationParameters(static_cast<BACnetNotificationParameters*>(record));
+        (void)clear_parts(static_cast<BACnetNotificationParameters*>(record), scope);
         break;
     case BACNAPI_TYPE_BACnetSelectionCriteria:
-        bacnapi_ClearBACnetSelectionCriteria(static_cast<BACnetSelectionCriteria*>(record));
+        (void)clear_parts(static_cast<BACnetSelectionCriteria*>(record), scope);
         break;
     case BACNAPI_TYPE_BACnetActionList:
-        bacnapi_ClearBACnetActionList(static_cast<BACnetActionList*>(record));
+        (void)clear_parts(static_cast<BACnetActionList*>(record), scope);
         break;
     case BACNAPI_TYPE_SequenceOfReadAccessSpecification:
         bacnapi_ClearSequenceOfReadAccessSpecification(static_cast<SequenceOfReadAccessSpecification*>(record));
         break;
     case BACNAPI_TYPE_SequenceOfReadAccessResult:
-        bacnapi_ClearSequenceOfReadAccessResult(static_cast<SequenceOfReadAccessResult*>(record));
+        (void)clear_parts(static_cast<SequenceOfReadAccessResult*>(record), scope);
         break;
     case BACNAPI_TYPE_EventSummaryElement:
-        bacnapi_ClearBACnetEventSummaryElement(static_cast<EventSummaryElement*>(record));
+        (void)clear_parts(static_cast<EventSummaryElement*>(record), scope);
         break;
     case BACNAPI_TYPE_BACnetDeviceObjectPropertyValue:
-        bacnapi_ClearBACnetDeviceObjectPropertyValue(static_cast<BACnetDeviceObjectPropertyValue*>(record));
+        (void)clear_parts(static_cast<BACnetDeviceObjectPropertyValue*>(record), scope);
         break;
     case BACNAPI_TYPE_BACnetEventLogRecord:
-        bacnapi_ClearBACnetEventLogRecord(static_cast<BACnetEventLogRecord*>(record));
+        (void)clear_parts(static_cast<BACnetEventLogRecord*>(record), scope);
         break;
     case BACNAPI_TYPE_BACnetLogData:
-        bacnapi_ClearBACnetLogData(static_cast<BACnetLogData*>(record));
+        (void)clear_parts(static_cast<BACnetLogData*>(record), scope);
         break;
     case BACNAPI_TYPE_BACnetLogMultipleRecord:
-        bacnapi_ClearBACnetLogMultipleRecord(static_cast<BACnetLogMultipleRecord*>(record));
+        (void)clear_parts(static_cast<BACnetLogMultipleRecord*>(record), scope);
         break;
     case BACNAPI_TYPE_BACnetLogDataElement:
-        bacnapi_ClearBACnetLogDataElement(static_cast<BACnetLogDataElement*>(record));
+        (void)clear_parts(static_cast<BACnetLogDataElement*>(record), scope);
         break;
     default:
         break;
@@ -127,16 +132,23 @@ bool owns_record(int32_t type)
 }
 
 // Releases a list value's list: the elements, the slot storage, then the list record.
-void release_list(BACnetValueList* list)
+void release_list(BACnetValueList* list, ClearScope& scope)
 {
     if (list == nullptr) return;
-    bacnapi_ClearArray(list);
+    clear_array_at(list, scope);
     std::free(list);
 }
 
 } // namespace
 
 void clear_value(BACnetDataType* value)
+{
+    ClearScope scope;
+    clear_value_at(value, scope);
+    finish_clear(scope);
+}
+
+void clear_value_at(BACnetDataType* value, ClearScope& scope)
 {
     if (value == nullptr) return;
     const int32_t type = value->type;
@@ -152,14 +164,75 @@ void clear_value(BACnetDataType* value)
         break;
     default:
         if (is_list_type(type)) {
-            release_list(value->payload.list);
+            release_list(value->payload.list, scope);
         } else if (owns_record(type) && value->payload.record != nullptr) {
-            release_record_parts(type, value->payload.record);
+            release_record_parts(type, value->payload.record, scope);
             std::free(value->payload.record);
         }
         break;
     }
     std::memset(value, 0, sizeof *value);
+}
+
+namespace {
+
+// Moves a value onto the scope's set-aside list and leaves its place Null. False when the list
+// cannot grow (the value is then left where it is).
+bool set_aside(BACnetDataType* value, ClearScope& scope)
+{
+    if (scope.count == scope.capacity) {
+        const size_t grown = scope.capacity == 0 ? 16 : scope.capacity * 2;
+        void* block = std::realloc(scope.setAside, grown * sizeof(BACnetDataType));
+        if (block == nullptr) return false;
+        scope.setAside = static_cast<BACnetDataType*>(block);
+        scope.capacity = grown;
+    }
+    scope.setAside[scope.count++] = *value;
+    std::memset(value, 0, sizeof *value);
+    return true;
+}
+
+} // namespace
+
+void clear_nested(BACnetDataType* value, ClearScope& scope)
+{
+    if (value == nullptr) return;
+    const NestingLevel level(scope.nest);
+    if (!level.too_deep()) {
+        clear_value_at(value, scope);
+        return;
+    }
+    // Values that own nothing beyond their payload are cleared here at no depth cost.
+    if (value->type <= BACNAPI_TYPE_SignedLong) {
+        clear_value_at(value, scope);
+        return;
+    }
+    if (!set_aside(value, scope)) std::memset(value, 0, sizeof *value); // left unreleased
+}
+
+void finish_clear(ClearScope& scope)
+{
+    while (scope.count > 0) {
+        BACnetDataType value = scope.setAside[--scope.count];
+        clear_value_at(&value, scope);
+    }
+    std::free(scope.setAside);
+    scope.setAside = nullptr;
+    scope.capacity = 0;
+}
+
+void clear_array_at(BACnetValueList* list, ClearScope& scope)
+{
+    if (list == nullptr) return;
+    if (list->elements != nullptr) {
+        // Only the slots that exist are read, even if the count claims more.
+        const uint32_t used = list->count < list->capacity ? list->count : list->capacity;
+        for (uint32_t i = 0; i < used; ++i) clear_nested(&list->elements[i], scope);
+        std::free(list->elements);
+    }
+    list->elements = nullptr;
+    list->capacity = 0;
+    list->count = 0;
 }
 
 } // namespace bacnapi
@@ -185,16 +258,9 @@ BACNAPI_API int32_t bacnapi_ClearBACnetEventTimeStamps(BACnetDataType* value) { 
 
 BACNAPI_API int32_t bacnapi_ClearArray(BACnetValueList* list)
 {
-    if (list == nullptr) return BACNAPI_S_OK;
-    if (list->elements != nullptr) {
-        // Only the slots that exist are read, even if the count claims more.
-        const uint32_t used = list->count < list->capacity ? list->count : list->capacity;
-        for (uint32_t i = 0; i < used; ++i) bacnapi::clear_value(&list->elements[i]);
-        std::free(list->elements);
-    }
-    list->elements = nullptr;
-    list->capacity = 0;
-    list->count = 0;
+    bacnapi::ClearScope scope;
+    bacnapi::clear_array_at(list, scope);
+    bacnapi::finish_clear(scope);
     return BACNAPI_S_OK;
 }
 

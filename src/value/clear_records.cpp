@@ -1,14 +1,13 @@
 // The Clear operations of the production records that hold strings and nested values in plain
 // members (no choice between alternatives): each releases what the record owns, in the caller's
 // memory, and leaves the record as the comment of each group says. Null records are ignored.
+#include "value/clear_internal.h"
 #include "value/value_internal.h"
 
 #include <cstdlib>
 #include <cstring>
 
 using bacnapi::zero_record;
-
-extern "C" {
 
 // ---- String records: release the buffer, zero the record ----
 
@@ -107,94 +106,98 @@ BACNAPI_API int32_t bacnapi_ClearBACnetScale(BACnetScale* record)
 
 // ---- Records with one nested value ----
 
+namespace bacnapi {
+
 // The leading member goes back to its "absent" mark, as in a fresh record.
-BACNAPI_API int32_t bacnapi_ClearBACnetConstructed(BACnetConstructed* record)
+int32_t clear_parts(BACnetConstructed* record, ClearScope& scope)
 {
     if (record == nullptr) return BACNAPI_S_OK;
     record->leadingField = BACNAPI_ARRAY_INDEX_ABSENT;
-    bacnapi::clear_value(&record->value);
+    clear_nested(&record->value, scope);
     return BACNAPI_S_OK;
 }
 
 // The time is kept; only the value goes.
-BACNAPI_API int32_t bacnapi_ClearBACnetTimeValue(BACnetTimeValue* record)
+int32_t clear_parts(BACnetTimeValue* record, ClearScope& scope)
 {
-    if (record != nullptr) bacnapi::clear_value(&record->value);
+    if (record != nullptr) clear_nested(&record->value, scope);
     return BACNAPI_S_OK;
 }
 
 // The identifiers and the priority are kept; only the value goes.
-BACNAPI_API int32_t bacnapi_ClearBACnetObjectPropertyValue(BACnetObjectPropertyValue* record)
+int32_t clear_parts(BACnetObjectPropertyValue* record, ClearScope& scope)
 {
-    if (record != nullptr) bacnapi::clear_value(&record->value);
+    if (record != nullptr) clear_nested(&record->value, scope);
     return BACNAPI_S_OK;
 }
 
-BACNAPI_API int32_t bacnapi_ClearBACnetActionCommand(BACnetActionCommand* record)
+int32_t clear_parts(BACnetActionCommand* record, ClearScope& scope)
 {
     if (record == nullptr) return BACNAPI_S_OK;
-    bacnapi::clear_value(&record->propertyValue);
+    clear_nested(&record->propertyValue, scope);
     zero_record(record);
     return BACNAPI_S_OK;
 }
 
-BACNAPI_API int32_t bacnapi_ClearBACnetDeviceObjectPropertyValue(BACnetDeviceObjectPropertyValue* record)
+int32_t clear_parts(BACnetDeviceObjectPropertyValue* record, ClearScope& scope)
 {
     if (record == nullptr) return BACNAPI_S_OK;
-    bacnapi::clear_value(&record->value);
+    clear_nested(&record->value, scope);
     zero_record(record);
     return BACNAPI_S_OK;
 }
 
-BACNAPI_API int32_t bacnapi_ClearBACnetPropertyValue(BACnetPropertyValue* record)
+int32_t clear_parts(BACnetPropertyValue* record, ClearScope& scope)
 {
     if (record == nullptr) return BACNAPI_S_OK;
-    bacnapi::clear_value(&record->value);
+    clear_nested(&record->value, scope);
     zero_record(record);
     return BACNAPI_S_OK;
 }
 
-BACNAPI_API int32_t bacnapi_ClearBACnetSelectionCriteria(BACnetSelectionCriteria* record)
+int32_t clear_parts(BACnetSelectionCriteria* record, ClearScope& scope)
 {
     if (record == nullptr) return BACNAPI_S_OK;
-    bacnapi::clear_value(&record->comparisonValue);
+    clear_nested(&record->comparisonValue, scope);
     zero_record(record);
     return BACNAPI_S_OK;
 }
 
-BACNAPI_API int32_t bacnapi_ClearBACnetDailySchedule(BACnetDailySchedule* record)
+int32_t clear_parts(BACnetDailySchedule* record, ClearScope& scope)
 {
     if (record == nullptr) return BACNAPI_S_OK;
-    bacnapi::clear_value(&record->daySchedule);
+    clear_nested(&record->daySchedule, scope);
     zero_record(record);
     return BACNAPI_S_OK;
 }
 
-BACNAPI_API int32_t bacnapi_ClearBACnetActionList(BACnetActionList* record)
+int32_t clear_parts(BACnetActionList* record, ClearScope& scope)
 {
     if (record == nullptr) return BACNAPI_S_OK;
-    bacnapi::clear_value(&record->action);
+    clear_nested(&record->action, scope);
     zero_record(record);
     return BACNAPI_S_OK;
 }
 
-BACNAPI_API int32_t bacnapi_ClearWriteAccessSpecification(WriteAccessSpecification* record)
+int32_t clear_parts(WriteAccessSpecification* record, ClearScope& scope)
 {
     if (record == nullptr) return BACNAPI_S_OK;
-    bacnapi::clear_value(&record->listOfProperties);
+    clear_nested(&record->listOfProperties, scope);
     zero_record(record);
     return BACNAPI_S_OK;
 }
 
 // Both nested values: the list of time values and the second value held after it.
-BACNAPI_API int32_t bacnapi_ClearBACnetSpecialEvent(BACnetSpecialEvent* record)
+int32_t clear_parts(BACnetSpecialEvent* record, ClearScope& scope)
 {
     if (record == nullptr) return BACNAPI_S_OK;
-    bacnapi::clear_value(&record->listOfTimeValues);
-    bacnapi::clear_value(&record->extraValue);
+    clear_nested(&record->listOfTimeValues, scope);
+    clear_nested(&record->extraValue, scope);
     zero_record(record);
     return BACNAPI_S_OK;
 }
+
+} // namespace bacnapi
 
 // ---- Records with string members ----
 
@@ -223,15 +226,79 @@ BACNAPI_API int32_t bacnapi_ClearBACnetDestination(BACnetDestination* record)
     return BACNAPI_S_OK;
 }
 
-BACNAPI_API int32_t bacnapi_ClearBACnetEventSummaryElement(EventSummaryElement* record)
+namespace bacnapi {
+
+int32_t clear_parts(EventSummaryElement* record, ClearScope& scope)
 {
     if (record == nullptr) return BACNAPI_S_OK;
     bacnapi_ClearBitString(&record->acknowledgedTransitions);
     bacnapi_ClearBitString(&record->eventEnable);
-    bacnapi::clear_value(&record->eventTimeStamps);
-    bacnapi::clear_value(&record->eventPriorities);
+    clear_nested(&record->eventTimeStamps, scope);
+    clear_nested(&record->eventPriorities, scope);
     zero_record(record);
     return BACNAPI_S_OK;
 }
 
-} // extern "C"
+} // namespace bacnapi
+
+// ---- The exported forms: each runs its record's Clear as one whole operation ----
+
+BACNAPI_API int32_t bacnapi_ClearBACnetConstructed(BACnetConstructed* record)
+{
+    return bacnapi::clear_scoped(record);
+}
+
+BACNAPI_API int32_t bacnapi_ClearBACnetTimeValue(BACnetTimeValue* record)
+{
+    return bacnapi::clear_scoped(record);
+}
+
+BACNAPI_API int32_t bacnapi_ClearBACnetObjectPropertyValue(BACnetObjectPropertyValue* record)
+{
+    return bacnapi::clear_scoped(record);
+}
+
+BACNAPI_API int32_t bacnapi_ClearBACnetActionCommand(BACnetActionCommand* record)
+{
+    return bacnapi::clear_scoped(record);
+}
+
+BACNAPI_API int32_t bacnapi_ClearBACnetDeviceObjectPropertyValue(BACnetDeviceObjectPropertyValue* record)
+{
+    return bacnapi::clear_scoped(record);
+}
+
+BACNAPI_API int32_t bacnapi_ClearBACnetPropertyValue(BACnetPropertyValue* record)
+{
+    return bacnapi::clear_scoped(record);
+}
+
+BACNAPI_API int32_t bacnapi_ClearBACnetSelectionCriteria(BACnetSelectionCriteria* record)
+{
+    return bacnapi::clear_scoped(record);
+}
+
+BACNAPI_API int32_t bacnapi_ClearBACnetDailySchedule(BACnetDailySchedule* record)
+{
+    return bacnapi::clear_scoped(record);
+}
+
+BACNAPI_API int32_t bacnapi_ClearBACnetActionList(BACnetActionList* record)
+{
+    return bacnapi::clear_scoped(record);
+}
+
+BACNAPI_API int32_t bacnapi_ClearWriteAccessSpecification(WriteAccessSpecification* record)
+{
+    return bacnapi::clear_scoped(record);
+}
+
+BACNAPI_API int32_t bacnapi_ClearBACnetSpecialEvent(BACnetSpecialEvent* record)
+{
+    return bacnapi::clear_scoped(record);
+}
+
+BACNAPI_API int32_t bacnapi_ClearBACnetEventSummaryElement(EventSummaryElement* record)
+{
+    return bacnapi::clear_scoped(record);
+}

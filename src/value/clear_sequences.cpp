@@ -1,6 +1,7 @@
 // The Clear operations of the head-inline sequences: element 0 lies in the record itself,
 // element i (i >= 1) in slot i of an overflow array whose slot 0 is never used, and a signed
 // count says how many there are.
+#include "value/clear_internal.h"
 #include "value/value_internal.h"
 
 #include <cstdlib>
@@ -25,8 +26,6 @@ template <class Sequence, class ClearElement> void clear_sequence(Sequence* sequ
 
 } // namespace
 
-extern "C" {
-
 // Property references own nothing: only the overflow array goes.
 BACNAPI_API int32_t bacnapi_ClearSequenceOfBACnetPropertyReference(SequenceOfBACnetPropertyReference* record)
 {
@@ -50,25 +49,44 @@ BACNAPI_API int32_t bacnapi_ClearSequenceOfReadAccessSpecification(SequenceOfRea
     return BACNAPI_S_OK;
 }
 
+namespace bacnapi {
+
 // Each result releases its property value when it holds one (selector 0), not an access error.
-BACNAPI_API int32_t bacnapi_ClearSequenceOfBACnetReadAccessPropertyValue(ReadAccessResultList* record)
+int32_t clear_parts(ReadAccessResultList* record, ClearScope& scope)
 {
-    if (record != nullptr) clear_sequence(record, bacnapi_ClearReadAccessPropertyValue);
+    if (record != nullptr) clear_sequence(record, [&scope](auto* element) { clear_parts(element, scope); });
     return BACNAPI_S_OK;
 }
 
-BACNAPI_API int32_t bacnapi_ClearReadAccessResult(ReadAccessResult* record)
+int32_t clear_parts(ReadAccessResult* record, ClearScope& scope)
 {
     if (record == nullptr) return BACNAPI_S_OK;
-    bacnapi_ClearSequenceOfBACnetReadAccessPropertyValue(&record->listOfResults);
+    clear_parts(&record->listOfResults, scope);
     zero_record(record);
     return BACNAPI_S_OK;
 }
 
-BACNAPI_API int32_t bacnapi_ClearSequenceOfReadAccessResult(SequenceOfReadAccessResult* record)
+int32_t clear_parts(SequenceOfReadAccessResult* record, ClearScope& scope)
 {
-    if (record != nullptr) clear_sequence(record, bacnapi_ClearReadAccessResult);
+    if (record != nullptr) clear_sequence(record, [&scope](auto* element) { clear_parts(element, scope); });
     return BACNAPI_S_OK;
 }
 
-} // extern "C"
+} // namespace bacnapi
+
+// ---- The exported forms: each runs its record's Clear as one whole operation ----
+
+BACNAPI_API int32_t bacnapi_ClearSequenceOfBACnetReadAccessPropertyValue(ReadAccessResultList* record)
+{
+    return bacnapi::clear_scoped(record);
+}
+
+BACNAPI_API int32_t bacnapi_ClearReadAccessResult(ReadAccessResult* record)
+{
+    return bacnapi::clear_scoped(record);
+}
+
+BACNAPI_API int32_t bacnapi_ClearSequenceOfReadAccessResult(SequenceOfReadAccessResult* record)
+{
+    return bacnapi::clear_scoped(record);
+}

@@ -1,6 +1,7 @@
 // The Clear operations of the service request and acknowledgement records that hosts keep in
 // their own memory. Several services share one record and so one operation; the others are thin
 // wrappers. Where a comment says "the rest is kept", only the released members change.
+#include "value/clear_internal.h"
 #include "value/value_internal.h"
 
 #include <cstring>
@@ -31,8 +32,6 @@ int32_t clear_text_message(TextMessageRequest* record)
 }
 
 } // namespace
-
-extern "C" {
 
 // ---- Records that own nothing ----
 
@@ -206,16 +205,19 @@ BACNAPI_API int32_t bacnapi_ClearReadPropertyConditionalRequest(ReadPropertyCond
 
 // ---- Records with character strings and octet strings, the rest kept ----
 
+namespace bacnapi {
+
 // The message text, then the event values (which keep their selector; see the notification
 // parameters' Clear).
-BACNAPI_API int32_t bacnapi_ClearBACnetServiceConfirmedEventNotificationRequest(
-    BACnetServiceConfirmedEventNotificationRequest* record)
+int32_t clear_parts(BACnetServiceConfirmedEventNotificationRequest* record, ClearScope& scope)
 {
     if (record == nullptr) return BACNAPI_S_OK;
     bacnapi_ClearCharacterString(&record->messageText);
-    bacnapi_ClearBACnetNotificationParameters(&record->eventValues);
+    clear_parts(&record->eventValues, scope);
     return BACNAPI_S_OK;
 }
+
+} // namespace bacnapi
 
 BACNAPI_API int32_t bacnapi_ClearBACnetServiceUnconfirmedEventNotificationRequest(
     BACnetServiceUnconfirmedEventNotificationRequest* record)
@@ -311,4 +313,10 @@ BACNAPI_API int32_t bacnapi_ClearAtomicWriteFileRequest(AtomicWriteFileRequest* 
     return BACNAPI_S_OK;
 }
 
-} // extern "C"
+// ---- The exported forms: each runs its record's Clear as one whole operation ----
+
+BACNAPI_API int32_t bacnapi_ClearBACnetServiceConfirmedEventNotificationRequest(
+    BACnetServiceConfirmedEventNotificationRequest* record)
+{
+    return bacnapi::clear_scoped(record);
+}

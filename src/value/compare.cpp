@@ -60,14 +60,16 @@ int32_t character_string(const BACnetCharacterString& a, const BACnetCharacterSt
     return order(a_used, b_used);
 }
 
-int32_t list(const BACnetValueList* a, const BACnetValueList* b)
+int32_t list(const BACnetValueList* a, const BACnetValueList* b, NestingScope& nest)
 {
     if (a == nullptr || b == nullptr) return -1;
+    // A count past the slots a list has cannot be read: such a list equals nothing.
+    if (a->count > a->capacity || b->count > b->capacity) return -1;
     if (int32_t r = as_unsigned(a->count, b->count)) return r;
     if (a->count == 0) return 0;
     if (a->elements == nullptr || b->elements == nullptr) return -1;
     for (uint32_t i = 0; i < a->count; ++i)
-        if (int32_t r = compare_value(&a->elements[i], &b->elements[i])) return r;
+        if (int32_t r = compare_nested(&a->elements[i], &b->elements[i], nest)) return r;
     return 0;
 }
 
@@ -90,7 +92,7 @@ bool comparable(int32_t type)
 }
 
 // Both values carry the same comparable type code, which is not BACnetNestedValue.
-int32_t same_type(int32_t type, const BACnetDataType& a, const BACnetDataType& b)
+int32_t same_type(int32_t type, const BACnetDataType& a, const BACnetDataType& b, NestingScope& nest)
 {
     const auto& pa = a.payload;
     const auto& pb = b.payload;
@@ -112,11 +114,11 @@ int32_t same_type(int32_t type, const BACnetDataType& a, const BACnetDataType& b
     case BACNAPI_TYPE_BACnetDateRange:
         // A date range without its record on either side is taken as equal.
         if (pa.record == nullptr || pb.record == nullptr) return 0;
-        return record(type, pa.record, pb.record);
+        return record(type, pa.record, pb.record, nest);
     default:
-        if (is_list_type(type)) return list(pa.list, pb.list);
+        if (is_list_type(type)) return list(pa.list, pb.list, nest);
         if (pa.record == nullptr || pb.record == nullptr) return -1;
-        return record(type, pa.record, pb.record);
+        return record(type, pa.record, pb.record, nest);
     }
 }
 
@@ -189,7 +191,9 @@ int32_t device_object_property_reference(const BACnetDeviceObjectPropertyReferen
 
 } // namespace compare
 
-int32_t compare_value(const BACnetDataType* a, const BACnetDataType* b)
+namespace {
+
+int32_t compare_value_at(const BACnetDataType* a, const BACnetDataType* b, NestingScope& nest)
 {
     // BACnetNestedValue only wraps another value: unwrap it in this loop instead of recursing.
     for (;;) {
@@ -198,7 +202,7 @@ int32_t compare_value(const BACnetDataType* a, const BACnetDataType* b)
         if (a->type != b->type) return -1;
         const int32_t type = a->type;
         if (!compare::comparable(type)) return -1;
-        if (type != BACNAPI_TYPE_BACnetNestedValue) return compare::same_type(type, *a, *b);
+        if (type != BACNAPI_TYPE_BACnetNestedValue) return compare::same_type(type, *a, *b, nest);
         const auto* na = static_cast<const BACnetNestedValue*>(a->payload.record);
         const auto* nb = static_cast<const BACnetNestedValue*>(b->payload.record);
         if (na == nullptr) return 1;
@@ -206,6 +210,21 @@ int32_t compare_value(const BACnetDataType* a, const BACnetDataType* b)
         a = &na->value;
         b = &nb->value;
     }
+}
+
+} // namespace
+
+int32_t compare_value(const BACnetDataType* a, const BACnetDataType* b)
+{
+    NestingScope nest;
+    return compare_value_at(a, b, nest);
+}
+
+int32_t compare_nested(const BACnetDataType* a, const BACnetDataType* b, NestingScope& nest)
+{
+    const NestingLevel level(nest);
+    if (level.too_deep()) return -1;
+    return compare_value_at(a, b, nest);
 }
 
 } // namespace bacnapi

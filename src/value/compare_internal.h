@@ -7,6 +7,8 @@
 
 #include <bacnapi/bacnapi.h>
 
+#include "value/nesting.h"
+
 #include <cstddef>
 #include <cstdint>
 #include <initializer_list>
@@ -15,6 +17,9 @@ namespace bacnapi {
 
 // The whole-value comparison behind bacnapi_CompareBACnetDataType (null a: 1, null b: -1).
 int32_t compare_value(const BACnetDataType* a, const BACnetDataType* b);
+// compare_value for a value nested one level deeper inside an operation under way. Past the
+// depth limit the two values are not followed and answer -1 (cannot be compared).
+int32_t compare_nested(const BACnetDataType* a, const BACnetDataType* b, NestingScope& nest);
 
 namespace compare {
 
@@ -56,9 +61,10 @@ int32_t device_object_property_reference(const BACnetDeviceObjectPropertyReferen
                                          const BACnetDeviceObjectPropertyReference& b);
 
 // Record rules by type code (both records present). Codes without a rule answer -1.
-int32_t record(int32_t type, const void* a, const void* b);
-int32_t event_parameter(const BACnetEventParameter& a, const BACnetEventParameter& b);
-int32_t notification_parameters(const BACnetNotificationParameters& a, const BACnetNotificationParameters& b);
+int32_t record(int32_t type, const void* a, const void* b, NestingScope& nest);
+int32_t event_parameter(const BACnetEventParameter& a, const BACnetEventParameter& b, NestingScope& nest);
+int32_t notification_parameters(const BACnetNotificationParameters& a, const BACnetNotificationParameters& b,
+                                NestingScope& nest);
 
 } // namespace compare
 } // namespace bacnapi

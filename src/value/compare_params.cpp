@@ -22,7 +22,7 @@ int32_t cov_criteria_value(const BACnetCOVCriteria& a, const BACnetCOVCriteria& 
 
 } // namespace
 
-int32_t event_parameter(const BACnetEventParameter& a, const BACnetEventParameter& b)
+int32_t event_parameter(const BACnetEventParameter& a, const BACnetEventParameter& b, NestingScope& nest)
 {
     if (int32_t r = as_unsigned(static_cast<uint32_t>(a.choice), static_cast<uint32_t>(b.choice))) return r;
     const auto& pa = a.parameters;
@@ -34,13 +34,13 @@ int32_t event_parameter(const BACnetEventParameter& a, const BACnetEventParamete
         const auto& eb = pb.changeOfBitstring;
         if ((r = first_difference({bit_string(ea.bitmask, eb.bitmask), as_unsigned(ea.timeDelay, eb.timeDelay)})))
             return r;
-        return compare_value(&ea.listOfBitstringValues, &eb.listOfBitstringValues);
+        return compare_nested(&ea.listOfBitstringValues, &eb.listOfBitstringValues, nest);
     }
     case 1: {
         const auto& ea = pa.changeOfState;
         const auto& eb = pb.changeOfState;
         if ((r = as_unsigned(ea.timeDelay, eb.timeDelay))) return r;
-        return compare_value(&ea.listOfValues, &eb.listOfValues);
+        return compare_nested(&ea.listOfValues, &eb.listOfValues, nest);
     }
     case 2: {
         const auto& ea = pa.changeOfValue;
@@ -84,8 +84,8 @@ int32_t event_parameter(const BACnetEventParameter& a, const BACnetEventParamete
         // The time delay is not part of a life-safety parameter's identity.
         const auto& ea = pa.changeOfLifeSafety;
         const auto& eb = pb.changeOfLifeSafety;
-        if ((r = compare_value(&ea.listOfLifeSafetyAlarmValues, &eb.listOfLifeSafetyAlarmValues))) return r;
-        if ((r = compare_value(&ea.listOfAlarmValues, &eb.listOfAlarmValues))) return r;
+        if ((r = compare_nested(&ea.listOfLifeSafetyAlarmValues, &eb.listOfLifeSafetyAlarmValues, nest))) return r;
+        if ((r = compare_nested(&ea.listOfAlarmValues, &eb.listOfAlarmValues, nest))) return r;
         return device_object_property_reference(ea.modePropertyReference, eb.modePropertyReference);
     }
     case 11: {
@@ -98,7 +98,8 @@ int32_t event_parameter(const BACnetEventParameter& a, const BACnetEventParamete
     }
 }
 
-int32_t notification_parameters(const BACnetNotificationParameters& a, const BACnetNotificationParameters& b)
+int32_t notification_parameters(const BACnetNotificationParameters& a, const BACnetNotificationParameters& b,
+                                NestingScope& nest)
 {
     if (int32_t r = as_unsigned(static_cast<uint32_t>(a.choice), static_cast<uint32_t>(b.choice))) return r;
     const auto& pa = a.parameters;
@@ -135,8 +136,8 @@ int32_t notification_parameters(const BACnetNotificationParameters& a, const BAC
     case 3: {
         const auto& na = pa.commandFailure;
         const auto& nb = pb.commandFailure;
-        if ((r = compare_value(&na.commandValue, &nb.commandValue))) return r;
-        if ((r = compare_value(&na.feedbackValue, &nb.feedbackValue))) return r;
+        if ((r = compare_nested(&na.commandValue, &nb.commandValue, nest))) return r;
+        if ((r = compare_nested(&na.feedbackValue, &nb.feedbackValue, nest))) return r;
         return bit_string(na.statusFlags, nb.statusFlags);
     }
     case 4: {
@@ -153,7 +154,7 @@ int32_t notification_parameters(const BACnetNotificationParameters& a, const BAC
                                  real(na.exceedingValue, nb.exceedingValue),
                                  bit_string(na.statusFlags, nb.statusFlags)});
     }
-    case 6: return compare_value(&pa.complexEventType, &pb.complexEventType);
+    case 6: return compare_nested(&pa.complexEventType, &pb.complexEventType, nest);
     case 7: {
         const auto& na = pa.bufferReady;
         const auto& nb = pb.bufferReady;

@@ -48,10 +48,10 @@ int32_t calendar_entry(const BACnetCalendarEntry& a, const BACnetCalendarEntry& 
     }
 }
 
-int32_t time_value(const BACnetTimeValue& a, const BACnetTimeValue& b)
+int32_t time_value(const BACnetTimeValue& a, const BACnetTimeValue& b, NestingScope& nest)
 {
     if (int32_t r = time(a.time, b.time)) return r;
-    return compare_value(&a.value, &b.value);
+    return compare_nested(&a.value, &b.value, nest);
 }
 
 int32_t time_stamp(const BACnetTimeStamp& a, const BACnetTimeStamp& b)
@@ -117,7 +117,7 @@ int32_t destination(const BACnetDestination& a, const BACnetDestination& b)
 
 // A calendar-entry period is compared as a calendar entry and nothing more, so the day of week of
 // its dates is ignored as in every other date.
-int32_t special_event(const BACnetSpecialEvent& a, const BACnetSpecialEvent& b)
+int32_t special_event(const BACnetSpecialEvent& a, const BACnetSpecialEvent& b, NestingScope& nest)
 {
     if (int32_t r = signed_selector(a.periodChoice, b.periodChoice)) return r;
     int32_t r = -1;
@@ -127,29 +127,29 @@ int32_t special_event(const BACnetSpecialEvent& a, const BACnetSpecialEvent& b)
     default: return -1;
     }
     if (r != 0) return r;
-    if ((r = compare_value(&a.listOfTimeValues, &b.listOfTimeValues)) != 0) return r;
+    if ((r = compare_nested(&a.listOfTimeValues, &b.listOfTimeValues, nest)) != 0) return r;
     return as_unsigned(a.eventPriority, b.eventPriority);
 }
 
-int32_t priority_value(const BACnetPriorityValue& a, const BACnetPriorityValue& b)
+int32_t priority_value(const BACnetPriorityValue& a, const BACnetPriorityValue& b, NestingScope& nest)
 {
     if (int32_t r = unsigned_selector(a.kind, b.kind)) return r;
     switch (a.kind) {
     case 0: return 0;
     case 1: return real(a.value.real, b.value.real);
     case 2: case 3: case 4: return as_unsigned(a.value.unsignedValue, b.value.unsignedValue);
-    case 5: return compare_value(&a.value.constructedValue, &b.value.constructedValue);
+    case 5: return compare_nested(&a.value.constructedValue, &b.value.constructedValue, nest);
     default: return -1;
     }
 }
 
-int32_t property_value(const BACnetPropertyValue& a, const BACnetPropertyValue& b)
+int32_t property_value(const BACnetPropertyValue& a, const BACnetPropertyValue& b, NestingScope& nest)
 {
     if (int32_t r = first_difference({as_unsigned(a.priority, b.priority),
                                       as_signed(a.propertyArrayIndex, b.propertyArrayIndex),
                                       as_unsigned(a.propertyIdentifier, b.propertyIdentifier)}))
         return r;
-    return compare_value(&a.value, &b.value);
+    return compare_nested(&a.value, &b.value, nest);
 }
 
 // Selector and value as the eight octets they are stored in.
@@ -159,13 +159,13 @@ int32_t property_states(const BACnetPropertyStates& a, const BACnetPropertyState
     return bytes(&a, &b, sizeof a);
 }
 
-int32_t selection_criteria(const BACnetSelectionCriteria& a, const BACnetSelectionCriteria& b)
+int32_t selection_criteria(const BACnetSelectionCriteria& a, const BACnetSelectionCriteria& b, NestingScope& nest)
 {
     if (int32_t r = first_difference({as_unsigned(a.propertyIdentifier, b.propertyIdentifier),
                                       as_signed(a.propertyArrayIndex, b.propertyArrayIndex),
                                       as_unsigned(a.relationSpecifier, b.relationSpecifier)}))
         return r;
-    return compare_value(&a.comparisonValue, &b.comparisonValue);
+    return compare_nested(&a.comparisonValue, &b.comparisonValue, nest);
 }
 
 int32_t client_cov(const BACnetClientCOV& a, const BACnetClientCOV& b)
@@ -185,10 +185,10 @@ int32_t object_property_value(const BACnetObjectPropertyValue& a, const BACnetOb
                              as_signed(a.propertyArrayIndex, b.propertyArrayIndex)});
 }
 
-int32_t constructed(const BACnetConstructed& a, const BACnetConstructed& b)
+int32_t constructed(const BACnetConstructed& a, const BACnetConstructed& b, NestingScope& nest)
 {
     if (int32_t r = as_unsigned(a.leadingField, b.leadingField)) return r;
-    return compare_value(&a.value, &b.value);
+    return compare_nested(&a.value, &b.value, nest);
 }
 
 int32_t cov_subscription(const BACnetCOVSubscription& a, const BACnetCOVSubscription& b)
@@ -215,14 +215,14 @@ int32_t accumulator_record(const BACnetAccumulatorRecord& a, const BACnetAccumul
 }
 
 int32_t device_object_property_value(const BACnetDeviceObjectPropertyValue& a,
-                                     const BACnetDeviceObjectPropertyValue& b)
+                                     const BACnetDeviceObjectPropertyValue& b, NestingScope& nest)
 {
     if (int32_t r = first_difference({object_identifier(a.deviceIdentifier, b.deviceIdentifier),
                                       object_identifier(a.objectIdentifier, b.objectIdentifier),
                                       as_signed(a.propertyIdentifier, b.propertyIdentifier),
                                       as_signed(a.propertyArrayIndex, b.propertyArrayIndex)}))
         return r;
-    return compare_value(&a.value, &b.value);
+    return compare_nested(&a.value, &b.value, nest);
 }
 
 int32_t setpoint_reference(const BACnetSetpointReference& a, const BACnetSetpointReference& b)
@@ -243,24 +243,24 @@ int32_t event_log_record(const BACnetEventLogRecord& a, const BACnetEventLogReco
     }
 }
 
-int32_t log_data(const BACnetLogData& a, const BACnetLogData& b)
+int32_t log_data(const BACnetLogData& a, const BACnetLogData& b, NestingScope& nest)
 {
     if (int32_t r = unsigned_selector(a.choice, b.choice)) return r;
     switch (a.choice) {
     case 0: return bit_string(a.value.logStatus, b.value.logStatus);
-    case 1: return compare_value(&a.value.logData, &b.value.logData);
+    case 1: return compare_nested(&a.value.logData, &b.value.logData, nest);
     case 2: return real(a.value.timeChange, b.value.timeChange);
     default: return -1;
     }
 }
 
-int32_t log_multiple_record(const BACnetLogMultipleRecord& a, const BACnetLogMultipleRecord& b)
+int32_t log_multiple_record(const BACnetLogMultipleRecord& a, const BACnetLogMultipleRecord& b, NestingScope& nest)
 {
     if (int32_t r = date_time(a.timestamp, b.timestamp)) return r;
-    return log_data(a.logData, b.logData);
+    return log_data(a.logData, b.logData, nest);
 }
 
-int32_t log_data_element(const BACnetLogDataElement& a, const BACnetLogDataElement& b)
+int32_t log_data_element(const BACnetLogDataElement& a, const BACnetLogDataElement& b, NestingScope& nest)
 {
     if (int32_t r = signed_selector(a.choice, b.choice)) return r;
     const auto& va = a.value;
@@ -274,7 +274,7 @@ int32_t log_data_element(const BACnetLogDataElement& a, const BACnetLogDataEleme
     case 7:
         return first_difference({as_signed(va.failure.errorClass, vb.failure.errorClass),
                                  as_signed(va.failure.errorCode, vb.failure.errorCode)});
-    case 8: return compare_value(&va.anyValue, &vb.anyValue);
+    case 8: return compare_nested(&va.anyValue, &vb.anyValue, nest);
     default: return -1;
     }
 }
@@ -298,7 +298,7 @@ int32_t device_object_reference(const BACnetDeviceObjectReference& a, const BACn
 
 } // namespace
 
-int32_t record(int32_t type, const void* a, const void* b)
+int32_t record(int32_t type, const void* a, const void* b, NestingScope& nest)
 {
     switch (type) {
     case BACNAPI_TYPE_BACnetAddress: return address(as<BACnetAddress>(a), as<BACnetAddress>(b));
@@ -307,7 +307,7 @@ int32_t record(int32_t type, const void* a, const void* b)
         return calendar_entry(as<BACnetCalendarEntry>(a), as<BACnetCalendarEntry>(b));
     case BACNAPI_TYPE_BACnetDateRange: return date_range(as<BACnetDateRange>(a), as<BACnetDateRange>(b));
     case BACNAPI_TYPE_BACnetWeekNDay: return week_n_day(as<BACnetWeekNDay>(a), as<BACnetWeekNDay>(b));
-    case BACNAPI_TYPE_BACnetTimeValue: return time_value(as<BACnetTimeValue>(a), as<BACnetTimeValue>(b));
+    case BACNAPI_TYPE_BACnetTimeValue: return time_value(as<BACnetTimeValue>(a), as<BACnetTimeValue>(b), nest);
     case BACNAPI_TYPE_BACnetTimeStamp: return time_stamp(as<BACnetTimeStamp>(a), as<BACnetTimeStamp>(b));
     case BACNAPI_TYPE_BACnetActionCommand:
         return action_command(as<BACnetActionCommand>(a), as<BACnetActionCommand>(b));
@@ -329,27 +329,27 @@ int32_t record(int32_t type, const void* a, const void* b)
     case BACNAPI_TYPE_BACnetDestination:
         return destination(as<BACnetDestination>(a), as<BACnetDestination>(b));
     case BACNAPI_TYPE_BACnetDailySchedule:
-        return compare_value(&as<BACnetDailySchedule>(a).daySchedule, &as<BACnetDailySchedule>(b).daySchedule);
+        return compare_nested(&as<BACnetDailySchedule>(a).daySchedule, &as<BACnetDailySchedule>(b).daySchedule, nest);
     case BACNAPI_TYPE_BACnetSpecialEvent:
-        return special_event(as<BACnetSpecialEvent>(a), as<BACnetSpecialEvent>(b));
+        return special_event(as<BACnetSpecialEvent>(a), as<BACnetSpecialEvent>(b), nest);
     case BACNAPI_TYPE_BACnetPriorityValue:
-        return priority_value(as<BACnetPriorityValue>(a), as<BACnetPriorityValue>(b));
+        return priority_value(as<BACnetPriorityValue>(a), as<BACnetPriorityValue>(b), nest);
     case BACNAPI_TYPE_BACnetPropertyValue:
-        return property_value(as<BACnetPropertyValue>(a), as<BACnetPropertyValue>(b));
+        return property_value(as<BACnetPropertyValue>(a), as<BACnetPropertyValue>(b), nest);
     case BACNAPI_TYPE_BACnetPropertyStates:
         return property_states(as<BACnetPropertyStates>(a), as<BACnetPropertyStates>(b));
     case BACNAPI_TYPE_BACnetEventParameter:
-        return event_parameter(as<BACnetEventParameter>(a), as<BACnetEventParameter>(b));
+        return event_parameter(as<BACnetEventParameter>(a), as<BACnetEventParameter>(b), nest);
     case BACNAPI_TYPE_BACnetNotificationParameters:
-        return notification_parameters(as<BACnetNotificationParameters>(a), as<BACnetNotificationParameters>(b));
+        return notification_parameters(as<BACnetNotificationParameters>(a), as<BACnetNotificationParameters>(b), nest);
     case BACNAPI_TYPE_BACnetSelectionCriteria:
-        return selection_criteria(as<BACnetSelectionCriteria>(a), as<BACnetSelectionCriteria>(b));
+        return selection_criteria(as<BACnetSelectionCriteria>(a), as<BACnetSelectionCriteria>(b), nest);
     case BACNAPI_TYPE_BACnetClientCOV: return client_cov(as<BACnetClientCOV>(a), as<BACnetClientCOV>(b));
     case BACNAPI_TYPE_BACnetObjectPropertyValue:
         return object_property_value(as<BACnetObjectPropertyValue>(a), as<BACnetObjectPropertyValue>(b));
     case BACNAPI_TYPE_BACnetActionList:
-        return compare_value(&as<BACnetActionList>(a).action, &as<BACnetActionList>(b).action);
-    case BACNAPI_TYPE_BACnetConstructed: return constructed(as<BACnetConstructed>(a), as<BACnetConstructed>(b));
+        return compare_nested(&as<BACnetActionList>(a).action, &as<BACnetActionList>(b).action, nest);
+    case BACNAPI_TYPE_BACnetConstructed: return constructed(as<BACnetConstructed>(a), as<BACnetConstructed>(b), nest);
     case BACNAPI_TYPE_BACnetCOVSubscription:
         return cov_subscription(as<BACnetCOVSubscription>(a), as<BACnetCOVSubscription>(b));
     case BACNAPI_TYPE_BACnetScale: return scale(as<BACnetScale>(a), as<BACnetScale>(b));
@@ -366,16 +366,16 @@ int32_t record(int32_t type, const void* a, const void* b)
                                  as<EventSummaryElement>(b).objectIdentifier);
     case BACNAPI_TYPE_BACnetDeviceObjectPropertyValue:
         return device_object_property_value(as<BACnetDeviceObjectPropertyValue>(a),
-                                            as<BACnetDeviceObjectPropertyValue>(b));
+                                            as<BACnetDeviceObjectPropertyValue>(b), nest);
     case BACNAPI_TYPE_BACnetSetpointReference:
         return setpoint_reference(as<BACnetSetpointReference>(a), as<BACnetSetpointReference>(b));
     case BACNAPI_TYPE_BACnetEventLogRecord:
         return event_log_record(as<BACnetEventLogRecord>(a), as<BACnetEventLogRecord>(b));
-    case BACNAPI_TYPE_BACnetLogData: return log_data(as<BACnetLogData>(a), as<BACnetLogData>(b));
+    case BACNAPI_TYPE_BACnetLogData: return log_data(as<BACnetLogData>(a), as<BACnetLogData>(b), nest);
     case BACNAPI_TYPE_BACnetLogMultipleRecord:
-        return log_multiple_record(as<BACnetLogMultipleRecord>(a), as<BACnetLogMultipleRecord>(b));
+        return log_multiple_record(as<BACnetLogMultipleRecord>(a), as<BACnetLogMultipleRecord>(b), nest);
     case BACNAPI_TYPE_BACnetLogDataElement:
-        return log_data_element(as<BACnetLogDataElement>(a), as<BACnetLogDataElement>(b));
+        return log_data_element(as<BACnetLogDataElement>(a), as<BACnetLogDataElement>(b), nest);
     case BACNAPI_TYPE_BACnetShedLevel: return shed_level(as<BACnetShedLevel>(a), as<BACnetShedLevel>(b));
     case BACNAPI_TYPE_BACnetDeviceObjectReference:
         return device_object_reference(as<BACnetDeviceObjectReference>(a), as<BACnetDeviceObjectReference>(b));

@@ -8,14 +8,14 @@
 namespace bacnapi {
 
 int32_t copy_event_notification_fields(BACnetServiceConfirmedEventNotificationRequest* dst,
-                                       const BACnetServiceConfirmedEventNotificationRequest* src)
+                                       const BACnetServiceConfirmedEventNotificationRequest* src, NestingScope& nest)
 {
     // Field order matters to callers: after a failure the fields before the failing one are
     // already in the destination.
     dst->ackRequired = src->ackRequired;
     dst->eventObjectIdentifier = src->eventObjectIdentifier;
     dst->eventType = src->eventType;
-    int32_t status = copy_notification_parameters(&dst->eventValues, &src->eventValues);
+    int32_t status = copy_notification_parameters(&dst->eventValues, &src->eventValues, nest);
     if (status != BACNAPI_S_OK) return status;
     dst->fromState = src->fromState;
     dst->initiatingDeviceIdentifier = src->initiatingDeviceIdentifier;
@@ -30,6 +30,15 @@ int32_t copy_event_notification_fields(BACnetServiceConfirmedEventNotificationRe
     return BACNAPI_S_OK;
 }
 
+// The exported copies: any failure, a value nested too deep included, is BACNAPI_E_FAIL.
+int32_t copy_event_notification(BACnetServiceConfirmedEventNotificationRequest* dst,
+                                const BACnetServiceConfirmedEventNotificationRequest* src)
+{
+    NestingScope nest;
+    const int32_t status = copy_event_notification_fields(dst, src, nest);
+    return status == BACNAPI_S_OK && !nest.exceeded ? BACNAPI_S_OK : BACNAPI_E_FAIL;
+}
+
 } // namespace bacnapi
 
 extern "C" int32_t bacnapi_copy_event_notification_request(BACnetServiceConfirmedEventNotificationRequest* dest,
@@ -39,7 +48,7 @@ extern "C" int32_t bacnapi_copy_event_notification_request(BACnetServiceConfirme
     if (dest == source) return BACNAPI_S_OK;
     // The destination is taken to be empty: it is zero-filled, not released.
     std::memset(dest, 0, sizeof(*dest));
-    return bacnapi::copy_event_notification_fields(dest, source) == BACNAPI_S_OK ? BACNAPI_S_OK : BACNAPI_E_FAIL;
+    return bacnapi::copy_event_notification(dest, source);
 }
 
 extern "C" int32_t bacnapi_CopyBACnetServiceEventNotificationRequest(
@@ -48,5 +57,5 @@ extern "C" int32_t bacnapi_CopyBACnetServiceEventNotificationRequest(
     if (dest == nullptr || source == nullptr) return BACNAPI_E_FAIL;
     if (dest == source) return BACNAPI_S_OK;
     bacnapi_ClearConfirmedEventNotificationRequest(dest);
-    return bacnapi::copy_event_notification_fields(dest, source) == BACNAPI_S_OK ? BACNAPI_S_OK : BACNAPI_E_FAIL;
+    return bacnapi::copy_event_notification(dest, source);
 }

@@ -15,6 +15,7 @@
 #include <bacnapi/bacnapi.h>
 
 #include "value/limits.h"
+#include "value/nesting.h"
 
 #include <cstddef>
 #include <cstdint>
@@ -35,10 +36,21 @@ int32_t copy_bits(BACnetBitString* dst, const BACnetBitString* src);
 // NUL. 0, or BACNAPI_E_INVALIDARG when the heap refuses (dst left empty).
 int32_t copy_characters(BACnetCharacterString* dst, const BACnetCharacterString* src);
 
+// ---- Depth-bounded copies ----
+// The record copies that hold nested values take the copy's nesting scope and copy each nested
+// value (or list element) through copy_nested, one level deeper. A nested value past the depth
+// limit is not copied: copy_nested answers BACNAPI_E_NOTSUPPORTED and raises the scope's flag,
+// which the entry points (copy_value, copy_record) turn into that status.
+int32_t copy_nested(BACnetDataType* destination, const BACnetDataType* source, NestingScope& nest);
+// copy_value within an operation already under way (same index convention, same depth).
+int32_t copy_value_at(BACnetDataType* destination, const BACnetDataType* source, int32_t index,
+                      NestingScope& nest);
+
 // ---- Record copies by type code (copy_records.cpp) ----
 // Dispatches to the record copy of type. BACNAPI_E_INVALIDARG for a null record,
-// BACNAPI_E_NOTSUPPORTED for a code without a record copy.
+// BACNAPI_E_NOTSUPPORTED for a code without a record copy or for a record nested too deep.
 int32_t copy_record(int32_t type, void* destination, const void* source);
+int32_t copy_record(int32_t type, void* destination, const void* source, NestingScope& nest);
 // True for the record types whose records own nothing and are copied byte for byte.
 bool is_plain_record(int32_t type);
 
@@ -50,36 +62,37 @@ int32_t copy_recipient(BACnetRecipient* dst, const BACnetRecipient* src);       
 int32_t copy_recipient_process(BACnetRecipientProcess* dst, const BACnetRecipientProcess* src); // 31
 int32_t copy_shed_level(BACnetShedLevel* dst, const BACnetShedLevel* src);                      // 123
 
-int32_t copy_time_value(BACnetTimeValue* dst, const BACnetTimeValue* src);                // 26
-int32_t copy_action_command(BACnetActionCommand* dst, const BACnetActionCommand* src);    // 28
+int32_t copy_time_value(BACnetTimeValue* dst, const BACnetTimeValue* src, NestingScope& nest); // 26
+int32_t copy_action_command(BACnetActionCommand* dst, const BACnetActionCommand* src, NestingScope& nest); // 28
 int32_t copy_session_key(BACnetSessionKey* dst, const BACnetSessionKey* src);             // 29
 int32_t copy_write_access_specification(WriteAccessSpecification* dst,
-                                        const WriteAccessSpecification* src);             // 39
+                                        const WriteAccessSpecification* src, NestingScope& nest); // 39
 int32_t copy_destination(BACnetDestination* dst, const BACnetDestination* src);           // 45
-int32_t copy_daily_schedule(BACnetDailySchedule* dst, const BACnetDailySchedule* src);    // 46
-int32_t copy_special_event(BACnetSpecialEvent* dst, const BACnetSpecialEvent* src);       // 47
-int32_t copy_priority_value(BACnetPriorityValue* dst, const BACnetPriorityValue* src);    // 48
-int32_t copy_property_value(BACnetPropertyValue* dst, const BACnetPropertyValue* src);    // 49
+int32_t copy_daily_schedule(BACnetDailySchedule* dst, const BACnetDailySchedule* src, NestingScope& nest); // 46
+int32_t copy_special_event(BACnetSpecialEvent* dst, const BACnetSpecialEvent* src, NestingScope& nest); // 47
+int32_t copy_priority_value(BACnetPriorityValue* dst, const BACnetPriorityValue* src, NestingScope& nest); // 48
+int32_t copy_property_value(BACnetPropertyValue* dst, const BACnetPropertyValue* src, NestingScope& nest); // 49
 int32_t copy_object_property_value(BACnetObjectPropertyValue* dst,
-                                   const BACnetObjectPropertyValue* src);                 // 55
-int32_t copy_nested_value(BACnetNestedValue* dst, const BACnetNestedValue* src);          // 56
-int32_t copy_action_list(BACnetActionList* dst, const BACnetActionList* src);             // 59
-int32_t copy_constructed(BACnetConstructed* dst, const BACnetConstructed* src);           // 97
-int32_t copy_event_summary_element(EventSummaryElement* dst, const EventSummaryElement* src); // 105
+                                   const BACnetObjectPropertyValue* src, NestingScope& nest); // 55
+int32_t copy_nested_value(BACnetNestedValue* dst, const BACnetNestedValue* src, NestingScope& nest); // 56
+int32_t copy_action_list(BACnetActionList* dst, const BACnetActionList* src, NestingScope& nest); // 59
+int32_t copy_constructed(BACnetConstructed* dst, const BACnetConstructed* src, NestingScope& nest); // 97
+int32_t copy_event_summary_element(EventSummaryElement* dst, const EventSummaryElement* src, NestingScope& nest); // 105
 int32_t copy_device_object_property_value(BACnetDeviceObjectPropertyValue* dst,
-                                          const BACnetDeviceObjectPropertyValue* src);    // 110
+                                          const BACnetDeviceObjectPropertyValue* src, NestingScope& nest); // 110
 
 // ---- Logs (copy_logs.cpp) ----
-int32_t copy_log_record(BACnetLogRecord* dst, const BACnetLogRecord* src);                      // 37
-int32_t copy_event_log_record(BACnetEventLogRecord* dst, const BACnetEventLogRecord* src);      // 116
-int32_t copy_log_data(BACnetLogData* dst, const BACnetLogData* src);                            // 117
-int32_t copy_log_multiple_record(BACnetLogMultipleRecord* dst, const BACnetLogMultipleRecord* src); // 118
-int32_t copy_log_data_element(BACnetLogDataElement* dst, const BACnetLogDataElement* src);      // 119
+int32_t copy_log_record(BACnetLogRecord* dst, const BACnetLogRecord* src, NestingScope& nest); // 37
+int32_t copy_event_log_record(BACnetEventLogRecord* dst, const BACnetEventLogRecord* src, NestingScope& nest); // 116
+int32_t copy_log_data(BACnetLogData* dst, const BACnetLogData* src, NestingScope& nest); // 117
+int32_t copy_log_multiple_record(BACnetLogMultipleRecord* dst, const BACnetLogMultipleRecord* src,
+                                 NestingScope& nest); // 118
+int32_t copy_log_data_element(BACnetLogDataElement* dst, const BACnetLogDataElement* src, NestingScope& nest); // 119
 
 // ---- Event and notification parameters (copy_parameters.cpp) ----
-int32_t copy_event_parameter(BACnetEventParameter* dst, const BACnetEventParameter* src);        // 51
+int32_t copy_event_parameter(BACnetEventParameter* dst, const BACnetEventParameter* src, NestingScope& nest); // 51
 int32_t copy_notification_parameters(BACnetNotificationParameters* dst,
-                                     const BACnetNotificationParameters* src);                   // 52
+                                     const BACnetNotificationParameters* src, NestingScope& nest); // 52
 
 // ---- Read-access records and head-inline sequences (copy_sequences.cpp) ----
 int32_t copy_property_reference_sequence(SequenceOfBACnetPropertyReference* dst,
@@ -87,19 +100,25 @@ int32_t copy_property_reference_sequence(SequenceOfBACnetPropertyReference* dst,
 int32_t copy_read_access_specification(ReadAccessSpecification* dst,
                                        const ReadAccessSpecification* src);                      // 38
 int32_t copy_read_access_property_value(ReadAccessPropertyValue* dst,
-                                        const ReadAccessPropertyValue* src);                     // 43
-int32_t copy_read_access_result_list(ReadAccessResultList* dst, const ReadAccessResultList* src); // 150
-int32_t copy_read_access_result(ReadAccessResult* dst, const ReadAccessResult* src);             // 42
+                                        const ReadAccessPropertyValue* src, NestingScope& nest); // 43
+int32_t copy_read_access_result_list(ReadAccessResultList* dst, const ReadAccessResultList* src,
+                                     NestingScope& nest); // 150
+int32_t copy_read_access_result(ReadAccessResult* dst, const ReadAccessResult* src, NestingScope& nest); // 42
 int32_t copy_read_access_specification_sequence(SequenceOfReadAccessSpecification* dst,
                                                 const SequenceOfReadAccessSpecification* src);   // 89
 int32_t copy_read_access_result_sequence(SequenceOfReadAccessResult* dst,
-                                         const SequenceOfReadAccessResult* src);                 // 90
+                                         const SequenceOfReadAccessResult* src, NestingScope& nest); // 90
 
 // ---- Event notification request (copy_event.cpp) ----
 // The field-by-field copy shared by the two exported copies; dst must hold nothing to release.
 // 0 or BACNAPI_E_FAIL (eventValues or messageText could not be copied).
 int32_t copy_event_notification_fields(BACnetServiceConfirmedEventNotificationRequest* dst,
-                                       const BACnetServiceConfirmedEventNotificationRequest* src);
+                                       const BACnetServiceConfirmedEventNotificationRequest* src,
+                                       NestingScope& nest);
+// The same copy as one operation: 0, or BACNAPI_E_FAIL for any failure (a nested value past the
+// depth limit included).
+int32_t copy_event_notification(BACnetServiceConfirmedEventNotificationRequest* dst,
+                                const BACnetServiceConfirmedEventNotificationRequest* src);
 
 // ---- Head-inline sequences ----
 // A head-inline sequence keeps element 0 in place (member first) and element i >= 1 in slot i
@@ -112,8 +131,8 @@ constexpr size_t overflow_slots(int32_t count) { return count < 2 ? 0 : (static_
 
 // Makes room for slot count of an overflow array of elementSize-byte slots: none yet -> 4
 // zero-filled slots; full (count a multiple of 4) -> count + 4 slots, the first count moved
-// over; otherwise the array still has room. False when count is below 0 or above 65535, or the
-// heap refuses (the array is then unchanged).
+// over; otherwise the array still has room. False when count is below 0, when the run already
+// holds kSequenceMaxCount elements, or when the heap refuses (the array is then unchanged).
 bool overflow_grow(void** array, int32_t count, size_t elementSize);
 
 // Appends a zero-filled element to a head-inline sequence and returns it (the inline element

@@ -9,7 +9,7 @@
 
 namespace bacnapi {
 
-int32_t copy_log_record(BACnetLogRecord* dst, const BACnetLogRecord* src)
+int32_t copy_log_record(BACnetLogRecord* dst, const BACnetLogRecord* src, NestingScope& nest)
 {
     if (dst == nullptr || src == nullptr) return BACNAPI_E_INVALIDARG;
     if (dst == src) return BACNAPI_S_OK;
@@ -35,7 +35,7 @@ int32_t copy_log_record(BACnetLogRecord* dst, const BACnetLogRecord* src)
         break;
     case 10: { // any-value
         dst->logDatumChoice = choice;
-        const int32_t status = copy_value(&dst->logDatum.anyValue, &src->logDatum.anyValue, -1);
+        const int32_t status = copy_nested(&dst->logDatum.anyValue, &src->logDatum.anyValue, nest);
         if (status != BACNAPI_S_OK) return status;
         break;
     }
@@ -48,7 +48,7 @@ int32_t copy_log_record(BACnetLogRecord* dst, const BACnetLogRecord* src)
     return BACNAPI_S_OK;
 }
 
-int32_t copy_event_log_record(BACnetEventLogRecord* dst, const BACnetEventLogRecord* src)
+int32_t copy_event_log_record(BACnetEventLogRecord* dst, const BACnetEventLogRecord* src, NestingScope& nest)
 {
     if (dst == nullptr || src == nullptr) return BACNAPI_E_INVALIDARG;
     if (dst == src) return BACNAPI_S_OK;
@@ -63,7 +63,7 @@ int32_t copy_event_log_record(BACnetEventLogRecord* dst, const BACnetEventLogRec
         dst->logDatumChoice = choice;
         std::memset(&dst->logDatum.notification, 0, sizeof(dst->logDatum.notification));
         const int32_t status = copy_event_notification_fields(&dst->logDatum.notification,
-                                                              &src->logDatum.notification);
+                                                              &src->logDatum.notification, nest);
         if (status != BACNAPI_S_OK) return status;
         break;
     }
@@ -78,7 +78,7 @@ int32_t copy_event_log_record(BACnetEventLogRecord* dst, const BACnetEventLogRec
     return BACNAPI_S_OK;
 }
 
-int32_t copy_log_data(BACnetLogData* dst, const BACnetLogData* src)
+int32_t copy_log_data(BACnetLogData* dst, const BACnetLogData* src, NestingScope& nest)
 {
     if (dst == nullptr || src == nullptr) return BACNAPI_E_INVALIDARG;
     if (dst == src) return BACNAPI_S_OK;
@@ -86,23 +86,23 @@ int32_t copy_log_data(BACnetLogData* dst, const BACnetLogData* src)
     dst->choice = src->choice;
     switch (src->choice) {
     case 0: copy_bits(&dst->value.logStatus, &src->value.logStatus); break;
-    case 1: return copy_value(&dst->value.logData, &src->value.logData, -1);
+    case 1: return copy_nested(&dst->value.logData, &src->value.logData, nest);
     case 2: dst->value.timeChange = src->value.timeChange; break;
     default: break; // an unknown alternative keeps only its number
     }
     return BACNAPI_S_OK;
 }
 
-int32_t copy_log_multiple_record(BACnetLogMultipleRecord* dst, const BACnetLogMultipleRecord* src)
+int32_t copy_log_multiple_record(BACnetLogMultipleRecord* dst, const BACnetLogMultipleRecord* src, NestingScope& nest)
 {
     if (dst == nullptr || src == nullptr) return BACNAPI_E_INVALIDARG;
     if (dst == src) return BACNAPI_S_OK;
     bacnapi_ClearBACnetLogMultipleRecord(dst);
     dst->timestamp = src->timestamp;
-    return copy_log_data(&dst->logData, &src->logData);
+    return copy_log_data(&dst->logData, &src->logData, nest);
 }
 
-int32_t copy_log_data_element(BACnetLogDataElement* dst, const BACnetLogDataElement* src)
+int32_t copy_log_data_element(BACnetLogDataElement* dst, const BACnetLogDataElement* src, NestingScope& nest)
 {
     if (dst == nullptr || src == nullptr) return BACNAPI_E_INVALIDARG;
     if (dst == src) return BACNAPI_S_OK;
@@ -124,7 +124,7 @@ int32_t copy_log_data_element(BACnetLogDataElement* dst, const BACnetLogDataElem
         break;
     case 8: { // any-value
         dst->choice = choice;
-        const int32_t status = copy_value(&dst->value.anyValue, &src->value.anyValue, -1);
+        const int32_t status = copy_nested(&dst->value.anyValue, &src->value.anyValue, nest);
         if (status != BACNAPI_S_OK) return status;
         break;
     }

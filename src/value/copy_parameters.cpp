@@ -32,7 +32,7 @@ int32_t copy_changed_value(NotificationChangedValue* dst, const NotificationChan
 
 } // namespace
 
-int32_t copy_event_parameter(BACnetEventParameter* dst, const BACnetEventParameter* src)
+int32_t copy_event_parameter(BACnetEventParameter* dst, const BACnetEventParameter* src, NestingScope& nest)
 {
     if (dst == nullptr || src == nullptr) return BACNAPI_E_INVALIDARG;
     if (dst == src) return BACNAPI_S_OK;
@@ -44,10 +44,11 @@ int32_t copy_event_parameter(BACnetEventParameter* dst, const BACnetEventParamet
     case 0:
         d.changeOfBitstring.timeDelay = s.changeOfBitstring.timeDelay;
         copy_bits(&d.changeOfBitstring.bitmask, &s.changeOfBitstring.bitmask);
-        return copy_value(&d.changeOfBitstring.listOfBitstringValues, &s.changeOfBitstring.listOfBitstringValues, -1);
+        return copy_nested(&d.changeOfBitstring.listOfBitstringValues, &s.changeOfBitstring.listOfBitstringValues,
+                           nest);
     case 1:
         d.changeOfState.timeDelay = s.changeOfState.timeDelay;
-        return copy_value(&d.changeOfState.listOfValues, &s.changeOfState.listOfValues, -1);
+        return copy_nested(&d.changeOfState.listOfValues, &s.changeOfState.listOfValues, nest);
     case 2:
         d.changeOfValue.timeDelay = s.changeOfValue.timeDelay;
         return copy_cov_criteria(&d.changeOfValue.covCriteria, &s.changeOfValue.covCriteria);
@@ -58,10 +59,10 @@ int32_t copy_event_parameter(BACnetEventParameter* dst, const BACnetEventParamet
     case 7: d.bufferReady = s.bufferReady; return BACNAPI_S_OK;
     case 8: {
         d.changeOfLifeSafety.timeDelay = s.changeOfLifeSafety.timeDelay;
-        int32_t status = copy_value(&d.changeOfLifeSafety.listOfLifeSafetyAlarmValues,
-                                    &s.changeOfLifeSafety.listOfLifeSafetyAlarmValues, -1);
+        int32_t status = copy_nested(&d.changeOfLifeSafety.listOfLifeSafetyAlarmValues,
+                                    &s.changeOfLifeSafety.listOfLifeSafetyAlarmValues, nest);
         if (status != BACNAPI_S_OK) return status;
-        status = copy_value(&d.changeOfLifeSafety.listOfAlarmValues, &s.changeOfLifeSafety.listOfAlarmValues, -1);
+        status = copy_nested(&d.changeOfLifeSafety.listOfAlarmValues, &s.changeOfLifeSafety.listOfAlarmValues, nest);
         if (status != BACNAPI_S_OK) return status;
         d.changeOfLifeSafety.modePropertyReference = s.changeOfLifeSafety.modePropertyReference;
         return BACNAPI_S_OK;
@@ -75,7 +76,8 @@ int32_t copy_event_parameter(BACnetEventParameter* dst, const BACnetEventParamet
     }
 }
 
-int32_t copy_notification_parameters(BACnetNotificationParameters* dst, const BACnetNotificationParameters* src)
+int32_t copy_notification_parameters(BACnetNotificationParameters* dst, const BACnetNotificationParameters* src,
+                                     NestingScope& nest)
 {
     if (dst == nullptr || src == nullptr) return BACNAPI_E_INVALIDARG;
     if (dst == src) return BACNAPI_S_OK;
@@ -97,9 +99,9 @@ int32_t copy_notification_parameters(BACnetNotificationParameters* dst, const BA
         return copy_changed_value(&d.changeOfValue.newValue, &s.changeOfValue.newValue);
     case 3: {
         copy_bits(&d.commandFailure.statusFlags, &s.commandFailure.statusFlags);
-        const int32_t status = copy_value(&d.commandFailure.commandValue, &s.commandFailure.commandValue, -1);
+        const int32_t status = copy_nested(&d.commandFailure.commandValue, &s.commandFailure.commandValue, nest);
         if (status != BACNAPI_S_OK) return status;
-        return copy_value(&d.commandFailure.feedbackValue, &s.commandFailure.feedbackValue, -1);
+        return copy_nested(&d.commandFailure.feedbackValue, &s.commandFailure.feedbackValue, nest);
     }
     case 4:
         copy_bits(&d.floatingLimit.statusFlags, &s.floatingLimit.statusFlags);
@@ -114,7 +116,7 @@ int32_t copy_notification_parameters(BACnetNotificationParameters* dst, const BA
         d.outOfRange.exceededLimit = s.outOfRange.exceededLimit;
         return BACNAPI_S_OK;
     case 6:
-        return copy_value(&d.complexEventType, &s.complexEventType, -1);
+        return copy_nested(&d.complexEventType, &s.complexEventType, nest);
     case 7:
         d.bufferReady = s.bufferReady;
         return BACNAPI_S_OK;
@@ -131,7 +133,7 @@ int32_t copy_notification_parameters(BACnetNotificationParameters* dst, const BA
         // Only parameters alternative 8 holds a value (a BACnetDeviceObjectPropertyValue).
         if (s.extended.parametersChoice != 8) return BACNAPI_S_OK;
         return copy_device_object_property_value(&d.extended.parameters.propertyValue,
-                                                 &s.extended.parameters.propertyValue);
+                                                 &s.extended.parameters.propertyValue, nest);
     case 10:
         d.bufferReady2 = s.bufferReady2;
         return BACNAPI_S_OK;

@@ -10,11 +10,18 @@
 namespace bacnapi {
 namespace {
 
-// Calls the typed record copy f on untyped record pointers.
+// Calls the typed record copy f on untyped record pointers (with the nesting scope when the
+// record holds nested values).
 template <class Record>
-int32_t dispatch(int32_t (*f)(Record*, const Record*), void* d, const void* s)
+int32_t dispatch(int32_t (*f)(Record*, const Record*), void* d, const void* s, NestingScope&)
 {
     return f(static_cast<Record*>(d), static_cast<const Record*>(s));
+}
+
+template <class Record>
+int32_t dispatch(int32_t (*f)(Record*, const Record*, NestingScope&), void* d, const void* s, NestingScope& nest)
+{
+    return f(static_cast<Record*>(d), static_cast<const Record*>(s), nest);
 }
 
 } // namespace
@@ -48,46 +55,53 @@ bool is_plain_record(int32_t type)
 
 int32_t copy_record(int32_t type, void* d, const void* s)
 {
+    NestingScope nest;
+    const int32_t status = copy_record(type, d, s, nest);
+    return status == BACNAPI_S_OK && nest.exceeded ? BACNAPI_E_NOTSUPPORTED : status;
+}
+
+int32_t copy_record(int32_t type, void* d, const void* s, NestingScope& nest)
+{
     if (d == nullptr || s == nullptr) return BACNAPI_E_INVALIDARG;
     if (is_plain_record(type)) return copy_plain(d, s, record_size_of(type));
     switch (type) {
-    case BACNAPI_TYPE_BACnetTimeValue: return dispatch(copy_time_value, d, s);
-    case BACNAPI_TYPE_BACnetActionCommand: return dispatch(copy_action_command, d, s);
-    case BACNAPI_TYPE_BACnetSessionKey: return dispatch(copy_session_key, d, s);
-    case BACNAPI_TYPE_BACnetRecipient: return dispatch(copy_recipient, d, s);
-    case BACNAPI_TYPE_BACnetRecipientProcess: return dispatch(copy_recipient_process, d, s);
-    case BACNAPI_TYPE_BACnetLogRecord: return dispatch(copy_log_record, d, s);
-    case BACNAPI_TYPE_ReadAccessSpecification: return dispatch(copy_read_access_specification, d, s);
-    case BACNAPI_TYPE_WriteAccessSpecification: return dispatch(copy_write_access_specification, d, s);
-    case BACNAPI_TYPE_ReadAccessResult: return dispatch(copy_read_access_result, d, s);
-    case BACNAPI_TYPE_ReadAccessPropertyValue: return dispatch(copy_read_access_property_value, d, s);
-    case BACNAPI_TYPE_BACnetDestination: return dispatch(copy_destination, d, s);
-    case BACNAPI_TYPE_BACnetDailySchedule: return dispatch(copy_daily_schedule, d, s);
-    case BACNAPI_TYPE_BACnetSpecialEvent: return dispatch(copy_special_event, d, s);
-    case BACNAPI_TYPE_BACnetPriorityValue: return dispatch(copy_priority_value, d, s);
-    case BACNAPI_TYPE_BACnetPropertyValue: return dispatch(copy_property_value, d, s);
-    case BACNAPI_TYPE_BACnetEventParameter: return dispatch(copy_event_parameter, d, s);
-    case BACNAPI_TYPE_BACnetNotificationParameters: return dispatch(copy_notification_parameters, d, s);
-    case BACNAPI_TYPE_BACnetObjectPropertyValue: return dispatch(copy_object_property_value, d, s);
-    case BACNAPI_TYPE_BACnetNestedValue: return dispatch(copy_nested_value, d, s);
-    case BACNAPI_TYPE_BACnetActionList: return dispatch(copy_action_list, d, s);
+    case BACNAPI_TYPE_BACnetTimeValue: return dispatch(copy_time_value, d, s, nest);
+    case BACNAPI_TYPE_BACnetActionCommand: return dispatch(copy_action_command, d, s, nest);
+    case BACNAPI_TYPE_BACnetSessionKey: return dispatch(copy_session_key, d, s, nest);
+    case BACNAPI_TYPE_BACnetRecipient: return dispatch(copy_recipient, d, s, nest);
+    case BACNAPI_TYPE_BACnetRecipientProcess: return dispatch(copy_recipient_process, d, s, nest);
+    case BACNAPI_TYPE_BACnetLogRecord: return dispatch(copy_log_record, d, s, nest);
+    case BACNAPI_TYPE_ReadAccessSpecification: return dispatch(copy_read_access_specification, d, s, nest);
+    case BACNAPI_TYPE_WriteAccessSpecification: return dispatch(copy_write_access_specification, d, s, nest);
+    case BACNAPI_TYPE_ReadAccessResult: return dispatch(copy_read_access_result, d, s, nest);
+    case BACNAPI_TYPE_ReadAccessPropertyValue: return dispatch(copy_read_access_property_value, d, s, nest);
+    case BACNAPI_TYPE_BACnetDestination: return dispatch(copy_destination, d, s, nest);
+    case BACNAPI_TYPE_BACnetDailySchedule: return dispatch(copy_daily_schedule, d, s, nest);
+    case BACNAPI_TYPE_BACnetSpecialEvent: return dispatch(copy_special_event, d, s, nest);
+    case BACNAPI_TYPE_BACnetPriorityValue: return dispatch(copy_priority_value, d, s, nest);
+    case BACNAPI_TYPE_BACnetPropertyValue: return dispatch(copy_property_value, d, s, nest);
+    case BACNAPI_TYPE_BACnetEventParameter: return dispatch(copy_event_parameter, d, s, nest);
+    case BACNAPI_TYPE_BACnetNotificationParameters: return dispatch(copy_notification_parameters, d, s, nest);
+    case BACNAPI_TYPE_BACnetObjectPropertyValue: return dispatch(copy_object_property_value, d, s, nest);
+    case BACNAPI_TYPE_BACnetNestedValue: return dispatch(copy_nested_value, d, s, nest);
+    case BACNAPI_TYPE_BACnetActionList: return dispatch(copy_action_list, d, s, nest);
     case BACNAPI_TYPE_SequenceOfReadAccessSpecification:
-        return dispatch(copy_read_access_specification_sequence, d, s);
-    case BACNAPI_TYPE_SequenceOfReadAccessResult: return dispatch(copy_read_access_result_sequence, d, s);
-    case BACNAPI_TYPE_SequenceOfBACnetPropertyReference: return dispatch(copy_property_reference_sequence, d, s);
-    case BACNAPI_TYPE_BACnetConstructed: return dispatch(copy_constructed, d, s);
-    case BACNAPI_TYPE_EventSummaryElement: return dispatch(copy_event_summary_element, d, s);
-    case BACNAPI_TYPE_BACnetDeviceObjectPropertyValue: return dispatch(copy_device_object_property_value, d, s);
-    case BACNAPI_TYPE_BACnetEventLogRecord: return dispatch(copy_event_log_record, d, s);
-    case BACNAPI_TYPE_BACnetLogData: return dispatch(copy_log_data, d, s);
-    case BACNAPI_TYPE_BACnetLogMultipleRecord: return dispatch(copy_log_multiple_record, d, s);
-    case BACNAPI_TYPE_BACnetLogDataElement: return dispatch(copy_log_data_element, d, s);
-    case BACNAPI_TYPE_BACnetShedLevel: return dispatch(copy_shed_level, d, s);
-    case BACNAPI_TYPE_ReadAccessResultList: return dispatch(copy_read_access_result_list, d, s);
+        return dispatch(copy_read_access_specification_sequence, d, s, nest);
+    case BACNAPI_TYPE_SequenceOfReadAccessResult: return dispatch(copy_read_access_result_sequence, d, s, nest);
+    case BACNAPI_TYPE_SequenceOfBACnetPropertyReference: return dispatch(copy_property_reference_sequence, d, s, nest);
+    case BACNAPI_TYPE_BACnetConstructed: return dispatch(copy_constructed, d, s, nest);
+    case BACNAPI_TYPE_EventSummaryElement: return dispatch(copy_event_summary_element, d, s, nest);
+    case BACNAPI_TYPE_BACnetDeviceObjectPropertyValue: return dispatch(copy_device_object_property_value, d, s, nest);
+    case BACNAPI_TYPE_BACnetEventLogRecord: return dispatch(copy_event_log_record, d, s, nest);
+    case BACNAPI_TYPE_BACnetLogData: return dispatch(copy_log_data, d, s, nest);
+    case BACNAPI_TYPE_BACnetLogMultipleRecord: return dispatch(copy_log_multiple_record, d, s, nest);
+    case BACNAPI_TYPE_BACnetLogDataElement: return dispatch(copy_log_data_element, d, s, nest);
+    case BACNAPI_TYPE_BACnetShedLevel: return dispatch(copy_shed_level, d, s, nest);
+    case BACNAPI_TYPE_ReadAccessResultList: return dispatch(copy_read_access_result_list, d, s, nest);
     case BACNAPI_TYPE_ReadPropertyMultipleAck: {
         auto* dst = static_cast<ReadPropertyMultipleAck*>(d);
         const auto* src = static_cast<const ReadPropertyMultipleAck*>(s);
-        return copy_read_access_result_sequence(&dst->listOfReadAccessResults, &src->listOfReadAccessResults);
+        return copy_read_access_result_sequence(&dst->listOfReadAccessResults, &src->listOfReadAccessResults, nest);
     }
     default:
         return BACNAPI_E_NOTSUPPORTED;
@@ -132,23 +146,23 @@ int32_t copy_shed_level(BACnetShedLevel* dst, const BACnetShedLevel* src)
     return BACNAPI_S_OK;
 }
 
-int32_t copy_time_value(BACnetTimeValue* dst, const BACnetTimeValue* src)
+int32_t copy_time_value(BACnetTimeValue* dst, const BACnetTimeValue* src, NestingScope& nest)
 {
     if (dst == nullptr || src == nullptr) return BACNAPI_E_INVALIDARG;
     if (dst == src) return BACNAPI_S_OK;
     bacnapi_ClearBACnetTimeValue(dst);
     dst->time = src->time;
-    return copy_value(&dst->value, &src->value, -1);
+    return copy_nested(&dst->value, &src->value, nest);
 }
 
-int32_t copy_action_command(BACnetActionCommand* dst, const BACnetActionCommand* src)
+int32_t copy_action_command(BACnetActionCommand* dst, const BACnetActionCommand* src, NestingScope& nest)
 {
     if (dst == nullptr || src == nullptr) return BACNAPI_E_INVALIDARG;
     if (dst == src) return BACNAPI_S_OK;
     bacnapi_ClearBACnetActionCommand(dst);
     *dst = *src;
     dst->propertyValue = BACnetDataType{}; // the source's value is duplicated below, never shared
-    return copy_value(&dst->propertyValue, &src->propertyValue, -1);
+    return copy_nested(&dst->propertyValue, &src->propertyValue, nest);
 }
 
 int32_t copy_session_key(BACnetSessionKey* dst, const BACnetSessionKey* src)
@@ -161,13 +175,14 @@ int32_t copy_session_key(BACnetSessionKey* dst, const BACnetSessionKey* src)
     return BACNAPI_S_OK;
 }
 
-int32_t copy_write_access_specification(WriteAccessSpecification* dst, const WriteAccessSpecification* src)
+int32_t copy_write_access_specification(WriteAccessSpecification* dst, const WriteAccessSpecification* src,
+                                        NestingScope& nest)
 {
     if (dst == nullptr || src == nullptr) return BACNAPI_E_INVALIDARG;
     if (dst == src) return BACNAPI_S_OK;
     bacnapi_ClearWriteAccessSpecification(dst);
     // A list that cannot be copied is left Null; the WriteAccessSpecification copy itself still succeeds.
-    (void)copy_value(&dst->listOfProperties, &src->listOfProperties, -1);
+    (void)copy_nested(&dst->listOfProperties, &src->listOfProperties, nest);
     dst->objectIdentifier = src->objectIdentifier;
     return BACNAPI_S_OK;
 }
@@ -186,21 +201,21 @@ int32_t copy_destination(BACnetDestination* dst, const BACnetDestination* src)
     return copy_recipient(&dst->recipient, &src->recipient);
 }
 
-int32_t copy_daily_schedule(BACnetDailySchedule* dst, const BACnetDailySchedule* src)
+int32_t copy_daily_schedule(BACnetDailySchedule* dst, const BACnetDailySchedule* src, NestingScope& nest)
 {
     if (dst == nullptr || src == nullptr) return BACNAPI_E_INVALIDARG;
     if (dst == src) return BACNAPI_S_OK;
     bacnapi_ClearBACnetDailySchedule(dst);
-    return copy_value(&dst->daySchedule, &src->daySchedule, -1);
+    return copy_nested(&dst->daySchedule, &src->daySchedule, nest);
 }
 
-int32_t copy_special_event(BACnetSpecialEvent* dst, const BACnetSpecialEvent* src)
+int32_t copy_special_event(BACnetSpecialEvent* dst, const BACnetSpecialEvent* src, NestingScope& nest)
 {
     if (dst == nullptr || src == nullptr) return BACNAPI_E_INVALIDARG;
     if (dst == src) return BACNAPI_S_OK;
     bacnapi_ClearBACnetSpecialEvent(dst);
     dst->eventPriority = src->eventPriority;
-    const int32_t status = copy_value(&dst->listOfTimeValues, &src->listOfTimeValues, -1);
+    const int32_t status = copy_nested(&dst->listOfTimeValues, &src->listOfTimeValues, nest);
     if (status != BACNAPI_S_OK) return status;
     dst->periodChoice = src->periodChoice;
     switch (src->periodChoice) {
@@ -210,7 +225,7 @@ int32_t copy_special_event(BACnetSpecialEvent* dst, const BACnetSpecialEvent* sr
     }
 }
 
-int32_t copy_priority_value(BACnetPriorityValue* dst, const BACnetPriorityValue* src)
+int32_t copy_priority_value(BACnetPriorityValue* dst, const BACnetPriorityValue* src, NestingScope& nest)
 {
     if (dst == nullptr || src == nullptr) return BACNAPI_E_INVALIDARG;
     if (dst == src) return BACNAPI_S_OK;
@@ -222,12 +237,12 @@ int32_t copy_priority_value(BACnetPriorityValue* dst, const BACnetPriorityValue*
     }
     if (src->kind == 5) {
         dst->kind = 5;
-        return copy_value(&dst->value.constructedValue, &src->value.constructedValue, -1);
+        return copy_nested(&dst->value.constructedValue, &src->value.constructedValue, nest);
     }
     return BACNAPI_E_INVALIDARG;
 }
 
-int32_t copy_property_value(BACnetPropertyValue* dst, const BACnetPropertyValue* src)
+int32_t copy_property_value(BACnetPropertyValue* dst, const BACnetPropertyValue* src, NestingScope& nest)
 {
     if (dst == nullptr || src == nullptr) return BACNAPI_E_INVALIDARG;
     if (dst == src) return BACNAPI_S_OK;
@@ -235,10 +250,11 @@ int32_t copy_property_value(BACnetPropertyValue* dst, const BACnetPropertyValue*
     dst->propertyIdentifier = src->propertyIdentifier;
     dst->propertyArrayIndex = src->propertyArrayIndex;
     dst->priority = src->priority;
-    return copy_value(&dst->value, &src->value, -1);
+    return copy_nested(&dst->value, &src->value, nest);
 }
 
-int32_t copy_object_property_value(BACnetObjectPropertyValue* dst, const BACnetObjectPropertyValue* src)
+int32_t copy_object_property_value(BACnetObjectPropertyValue* dst, const BACnetObjectPropertyValue* src,
+                                   NestingScope& nest)
 {
     if (dst == nullptr || src == nullptr) return BACNAPI_E_INVALIDARG;
     if (dst == src) return BACNAPI_S_OK;
@@ -247,36 +263,36 @@ int32_t copy_object_property_value(BACnetObjectPropertyValue* dst, const BACnetO
     dst->propertyIdentifier = src->propertyIdentifier;
     dst->propertyArrayIndex = src->propertyArrayIndex;
     dst->priority = src->priority;
-    return copy_value(&dst->value, &src->value, -1);
+    return copy_nested(&dst->value, &src->value, nest);
 }
 
-int32_t copy_nested_value(BACnetNestedValue* dst, const BACnetNestedValue* src)
+int32_t copy_nested_value(BACnetNestedValue* dst, const BACnetNestedValue* src, NestingScope& nest)
 {
     if (dst == nullptr || src == nullptr) return BACNAPI_E_INVALIDARG;
     if (dst == src) return BACNAPI_S_OK;
     clear_value(&dst->value);
-    return copy_value(&dst->value, &src->value, -1);
+    return copy_nested(&dst->value, &src->value, nest);
 }
 
-int32_t copy_action_list(BACnetActionList* dst, const BACnetActionList* src)
+int32_t copy_action_list(BACnetActionList* dst, const BACnetActionList* src, NestingScope& nest)
 {
     if (dst == nullptr || src == nullptr) return BACNAPI_E_INVALIDARG;
     if (dst == src) return BACNAPI_S_OK;
     bacnapi_ClearBACnetActionList(dst);
-    return copy_value(&dst->action, &src->action, -1);
+    return copy_nested(&dst->action, &src->action, nest);
 }
 
-int32_t copy_constructed(BACnetConstructed* dst, const BACnetConstructed* src)
+int32_t copy_constructed(BACnetConstructed* dst, const BACnetConstructed* src, NestingScope& nest)
 {
     if (dst == nullptr || src == nullptr) return BACNAPI_E_INVALIDARG;
     if (dst == src) return BACNAPI_S_OK;
     bacnapi_ClearBACnetConstructed(dst);
     dst->leadingField = src->leadingField;
-    (void)copy_value(&dst->value, &src->value, -1); // a value that cannot be copied stays Null
+    (void)copy_nested(&dst->value, &src->value, nest); // a value that cannot be copied stays Null
     return BACNAPI_S_OK;
 }
 
-int32_t copy_event_summary_element(EventSummaryElement* dst, const EventSummaryElement* src)
+int32_t copy_event_summary_element(EventSummaryElement* dst, const EventSummaryElement* src, NestingScope& nest)
 {
     if (dst == nullptr || src == nullptr) return BACNAPI_E_INVALIDARG;
     if (dst == src) return BACNAPI_S_OK;
@@ -287,13 +303,13 @@ int32_t copy_event_summary_element(EventSummaryElement* dst, const EventSummaryE
     copy_bits(&dst->acknowledgedTransitions, &src->acknowledgedTransitions);
     copy_bits(&dst->eventEnable, &src->eventEnable);
     // The two lists are copied as far as they can be; their statuses are not reported.
-    (void)copy_value(&dst->eventTimeStamps, &src->eventTimeStamps, -1);
-    (void)copy_value(&dst->eventPriorities, &src->eventPriorities, -1);
+    (void)copy_nested(&dst->eventTimeStamps, &src->eventTimeStamps, nest);
+    (void)copy_nested(&dst->eventPriorities, &src->eventPriorities, nest);
     return BACNAPI_S_OK;
 }
 
 int32_t copy_device_object_property_value(BACnetDeviceObjectPropertyValue* dst,
-                                          const BACnetDeviceObjectPropertyValue* src)
+                                          const BACnetDeviceObjectPropertyValue* src, NestingScope& nest)
 {
     if (dst == nullptr || src == nullptr) return BACNAPI_E_INVALIDARG;
     if (dst == src) return BACNAPI_S_OK;
@@ -302,7 +318,7 @@ int32_t copy_device_object_property_value(BACnetDeviceObjectPropertyValue* dst,
     dst->objectIdentifier = src->objectIdentifier;
     dst->propertyIdentifier = src->propertyIdentifier;
     dst->propertyArrayIndex = src->propertyArrayIndex;
-    return copy_value(&dst->value, &src->value, -1);
+    return copy_nested(&dst->value, &src->value, nest);
 }
 
 } // namespace bacnapi

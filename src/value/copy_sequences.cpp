@@ -23,7 +23,8 @@ int32_t readable_count(const Sequence* seq)
 
 bool overflow_grow(void** array, int32_t count, size_t elementSize)
 {
-    if (count < 0 || count > kSequenceMaxCount) return false;
+    // Room for element number count would make a run of count + 1 elements.
+    if (count < 0 || count >= kSequenceMaxCount) return false;
     if (*array == nullptr) {
         // First overflow element: 4 slots (more if the count already runs past them).
         const size_t slots = count < 4 ? 4 : overflow_slots(count + 1);
@@ -51,8 +52,9 @@ int32_t copy_property_reference_sequence(SequenceOfBACnetPropertyReference* dst,
     bacnapi_ClearSequenceOfBACnetPropertyReference(dst);
     // Property references own nothing: the inline element and the overflow array are
     // duplicated octet for octet, the array with the slots the growth rule would have given it.
-    dst->first = src->first;
     const int32_t count = readable_count(src);
+    if (count > kSequenceMaxCount) return BACNAPI_E_INVALIDARG;
+    dst->first = src->first;
     const size_t slots = overflow_slots(count);
     if (slots != 0) {
         auto* elements = static_cast<BACnetPropertyReference*>(std::calloc(slots, sizeof(BACnetPropertyReference)));
@@ -79,7 +81,8 @@ int32_t copy_read_access_specification(ReadAccessSpecification* dst, const ReadA
     return BACNAPI_S_OK;
 }
 
-int32_t copy_read_access_property_value(ReadAccessPropertyValue* dst, const ReadAccessPropertyValue* src)
+int32_t copy_read_access_property_value(ReadAccessPropertyValue* dst, const ReadAccessPropertyValue* src,
+                                        NestingScope& nest)
 {
     if (dst == nullptr || src == nullptr) return BACNAPI_E_INVALIDARG;
     if (dst == src) return BACNAPI_S_OK;
@@ -87,22 +90,23 @@ int32_t copy_read_access_property_value(ReadAccessPropertyValue* dst, const Read
     dst->propertyIdentifier = src->propertyIdentifier;
     dst->propertyArrayIndex = src->propertyArrayIndex;
     dst->choice = src->choice;
-    if (src->choice == 0) return copy_value(&dst->result.propertyValue, &src->result.propertyValue, -1);
+    if (src->choice == 0) return copy_nested(&dst->result.propertyValue, &src->result.propertyValue, nest);
     dst->result.propertyAccessError = src->result.propertyAccessError;
     return BACNAPI_S_OK;
 }
 
-int32_t copy_read_access_result_list(ReadAccessResultList* dst, const ReadAccessResultList* src)
+int32_t copy_read_access_result_list(ReadAccessResultList* dst, const ReadAccessResultList* src, NestingScope& nest)
 {
     if (dst == nullptr || src == nullptr) return BACNAPI_E_INVALIDARG;
     if (dst == src) return BACNAPI_S_OK;
     bacnapi_ClearSequenceOfBACnetReadAccessPropertyValue(dst);
     const int32_t count = readable_count(src);
     if (count == 0) return BACNAPI_S_OK;
+    if (count > kSequenceMaxCount) return BACNAPI_E_INVALIDARG;
     // Element copies are not reported: an element whose value cannot be copied keeps its
     // identifiers and a Null (or partly copied) value, and the list goes on.
     dst->count = 1;
-    (void)copy_read_access_property_value(&dst->first, &src->first);
+    (void)copy_read_access_property_value(&dst->first, &src->first, nest);
     const size_t slots = overflow_slots(count);
     if (slots == 0) return BACNAPI_S_OK;
     auto* elements = static_cast<ReadAccessPropertyValue*>(std::calloc(slots, sizeof(ReadAccessPropertyValue)));
@@ -110,33 +114,46 @@ int32_t copy_read_access_result_list(ReadAccessResultList* dst, const ReadAccess
     dst->elements = elements;
     dst->count = count; // the zero-filled slots not yet copied are safe to clear
     for (int32_t i = 1; i < count; ++i)
-        (void)copy_read_access_property_value(&elements[i], &src->elements[i]);
+        (void)copy_read_access_property_value(&elements[i], &src->elements[i], nest);
     return BACNAPI_S_OK;
 }
 
-int32_t copy_read_access_result(ReadAccessResult* dst, const ReadAccessResult* src)
+int32_t copy_read_access_result(ReadAccessResult* dst, const ReadAccessResult* src, NestingScope& nest)
 {
     if (dst == nullptr || src == nullptr) return BACNAPI_E_INVALIDARG;
     if (dst == src) return BACNAPI_S_OK;
     bacnapi_ClearReadAccessResult(dst);
     // As for ReadAccessSpecification: success is reported whatever the list copy met.
-    (void)copy_read_access_result_list(&dst->listOfResults, &src->listOfResults);
+    (void)copy_read_access_result_list(&dst->listOfResults, &src->listOfResults, nest);
     dst->objectIdentifier = src->objectIdentifier;
     return BACNAPI_S_OK;
 }
 
 namespace {
 
-// Rebuilds dst (already released) by appending a copy of each of src's elements; any failure
-// gives BACNAPI_E_INVALIDARG with the elements appended so far kept.
-template <class Sequence, class Element>
-int32_t append_copies(Sequence* dst, const Sequence* src, int32_t (*copy)(Element*, const Element*))
+// Rebuilds dst (already released) as a copy of src in one pass: the overflow array is allocated
+// once, with the slots the growth rule would have given a run of that length (so that later
+// appends agree with it), and each element is copied into its place. A run longer than any run
+// may be is refused before anything is copied. Any failure gives BACNAPI_E_INVALIDARG; the count
+// then covers the elements copied so far, a failed one included (it is safe to clear), so a
+// refused overflow array leaves the first element only.
+template <class Sequence, class CopyOne>
+int32_t copy_run(Sequence* dst, const Sequence* src, CopyOne copy_one)
 {
+    using Element = decltype(dst->first);
     const int32_t count = readable_count(src);
-    for (int32_t i = 0; i < count; ++i) {
-        Element* slot = sequence_append(dst);
-        if (slot == nullptr) return BACNAPI_E_INVALIDARG;
-        if (copy(slot, sequence_element(src, i)) != BACNAPI_S_OK) return BACNAPI_E_INVALIDARG;
+    if (count > kSequenceMaxCount) return BACNAPI_E_INVALIDARG;
+    if (count == 0) return BACNAPI_S_OK;
+    dst->count = 1;
+    if (copy_one(&dst->first, &src->first) != BACNAPI_S_OK) return BACNAPI_E_INVALIDARG;
+    const size_t slots = overflow_slots(count);
+    if (slots == 0) return BACNAPI_S_OK;
+    auto* elements = static_cast<Element*>(std::calloc(slots, sizeof(Element)));
+    if (elements == nullptr) return BACNAPI_E_INVALIDARG;
+    dst->elements = elements;
+    for (int32_t i = 1; i < count; ++i) {
+        dst->count = i + 1;
+        if (copy_one(&elements[i], &src->elements[i]) != BACNAPI_S_OK) return BACNAPI_E_INVALIDARG;
     }
     return BACNAPI_S_OK;
 }
@@ -149,15 +166,18 @@ int32_t copy_read_access_specification_sequence(SequenceOfReadAccessSpecificatio
     if (dst == nullptr || src == nullptr) return BACNAPI_E_INVALIDARG;
     if (dst == src) return BACNAPI_S_OK;
     bacnapi_ClearSequenceOfReadAccessSpecification(dst);
-    return append_copies(dst, src, copy_read_access_specification);
+    return copy_run(dst, src, copy_read_access_specification);
 }
 
-int32_t copy_read_access_result_sequence(SequenceOfReadAccessResult* dst, const SequenceOfReadAccessResult* src)
+int32_t copy_read_access_result_sequence(SequenceOfReadAccessResult* dst, const SequenceOfReadAccessResult* src,
+                                         NestingScope& nest)
 {
     if (dst == nullptr || src == nullptr) return BACNAPI_E_INVALIDARG;
     if (dst == src) return BACNAPI_S_OK;
     bacnapi_ClearSequenceOfReadAccessResult(dst);
-    return append_copies(dst, src, copy_read_access_result);
+    return copy_run(dst, src, [&nest](ReadAccessResult* d, const ReadAccessResult* s) {
+        return copy_read_access_result(d, s, nest);
+    });
 }
 
 } // namespace bacnapi

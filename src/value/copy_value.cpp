@@ -39,11 +39,19 @@ SourceKind source_kind(int32_t type)
     }
 }
 
-// Elements a source list holds; a list value without its list record holds none.
+// Elements a source list holds; a list record without its element array holds none.
 uint32_t element_count(const BACnetDataType* list)
 {
     const BACnetValueList* record = list->payload.list;
     return (record != nullptr && record->elements != nullptr) ? record->count : 0;
+}
+
+// A source list whose count runs past the slots it has is broken (reading it would run past its
+// array): it is refused whatever the index. A list value without its list record reads as empty.
+bool readable_list(const BACnetDataType* list)
+{
+    const BACnetValueList* record = list->payload.list;
+    return record == nullptr || record->count <= record->capacity;
 }
 
 // Per-type copy of the inline types (codes 0..12 and 20).
@@ -83,15 +91,15 @@ int32_t copy_inline(BACnetDataType* d, const BACnetDataType* s)
 }
 
 // Per-type copy: both values carry the same single type.
-int32_t copy_same_type(BACnetDataType* d, const BACnetDataType* s)
+int32_t copy_same_type(BACnetDataType* d, const BACnetDataType* s, NestingScope& nest)
 {
     if (s->type <= BACNAPI_TYPE_SignedLong) return copy_inline(d, s);
     if (d->payload.record == nullptr || s->payload.record == nullptr) return BACNAPI_E_INVALIDARG;
-    return copy_record(s->type, d->payload.record, s->payload.record);
+    return copy_record(s->type, d->payload.record, s->payload.record, nest);
 }
 
 // d and s carry the same list code: d is rebuilt as a fresh list of copies of s's elements.
-int32_t copy_whole_list(BACnetDataType* d, const BACnetDataType* s)
+int32_t copy_whole_list(BACnetDataType* d, const BACnetDataType* s, NestingScope& nest)
 {
     const int32_t type = s->type;
     const uint32_t count = element_count(s);
@@ -106,7 +114,7 @@ int32_t copy_whole_list(BACnetDataType* d, const BACnetDataType* s)
     }
     list->count = count;
     for (uint32_t j = 0; j < count; ++j) {
-        if (copy_value(&list->elements[j], &s->payload.list->elements[j], -1) != BACNAPI_S_OK) {
+        if (copy_nested(&list->elements[j], &s->payload.list->elements[j], nest) != BACNAPI_S_OK) {
             clear_value(d);
             return BACNAPI_E_NOTSUPPORTED;
         }
@@ -116,7 +124,7 @@ int32_t copy_whole_list(BACnetDataType* d, const BACnetDataType* s)
 
 // Stores the single value s as element k (counted from 1) of the list d: an existing element
 // is replaced, k = count + 1 appends, anything further is refused.
-int32_t store_element(BACnetDataType* d, const BACnetDataType* s, int32_t k)
+int32_t store_element(BACnetDataType* d, const BACnetDataType* s, int32_t k, NestingScope& nest)
 {
     if (k < 1) return BACNAPI_E_INVALIDARG;
     const ListTypeInfo* info = list_type_info(d->type);
@@ -127,8 +135,8 @@ int32_t store_element(BACnetDataType* d, const BACnetDataType* s, int32_t k)
         // The value is one of the list's own slots, which growing the list may move: it is
         // copied aside first and stored from there.
         BACnetDataType aside{};
-        int32_t status = copy_value(&aside, s, -1);
-        if (status == BACNAPI_S_OK) status = store_element(d, &aside, k);
+        int32_t status = copy_value_at(&aside, s, -1, nest);
+        if (status == BACNAPI_S_OK) status = store_element(d, &aside, k, nest);
         clear_value(&aside);
         return status;
     }
@@ -142,13 +150,14 @@ int32_t store_element(BACnetDataType* d, const BACnetDataType* s, int32_t k)
         list->count = slot;
     }
     if (list->elements == nullptr) return BACNAPI_E_INVALIDARG;
-    return copy_value(&list->elements[slot - 1], s, -1);
+    return copy_nested(&list->elements[slot - 1], s, nest);
 }
 
 // Copy of a list value whose elements are reached by index.
-int32_t copy_indexed_list(BACnetDataType* d, const BACnetDataType* s, int32_t index)
+int32_t copy_indexed_list(BACnetDataType* d, const BACnetDataType* s, int32_t index, NestingScope& nest)
 {
     if (index < -1) return BACNAPI_E_NOTSUPPORTED;
+    if (!readable_list(s)) return BACNAPI_E_INVALIDARG;
     const uint32_t count = element_count(s);
     if (index == 0) {
         clear_value(d);
@@ -162,19 +171,34 @@ int32_t copy_indexed_list(BACnetDataType* d, const BACnetDataType* s, int32_t in
         const BACnetDataType* element = &s->payload.list->elements[index - 1];
         clear_value(d);
         if (bacnapi_initialize_data(d, element->type) != BACNAPI_S_OK) return BACNAPI_E_INVALIDARG;
-        return copy_value(d, element, -1);
+        return copy_nested(d, element, nest);
     }
     if (d->type == BACNAPI_TYPE_Null) {
         const int32_t status = bacnapi_initialize_data(d, s->type);
         if (status != BACNAPI_S_OK) return status;
     }
     if (d->type != s->type) return BACNAPI_E_NOTSUPPORTED;
-    return copy_whole_list(d, s);
+    return copy_whole_list(d, s, nest);
 }
 
 } // namespace
 
 int32_t copy_value(BACnetDataType* destination, const BACnetDataType* source, int32_t index)
+{
+    NestingScope nest;
+    const int32_t status = copy_value_at(destination, source, index, nest);
+    return status == BACNAPI_S_OK && nest.exceeded ? BACNAPI_E_NOTSUPPORTED : status;
+}
+
+int32_t copy_nested(BACnetDataType* destination, const BACnetDataType* source, NestingScope& nest)
+{
+    const NestingLevel level(nest);
+    if (level.too_deep()) return BACNAPI_E_NOTSUPPORTED;
+    return copy_value_at(destination, source, -1, nest);
+}
+
+int32_t copy_value_at(BACnetDataType* destination, const BACnetDataType* source, int32_t index,
+                      NestingScope& nest)
 {
     if (destination == nullptr || source == nullptr) return BACNAPI_E_INVALIDARG;
     const SourceKind kind = source_kind(source->type);
@@ -184,7 +208,7 @@ int32_t copy_value(BACnetDataType* destination, const BACnetDataType* source, in
         // Copying a value onto itself: every path below releases the destination before it
         // reads the source, so build the result aside and move it in only on success.
         BACnetDataType result{};
-        const int32_t status = copy_value(&result, source, index);
+        const int32_t status = copy_value_at(&result, source, index, nest);
         if (status != BACNAPI_S_OK) {
             clear_value(&result);
             return status;
@@ -200,14 +224,15 @@ int32_t copy_value(BACnetDataType* destination, const BACnetDataType* source, in
             const int32_t status = bacnapi_initialize_data(destination, source->type);
             if (status != BACNAPI_S_OK) return status;
         }
-        if (destination->type == source->type) return copy_same_type(destination, source);
-        return store_element(destination, source, index);
+        if (destination->type == source->type) return copy_same_type(destination, source, nest);
+        return store_element(destination, source, index, nest);
     case SourceKind::IndexedList:
-        return copy_indexed_list(destination, source, index);
+        return copy_indexed_list(destination, source, index, nest);
     case SourceKind::WholeList:
+        if (!readable_list(source)) return BACNAPI_E_INVALIDARG;
         if (destination->type == BACNAPI_TYPE_Null) (void)bacnapi_initialize_data(destination, source->type);
         if (destination->type != source->type) return BACNAPI_E_NOTSUPPORTED;
-        return copy_whole_list(destination, source);
+        return copy_whole_list(destination, source, nest);
     case SourceKind::Refused:
         break;
     }

@@ -6,6 +6,7 @@
 // makes is a destination record in bind_cursor.
 #include "walk.h"
 
+#include "../value/limits.h"
 #include "../value/record_size.h"
 #include "../value/value_internal.h"
 
@@ -93,8 +94,11 @@ void release_run_elements(const BACnetFieldCursor* child)
     if (!child->destCount || !child->destContainer) return;
     const uint64_t size = record_size_of(child->type);
     auto* overflow = child->destElements ? static_cast<unsigned char*>(*child->destElements) : nullptr;
-    for (uint32_t i = 0; i < *child->destCount; ++i) {
-        void* element = i == 0 ? child->destContainer : (overflow ? overflow + i * size : nullptr);
+    // The count is the run's signed count: a negative one (a broken run) releases nothing.
+    const auto count = static_cast<int32_t>(*child->destCount);
+    for (int32_t i = 0; i < count; ++i) {
+        void* element =
+            i == 0 ? child->destContainer : (overflow ? overflow + static_cast<uint64_t>(i) * size : nullptr);
         if (!element) break;
         release_record_parts(child->type, element);
         std::memset(element, 0, size);
@@ -123,6 +127,7 @@ int32_t bind_cursor(BACnetFieldCursor* cursor, const BACnetDataType* source, int
 
     if (source) {
         if (source->type != sourceType) return BACNAPI_WALK_E_REFUSED;
+        if (!is_application_type(sourceType) && !source->payload.record) return BACNAPI_WALK_E_REFUSED;
         cursor->src = is_application_type(sourceType) ? static_cast<const void*>(&source->payload)
                                                        : source->payload.record;
         cursor->type = sourceType;
@@ -158,6 +163,7 @@ int32_t walk_value(BACnetFieldCursor* cursor, void* ctx, const BACnetVisitor* vi
 {
     if (!cursor || !visitor) return BACNAPI_WALK_E_REFUSED;
     if (is_application_type(cursor->type)) return visit_application(cursor, ctx, visitor);
+    if (cursor->depth > kMaxNestingDepth) return BACNAPI_WALK_E_REFUSED;
 
     if (visitor->beginConstructed) {
         const int32_t status = visitor->beginConstructed(cursor->nameId, cursor->type, cursor->tag, cursor->dest,
@@ -189,6 +195,7 @@ int32_t walk_field(BACnetFieldCursor* parent, void* ctx, const BACnetVisitor* vi
     BACnetFieldCursor child{};
     child.srcObjectType = parent->srcObjectType;
     child.destObjectType = parent->destObjectType;
+    child.depth = parent->depth + 1;
 
     int32_t status = descriptor->walk(&child, parent->src, parent->dest, ctx, visitor, more, *index);
     if (status == 0) {
@@ -246,8 +253,8 @@ int32_t walk_value_list(uint32_t nameId, int32_t tag, const BACnetValueList* sou
     // The visitor found no element here: the list ends, and whatever room the destination had
     // made for elements is taken back.
     if (destination) {
-        for (uint32_t i = 0; i < destination->count && destination->elements; ++i)
-            clear_value(&destination->elements[i]);
+        const uint32_t used = destination->count < destination->capacity ? destination->count : destination->capacity;
+        for (uint32_t i = 0; i < used && destination->elements; ++i) clear_value(&destination->elements[i]);
         destination->count = 0;
     }
     return end_list_value_list(nameId, tag, destination, child, ctx, visitor, more);

@@ -46,6 +46,8 @@ int32_t walk_list_element(int32_t elementType, BACnetFieldCursor* child, const v
 
     if (src) {
         const auto* list = static_cast<const BACnetValueList*>(src);
+        // A count beyond the slots the list has is a broken list: nothing of it is read.
+        if (list->count > list->capacity) return BACNAPI_WALK_E_REFUSED;
         // An empty source list: nothing to describe, and the destination is left alone too.
         if (i == 0 && list->count == 0) return BACNAPI_S_OK;
         if (i >= list->count || !list->elements) return BACNAPI_WALK_E_REFUSED;
@@ -58,6 +60,10 @@ int32_t walk_list_element(int32_t elementType, BACnetFieldCursor* child, const v
 
     if (dest) {
         auto* list = static_cast<BACnetValueList*>(dest);
+        // A destination whose count runs past its slots (or that counts elements without an
+        // array) is broken the same way: it is not written into.
+        if (list->count > list->capacity || (list->count != 0 && !list->elements))
+            return BACNAPI_WALK_E_REFUSED;
         if (i >= list->count) {
             if (value_list_grow_one(list) != BACNAPI_S_OK || i >= list->count) return BACNAPI_WALK_E_REFUSED;
         }

@@ -48,6 +48,9 @@ int32_t bind_nested_value(BACnetFieldCursor* cursor, const BACnetDataType* sourc
     cursor->recordOwned = 1;
     cursor->src = source ? payload_of(source) : nullptr;
     cursor->dest = nullptr;
+    // A nested source without its record has nothing to read; walking it as "no source" would
+    // never end, so it is refused.
+    if (source && !cursor->src) return BACNAPI_WALK_E_REFUSED;
 
     if (destination) {
         const bool needsRecord = !is_inline_type(type) && destination->payload.record == nullptr;

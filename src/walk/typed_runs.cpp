@@ -9,6 +9,8 @@
 
 #include "walk_functions.h"
 
+#include "../value/limits.h"
+
 #include <bacnapi/bacnapi.h>
 
 #include <cstdlib>
@@ -46,6 +48,8 @@ int32_t walk_run_element(int32_t elementType, BACnetFieldCursor* child, const vo
     child->destElements = dest ? reinterpret_cast<void**>(&dest->elements) : nullptr;
     child->destCount = dest ? reinterpret_cast<uint32_t*>(&dest->count) : nullptr;
     if (index < 0) return BACNAPI_WALK_E_REFUSED;
+    // A source run longer than any run may be is refused before any of it is visited.
+    if (src && src->count > kSequenceMaxCount) return BACNAPI_WALK_E_REFUSED;
 
     if (index == 0) {
         // The first element is the run record's first member.
@@ -83,7 +87,8 @@ int32_t typed_run_grow_one(void** elements, int32_t* count, size_t elementSize)
 {
     if (!elements || !count || elementSize == 0) return BACNAPI_WALK_E_NOMEMORY;
     const int32_t current = *count;
-    if (current < 0 || current == INT32_MAX) return BACNAPI_WALK_E_NOMEMORY;
+    // The reader stops at the longest run that the copies and the element functions accept.
+    if (current < 0 || current >= kSequenceMaxCount) return BACNAPI_WALK_E_NOMEMORY;
     if (current == 0) {
         // Element 0 lies in the run record itself; no slot is needed.
         *count = 1;

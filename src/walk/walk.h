@@ -41,6 +41,7 @@ struct BACnetFieldCursor {
     void* destContainer;       // scratch: the destination run record of a typed run
     void** destElements;       // typed run: address of the destination element-array pointer
     uint32_t* destCount;       // typed run: address of the destination element count, or null
+    int32_t depth;             // values this one lies within (0 for the value a walk starts at)
 };
 
 // The visitor: 25 slots, any of which may be null (a null slot succeeds and does nothing).
@@ -104,11 +105,15 @@ const BACnetTypeDescriptor* find_descriptor(int32_t type);
 
 // Prepares a zero-filled cursor (nameId 3, tag -1) for walking whole values: src from the source
 // value's payload or record, dest from the destination's, allocating a destination record when
-// it has none. Statuses: 0, -1001, -1002, -1003.
+// it has none. A source of a constructed type whose record (or list) pointer is null is refused
+// (-1003): there is nothing to read, and walking it as "no source" would never end. Statuses: 0,
+// -1001, -1002, -1003.
 int32_t bind_cursor(BACnetFieldCursor* cursor, const BACnetDataType* source, int32_t sourceType,
                     BACnetDataType* destination, int32_t destinationType);
 
-// Walks the value the cursor describes with the visitor.
+// Walks the value the cursor describes with the visitor. A value nested deeper than
+// kMaxNestingDepth inside the value the walk started at is refused (BACNAPI_WALK_E_REFUSED)
+// before anything of it is visited, so that no text or value can exhaust the stack.
 int32_t walk_value(BACnetFieldCursor* cursor, void* ctx, const BACnetVisitor* visitor);
 
 // Internal steps of walk_value.

@@ -7,7 +7,7 @@
 #include <cstring>
 #include <malloc.h>
 
-#if defined(__SANITIZE_ADDRESS__)
+#if defined(__SANITIZE_ADDRESS__) || defined(__SANITIZE_THREAD__)
 #define HEAP_WATCH_OFF 1
 #elif defined(__has_feature)
 #if __has_feature(address_sanitizer) || __has_feature(memory_sanitizer) || __has_feature(thread_sanitizer)

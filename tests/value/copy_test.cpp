@@ -199,7 +199,7 @@ TEST(Copy, AFailedRecordCopyKeepsItsSelector)
     EXPECT_EQ(rec<BACnetLogRecord>(dest.v)->statusFlags.bits, nullptr); // the fields after it are not copied
     BACnetEventParameter source{2, {}}, parameter{}; // a change-of-value criterion other than 0 or 1
     source.parameters.changeOfValue.covCriteria.choice = 2;
-    EXPECT_EQ(bacnapi::copy_event_parameter(&parameter, &source), BACNAPI_E_NOTSUPPORTED);
+    EXPECT_EQ(bacnapi::copy_record(BACNAPI_TYPE_BACnetEventParameter, &parameter, &source), BACNAPI_E_NOTSUPPORTED);
     EXPECT_EQ(parameter.choice, 2);
     EXPECT_EQ(parameter.parameters.changeOfValue.covCriteria.choice, 2);
 }

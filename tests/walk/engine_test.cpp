@@ -191,10 +191,11 @@ TEST(WalkEngine, SourceSlotOrderAndStatus)
         int32_t status;
         Log log;
     } cases[] = {
-        // SignedLong is never walked; a type without a descriptor fails at its first field.
-        {20, nullptr, BACNAPI_WALK_E_REFUSED, {"beginConstructed 20"}},
-        {57, nullptr, BACNAPI_WALK_E_NODESCRIPTOR, {"beginConstructed 57"}},
-        {154, nullptr, BACNAPI_WALK_E_NODESCRIPTOR, {"beginConstructed 154"}},
+        // A constructed source without its record is refused before any slot is called.
+        {20, nullptr, BACNAPI_WALK_E_REFUSED, {}},
+        {57, nullptr, BACNAPI_WALK_E_REFUSED, {}},
+        {58, nullptr, BACNAPI_WALK_E_REFUSED, {}},
+        {49, nullptr, BACNAPI_WALK_E_REFUSED, {}},
         {75, "{}", 0, {"beginConstructed 75", "beginList 3 2 0", "endList", "endConstructed 75 0"}},
         {75, "{{4},{5}}", 0,
          {"beginConstructed 75", "beginList 3 2 2", "beginElement/src 0 -1", "visitUnsigned 88 -1", "endElement 0 -1",
@@ -213,6 +214,20 @@ TEST(WalkEngine, SourceSlotOrderAndStatus)
         EXPECT_EQ(walk(r, &value, nullptr, c.type), c.status) << c.type;
         EXPECT_EQ(r.log, c.log) << c.type;
         if (c.text) bacnapi_ClearBACnetDataType(&value);
+    }
+    // With a record, SignedLong is never walked and a type without a descriptor fails at its
+    // first field.
+    const struct {
+        int32_t type;
+        int32_t status;
+    } bare[] = {{20, BACNAPI_WALK_E_REFUSED}, {57, BACNAPI_WALK_E_NODESCRIPTOR}, {154, BACNAPI_WALK_E_NODESCRIPTOR}};
+    for (const auto& c : bare) {
+        uint64_t record[4] = {};
+        BACnetDataType value{c.type, {}};
+        value.payload.record = record;
+        Recorder r;
+        EXPECT_EQ(walk(r, &value, nullptr, c.type), c.status) << c.type;
+        EXPECT_EQ(r.log, Log{"beginConstructed " + std::to_string(c.type)}) << c.type;
     }
     uint32_t more = 1;
     BACnetFieldCursor child{};
