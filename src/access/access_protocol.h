@@ -53,19 +53,11 @@ int32_t access_inline(Host* host, BACnetDataType* value, uint8_t flag)
 
 // ---- Records of the constructed types ----
 
-// The record copy of the types whose records own nothing.
-template <class Record>
-int32_t copy_plain_record(Record* dst, const Record* src)
-{
-    return copy_plain(dst, src, sizeof(Record));
-}
-
-// Get copies the value's record into the host record with copy (which releases what the host
-// record held); set gives the value a fresh record of type Code and copies the host record into
-// it. A value without a record (a broken value) gives BACNAPI_E_INVALIDARG, never a crash.
+// Get copies the value's record into the host record with the record copy of type Code (the one
+// the deep copy of values uses, which releases what the host record held); set gives the value a
+// fresh record of type Code and copies the host record into it. A value without a record (a broken value) gives BACNAPI_E_INVALIDARG, never a crash.
 template <int32_t Code, class Record>
-int32_t access_record(Record* host, BACnetDataType* value, uint8_t flag,
-                      int32_t (*copy)(Record*, const Record*) = copy_plain_record<Record>)
+int32_t access_record(Record* host, BACnetDataType* value, uint8_t flag)
 {
     // A row of the catalogue that names the wrong record for its type code shows here.
     static_assert(record_size_of(Code) == sizeof(Record), "record type does not match the type code");
@@ -73,14 +65,14 @@ int32_t access_record(Record* host, BACnetDataType* value, uint8_t flag,
     if (flag != 0) {
         if (value->type != Code) return BACNAPI_S_OK;
         if (host == nullptr || value->payload.record == nullptr) return BACNAPI_E_INVALIDARG;
-        return copy(host, static_cast<const Record*>(value->payload.record));
+        return copy_record(Code, host, value->payload.record);
     }
     // Storing a value's own record into it: it holds that already, and clearing first would
     // free the very record to be read.
     if (host != nullptr && value->type == Code && host == value->payload.record) return BACNAPI_S_OK;
     if (reset_value_as(value, Code) != BACNAPI_S_OK) return BACNAPI_E_INVALIDARG;
     if (host == nullptr || value->payload.record == nullptr) return BACNAPI_E_INVALIDARG;
-    return copy(static_cast<Record*>(value->payload.record), host);
+    return copy_record(Code, value->payload.record, host);
 }
 
 } // namespace bacnapi
