@@ -21,7 +21,8 @@ TEST(ByteBufferTest, SingleBytesFillTheBlockWhileLongerAppendsGrowBeforeItIsFull
 {
     struct Step { Op op; int32_t n; uint64_t length, capacity; };
     const struct { const char* name; std::vector<Step> steps; } cases[] = {
-        {"single bytes", {{Op::Byte, 1, 1, 64}, {Op::Byte, 63, 64, 64}, {Op::Byte, 1, 65, 128}, {Op::Byte, 64, 129, 192}}},
+        {"single bytes", {{Op::Byte, 1, 1, 64}, {Op::Byte, 63, 64, 64}, {Op::Byte, 1, 65, 128}, {Op::Byte, 63, 128, 128},
+                          {Op::Byte, 1, 129, 192}}},
         {"64 bytes at once", {{Op::Bytes, 64, 64, 128}}},
         {"an exact fill grows", {{Op::Byte, 60, 60, 64}, {Op::Bytes, 4, 64, 128}}},
         {"one short of full does not", {{Op::Byte, 60, 60, 64}, {Op::Print, 3, 63, 64}, {Op::Byte, 1, 64, 64}}},

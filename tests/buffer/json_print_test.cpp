@@ -57,6 +57,9 @@ TEST(JsonPrintTest, LongItemsAreAppendedWholeAndNullTextsRefused)
         bacnapi_buf_clear(&b.buffer);
         EXPECT_EQ(bacnapi_print_text("n", text.c_str(), 0, &b.stream), static_cast<int32_t>(size + 6));
         EXPECT_EQ(b.text(), "\"n\":\"" + text + "\"");
+        bacnapi_buf_clear(&b.buffer);
+        EXPECT_EQ(bacnapi_print(text.c_str(), &b.stream), static_cast<int32_t>(size));
+        EXPECT_EQ(b.text(), text);
     }
     HostBuffer b;
     EXPECT_EQ(bacnapi_print(nullptr, &b.stream) + bacnapi_print_text(nullptr, "x", 0, &b.stream) +

@@ -124,6 +124,7 @@ TEST(DateTimeTest, LocalDateTimesReadBackToTheirCalendarTimeAndTheClockFollowsTh
         EXPECT_EQ(clock.minutesWest, z.minutesWest) << z.zone;
         EXPECT_GE(clock.seconds, before);
         EXPECT_LE(clock.seconds, after);
+        EXPECT_LE(local.time.hundredths, 99);
         EXPECT_EQ(clock.milliseconds, local.time.hundredths * 10);
         ZoneGuard inUtc(kUtcZone);
         int64_t utcSeconds = 0;

@@ -33,6 +33,7 @@ TEST(NanosTest, CountsBecomeLocalDateTimesPackedLowOctetFirst)
         {utc, nanos_of(2000, 12, 31, 23, 59, 59) + 999999999, date_time(2000, 12, 31, 7, 23, 59, 59, 99)},
         {utc, nanos_of(2001, 1, 1), date_time(2001, 1, 1, 1, 0, 0, 0, 0)},
         {utc, nanos_of(2024, 2, 29, 12), date_time(2024, 2, 29, 4, 12, 0, 0, 0)},
+        {utc, nanos_of(2024, 3, 1), date_time(2024, 3, 1, 5, 0, 0, 0, 0)},
         {utc, nanos_of(2024, 3, 31, 12, 34, 56), date_time(2024, 3, 31, 7, 12, 34, 56, 0)},
         {utc, kLast, date_time(2099, 12, 31, 4, 23, 59, 59, 99)},
         {kEastZone, 0, date_time(2000, 1, 1, 6, 3, 0, 0, 0)},
