@@ -4,6 +4,7 @@
 
 #include <bacnapi/bacnapi.h>
 
+#include "support/heap_watch.h"
 #include "support/release_value.h"
 
 #include <gtest/gtest.h>

@@ -3,9 +3,13 @@
 
 #include <bacnapi/bacnapi.h>
 
+#include <gtest/gtest.h>
+
 #include <cstdint>
 #include <string>
 #include <vector>
+
+using Bytes = std::vector<uint8_t>;
 
 struct HostBuffer {
     BACnetByteBuffer buffer{};
@@ -13,7 +17,7 @@ struct HostBuffer {
 
     HostBuffer() = default;
     // Written one byte at a time: up to 64 bytes sit in a block of exactly 64.
-    explicit HostBuffer(const std::vector<uint8_t>& bytes)
+    explicit HostBuffer(const Bytes& bytes)
     {
         for (uint8_t byte : bytes) bacnapi_write(byte, &stream);
     }
@@ -21,12 +25,6 @@ struct HostBuffer {
     HostBuffer& operator=(const HostBuffer&) = delete;
     ~HostBuffer() { bacnapi_free(buffer.data); }
 
-    std::vector<uint8_t> bytes() const
-    {
-        return buffer.data ? std::vector<uint8_t>(buffer.data, buffer.data + buffer.length) : std::vector<uint8_t>{};
-    }
-    std::string text() const
-    {
-        return buffer.data ? std::string(reinterpret_cast<const char*>(buffer.data), buffer.length) : std::string{};
-    }
+    Bytes bytes() const { return buffer.data ? Bytes(buffer.data, buffer.data + buffer.length) : Bytes{}; }
+    std::string text() const { return buffer.data ? std::string(reinterpret_cast<const char*>(buffer.data), buffer.length) : std::string{}; }
 };

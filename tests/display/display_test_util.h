@@ -1,5 +1,5 @@
-// Helpers for the display-text tests: printing a value into a std::string, and values built from
-// brace text.
+// Helpers for the display-text tests: printing a value into a std::string, values built from
+// brace text or by hand, and caller texts on the heap.
 #pragma once
 
 #include <bacnapi/bacnapi.h>
@@ -8,6 +8,8 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdlib>
+#include <cstring>
 #include <string>
 
 namespace display_test {
@@ -32,11 +34,46 @@ public:
     ~Parsed() { release_value(&value_); }
     Parsed(const Parsed&) = delete;
     Parsed& operator=(const Parsed&) = delete;
-
     BACnetDataType& value() { return value_; }
 
 private:
     BACnetDataType value_{};
 };
+
+inline char* heap_text(const char* s) { return static_cast<char*>(std::memcpy(std::malloc(std::strlen(s) + 1), s, std::strlen(s) + 1)); }
+
+template <class Record>
+Record* record_of(BACnetDataType& v)
+{
+    return static_cast<Record*>(v.payload.record);
+}
+
+// A value of the given type as initialise leaves it.
+inline BACnetDataType fresh(int32_t type)
+{
+    BACnetDataType v{};
+    EXPECT_EQ(bacnapi_initialize_data(&v, type), 0) << type;
+    return v;
+}
+
+inline BACnetDataType unsigned_value(uint32_t n)
+{
+    BACnetDataType v{};
+    v.type = BACNAPI_TYPE_Unsigned;
+    v.payload.unsignedValue = n;
+    return v;
+}
+
+// Appends element to a list value (the list takes it over).
+inline void push(BACnetDataType& list, const BACnetDataType& element)
+{
+    BACnetValueList* l = list.payload.list;
+    if (l->count == l->capacity) {
+        l->capacity += 4;
+        l->elements = static_cast<BACnetDataType*>(std::realloc(l->elements, l->capacity * sizeof(BACnetDataType)));
+        std::memset(static_cast<void*>(l->elements + l->count), 0, 4 * sizeof(BACnetDataType));
+    }
+    l->elements[l->count++] = element;
+}
 
 } // namespace display_test

@@ -7,14 +7,14 @@
 #include <cstdint>
 #include <cstdio>
 #include <cstdlib>
+#include <cstring>
 #include <ctime>
 #include <optional>
 #include <string>
 #include <sys/stat.h>
 
-// Sets TZ for the lifetime of the guard and restores the previous setting (or its absence).
-// Setting it does not refresh the zone: that is the library's job on every local conversion, and
-// the tests see it fail if it does not. Restoring refreshes, for the tests that follow.
+// Sets TZ for the lifetime of the guard without refreshing the zone (that is the library's job on
+// every local conversion, and the tests see it fail if it does not); restoring refreshes.
 class ZoneGuard {
 public:
     explicit ZoneGuard(const char* zone)
@@ -35,8 +35,8 @@ private:
     std::optional<std::string> saved_;
 };
 
-// Zones the tests run in: UTC, three hours east without daylight saving, and Central European
-// time with its summer rule (from the zone database when the system has it).
+// UTC, three hours east without daylight saving, a western zone with its summer rule, and Central
+// European time (from the zone database when the system has it).
 inline const char* kUtcZone = "UTC0";
 inline const char* kEastZone = "<+03>-3";
 inline const char* kWestZone = "EST5EDT,M3.2.0,M11.1.0";
@@ -49,14 +49,11 @@ inline const char* central_european_zone()
 inline int64_t days_from_civil(int64_t y, int64_t m, int64_t d)
 {
     y -= m <= 2;
-    const int64_t era = (y >= 0 ? y : y - 399) / 400;
-    const int64_t yoe = y - era * 400;
+    const int64_t era = (y >= 0 ? y : y - 399) / 400, yoe = y - era * 400;
     const int64_t doy = (153 * (m + (m > 2 ? -3 : 9)) + 2) / 5 + d - 1;
-    const int64_t doe = yoe * 365 + yoe / 4 - yoe / 100 + doy;
-    return era * 146097 + doe - 719468;
+    return era * 146097 + yoe * 365 + yoe / 4 - yoe / 100 + doy - 719468;
 }
 
-// Calendar seconds of a UTC date and time.
 inline int64_t utc_seconds(int64_t y, int64_t m, int64_t d, int64_t h = 0, int64_t mi = 0, int64_t s = 0)
 {
     return days_from_civil(y, m, d) * 86400 + h * 3600 + mi * 60 + s;
@@ -67,12 +64,19 @@ inline BACnetDateTime date_time(int year, int month, int day, int dayOfWeek, int
                                 int hundredths)
 {
     BACnetDateTime dt{};
-    dt.date = {static_cast<uint8_t>(year - 1900), static_cast<uint8_t>(month), static_cast<uint8_t>(day),
-               static_cast<uint8_t>(dayOfWeek)};
-    dt.time = {static_cast<uint8_t>(hour), static_cast<uint8_t>(minute), static_cast<uint8_t>(second),
-               static_cast<uint8_t>(hundredths)};
+    dt.date = {uint8_t(year - 1900), uint8_t(month), uint8_t(day), uint8_t(dayOfWeek)};
+    dt.time = {uint8_t(hour), uint8_t(minute), uint8_t(second), uint8_t(hundredths)};
     return dt;
 }
+
+inline BACnetDateTime unspecified_date_time()
+{
+    BACnetDateTime dt;
+    std::memset(&dt, 255, sizeof dt);
+    return dt;
+}
+
+inline bool same(const BACnetDateTime& a, const BACnetDateTime& b) { return std::memcmp(&a, &b, sizeof a) == 0; }
 
 inline std::string describe(const BACnetDateTime& dt)
 {
