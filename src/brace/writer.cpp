@@ -7,7 +7,6 @@
 #include "../charset/charstring.h"
 #include "../walk/walk.h"
 
-#include <cmath>
 #include <cstdlib>
 #include <cstring>
 
@@ -77,9 +76,7 @@ int32_t write_real(uint32_t, int32_t, void*, const void* src, void* ctx)
     if (!src) return BACNAPI_E_FAIL;
     float f;
     std::memcpy(&f, src, sizeof f);
-    const double factor = std::pow(10.0, 5.0);
-    const double rounded = std::floor(static_cast<double>(f) * factor + 0.5) / factor;
-    return put_fixed(ctx, rounded);
+    return put_fixed(ctx, round_five_decimals(f));
 }
 
 int32_t write_double(uint32_t, int32_t, void*, const void* src, void* ctx)

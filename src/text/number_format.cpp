@@ -70,10 +70,10 @@ size_t format_fixed(char* out, double value, int precision)
     return static_cast<size_t>(result.ptr - out);
 }
 
-double round_five_decimals(float value)
+double round_five_decimals(double value)
 {
     const double factor = std::pow(10.0, 5.0);
-    return std::floor(static_cast<double>(value) * factor + 0.5) / factor;
+    return std::floor(value * factor + 0.5) / factor;
 }
 
 } // namespace bacnapi

@@ -31,8 +31,9 @@ size_t format_fixed6(char* out, double value);
 // out must hold kFixedTextMax characters.
 size_t format_fixed(char* out, double value, int precision);
 
-// A single-precision value widened to double and rounded half up to five decimals,
-// floor(x * 10^5 + 0.5) / 10^5: the step that makes a Real's sixth decimal always 0.
-double round_five_decimals(float value);
+// Rounds half up to five decimals, floor(x * 10^5 + 0.5) / 10^5: the step that makes a Real's
+// sixth decimal always 0 in text, and the tolerance of comparing reals. A Real is widened to
+// double first (exactly).
+double round_five_decimals(double value);
 
 } // namespace bacnapi

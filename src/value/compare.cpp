@@ -4,27 +4,20 @@
 // parameter choices in compare_params.cpp. Everything here only reads its arguments.
 #include "compare_internal.h"
 #include "list_types.h"
+#include "text/number_format.h"
 
 #include <algorithm>
-#include <cmath>
 #include <cstring>
 
 namespace bacnapi {
 namespace compare {
 namespace {
 
-// The rounding used everywhere the library treats reals to five decimals.
-double quantized(double difference)
-{
-    const double scale = std::pow(10.0, 5.0);
-    return std::floor(difference * scale + 0.5) / scale;
-}
-
 // A NaN difference quantizes to NaN, which is above nothing: NaN on either side is equal.
 int32_t by_tolerance(double a_minus_b, double b_minus_a)
 {
-    if (quantized(b_minus_a) > 0.0) return -1;
-    if (quantized(a_minus_b) > 0.0) return 1;
+    if (round_five_decimals(b_minus_a) > 0.0) return -1;
+    if (round_five_decimals(a_minus_b) > 0.0) return 1;
     return 0;
 }
 
