@@ -25,13 +25,13 @@ static int accessor_round_trip(void)
 
     /* A ReadAccessSpecification the host builds in its own memory: object analog-input 3 and three
      * property references, appended with the element functions (the first lies in the record). */
-    ReadAccessSpecification spec;
-    memset(&spec, 0, sizeof spec);
-    spec.objectIdentifier.objectType = 0;
-    spec.objectIdentifier.instance = 3;
+    ReadAccessSpecification request;
+    memset(&request, 0, sizeof request);
+    request.objectIdentifier.objectType = 0;
+    request.objectIdentifier.instance = 3;
     const BACnetPropertyReference refs[3] = {{85, BACNAPI_ARRAY_INDEX_ABSENT}, {87, 8}, {77, BACNAPI_ARRAY_INDEX_ABSENT}};
     for (int i = 0; i < 3; ++i)
-        if (bacnapi_set_element_property_reference(&spec.listOfPropertyReferences, &refs[i]) == NULL) ++differences;
+        if (bacnapi_set_element_property_reference(&request.listOfPropertyReferences, &refs[i]) == NULL) ++differences;
 
     /* A BACnetPropertyValue whose nested value the host fills with the Real accessor. */
     BACnetPropertyValue pv;
@@ -44,7 +44,7 @@ static int accessor_round_trip(void)
 
     /* Set: the values get records of their own holding copies; the host keeps its records. */
     BACnetDataType specValue = {0}, pvValue = {0};
-    status |= bacnapi_access_readAccessSpecification(&spec, &specValue, 0);
+    status |= bacnapi_access_readAccessSpecification(&request, &specValue, 0);
     status |= bacnapi_access_propertyValue(&pv, &pvValue, 0);
 
     /* Brace text out and back in. */
@@ -85,7 +85,7 @@ static int accessor_round_trip(void)
     bacnapi_ClearBACnetDataType(&pvValue);
     bacnapi_ClearBACnetDataType(&specBack);
     bacnapi_ClearBACnetDataType(&pvBack);
-    bacnapi_ClearReadAccessSpecification(&spec);
+    bacnapi_ClearReadAccessSpecification(&request);
     bacnapi_ClearReadAccessSpecification(&specOut);
     bacnapi_ClearBACnetPropertyValue(&pv);
     bacnapi_ClearBACnetPropertyValue(&pvOut);

@@ -57,7 +57,7 @@ bool matches(const std::string& pattern, const char* name)
 }
 
 // Reads one comparison operand; false (reported) when it cannot be read.
-bool read_operand(const TypeSpec& spec, const std::string& text, const char* name, BACnetDataType* value)
+bool read_operand(const TypeOperand& operand, const std::string& text, const char* name, BACnetDataType* value)
 {
     const size_t bad = invalid_utf8_at(text);
     if (bad != std::string::npos) {
@@ -66,15 +66,15 @@ bool read_operand(const TypeSpec& spec, const std::string& text, const char* nam
     }
     uint64_t offset = 0;
     const char* reason = nullptr;
-    const int32_t status = bacnapi_asn1_string_set_position(value, text.c_str(), spec.code, &offset, &reason);
+    const int32_t status = bacnapi_asn1_string_set_position(value, text.c_str(), operand.code, &offset, &reason);
     if (status != 0) {
-        report(position(name, 1, offset + 1), std::string("cannot read ") + bacnapi_type_name(spec.code) + ": " +
+        report(position(name, 1, offset + 1), std::string("cannot read ") + bacnapi_type_name(operand.code) + ": " +
                                                    (reason ? reason : "failed") + " (" + status_text(status) + ")");
         return false;
     }
-    if (spec.charset >= 0 &&
-        bacnapi_string_transform(&value->payload.characterString, static_cast<uint8_t>(spec.charset), 0) != 0) {
-        report(position(name, 1, 1), std::string("cannot hold the text as ") + charset_name(spec.charset));
+    if (operand.charset >= 0 &&
+        bacnapi_string_transform(&value->payload.characterString, static_cast<uint8_t>(operand.charset), 0) != 0) {
+        report(position(name, 1, 1), std::string("cannot hold the text as ") + charset_name(operand.charset));
         return false;
     }
     return true;
@@ -108,15 +108,15 @@ int run_property(int32_t objectType, int32_t property, int32_t index)
 int run_compare(const std::string& type, const std::string& first, const std::string& second)
 {
     std::string typeError;
-    const auto spec = parse_type(type, &typeError);
-    if (!spec) {
+    const auto operand = parse_type(type, &typeError);
+    if (!operand) {
         report("bacnapi compare", typeError);
         return kExitUsage;
     }
     BACnetDataType a{};
     BACnetDataType b{};
-    const bool readA = read_operand(*spec, first, "<text1>", &a);
-    const bool readB = read_operand(*spec, second, "<text2>", &b);
+    const bool readA = read_operand(*operand, first, "<text1>", &a);
+    const bool readB = read_operand(*operand, second, "<text2>", &b);
     int exit = kExitUsage;
     if (readA && readB) {
         const bool equal = bacnapi_CompareBACnetDataType(&a, &b) == 0;

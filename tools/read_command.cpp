@@ -34,7 +34,7 @@ bool render(const BACnetDataType& value, Output to, std::string* out, std::strin
 }
 
 // Reads text as the type at origin, prints it; false (reported) when anything fails.
-bool read_value(const TypeSpec& spec, const std::string& text, const Origin& origin, Output to)
+bool read_value(const TypeOperand& operand, const std::string& text, const Origin& origin, Output to)
 {
     const size_t bad = invalid_utf8_at(text);
     if (bad != std::string::npos) {
@@ -49,20 +49,20 @@ bool read_value(const TypeSpec& spec, const std::string& text, const Origin& ori
     BACnetDataType value{};
     uint64_t offset = 0;
     const char* reason = nullptr;
-    const int32_t status = bacnapi_asn1_string_set_position(&value, text.c_str(), spec.code, &offset, &reason);
+    const int32_t status = bacnapi_asn1_string_set_position(&value, text.c_str(), operand.code, &offset, &reason);
     bool ok = status == 0;
     std::string message;
     uint64_t column = origin.column;
     if (!ok) {
         column += offset;
-        message = std::string("cannot read ") + bacnapi_type_name(spec.code) + ": " + (reason ? reason : "failed") +
+        message = std::string("cannot read ") + bacnapi_type_name(operand.code) + ": " + (reason ? reason : "failed") +
                   " (" + status_text(status) + ")";
-    } else if (spec.charset >= 0) {
+    } else if (operand.charset >= 0) {
         const int32_t converted =
-            bacnapi_string_transform(&value.payload.characterString, static_cast<uint8_t>(spec.charset), 0);
+            bacnapi_string_transform(&value.payload.characterString, static_cast<uint8_t>(operand.charset), 0);
         if (converted != 0) {
             ok = false;
-            message = std::string("cannot hold the text as ") + charset_name(spec.charset) + " (" +
+            message = std::string("cannot hold the text as ") + charset_name(operand.charset) + " (" +
                       status_text(converted) + ")";
         }
     }
@@ -121,12 +121,12 @@ bool read_batch_file(const std::string& path, Output to)
             return false;
         }
         std::string typeError;
-        const auto spec = parse_type(line.substr(0, tab), &typeError);
-        if (!spec) {
+        const auto operand = parse_type(line.substr(0, tab), &typeError);
+        if (!operand) {
             report(position(input.name(), number, 1), typeError);
             return false;
         }
-        return read_value(*spec, line.substr(tab + 1), Origin{input.name(), number, tab + 2}, to);
+        return read_value(*operand, line.substr(tab + 1), Origin{input.name(), number, tab + 2}, to);
     });
 }
 
@@ -152,12 +152,12 @@ int run_read(const ReadOptions& options)
         return kExitUsage;
     }
     std::string typeError;
-    const auto spec = parse_type(options.type, &typeError);
-    if (!spec) {
+    const auto operand = parse_type(options.type, &typeError);
+    if (!operand) {
         report("bacnapi read", typeError);
         return kExitUsage;
     }
-    if (options.text) return read_value(*spec, *options.text, Origin{"<argument>", 1, 1}, to) ? kExitOk : kExitFailed;
+    if (options.text) return read_value(*operand, *options.text, Origin{"<argument>", 1, 1}, to) ? kExitOk : kExitFailed;
 
     LineInput input;
     std::string error;
@@ -166,7 +166,7 @@ int run_read(const ReadOptions& options)
         return kExitFailed;
     }
     const bool ok = each_line(input, [&](const std::string& line, uint64_t number) {
-        return read_value(*spec, line, Origin{input.name(), number, 1}, to);
+        return read_value(*operand, line, Origin{input.name(), number, 1}, to);
     });
     return ok ? kExitOk : kExitFailed;
 }

@@ -18,13 +18,13 @@ constexpr int kExitUsage = 2;
 
 // A type as given on the command line or in a batch line: its code or its name (any case),
 // optionally followed by "@SET" for a CharacterString that is to be held in another character set.
-struct TypeSpec {
+struct TypeOperand {
     int32_t code = 0;
     int charset = -1; // -1: keep what reading gives (UTF-8)
 };
 
 // The type, or an error message.
-std::optional<TypeSpec> parse_type(const std::string& text, std::string* error);
+std::optional<TypeOperand> parse_type(const std::string& text, std::string* error);
 
 // A character set by its number 0..5 or its name ("utf-8", "dbcs", "jis", "ucs-4", "ucs-2",
 // "iso-8859-1"; any case). -1 when it is neither.

@@ -41,37 +41,37 @@ int parse_charset(const std::string& text)
 
 const char* charset_name(int set) { return set >= 0 && set < kCharsetCount ? kCharsetNames[set] : "?"; }
 
-std::optional<TypeSpec> parse_type(const std::string& text, std::string* error)
+std::optional<TypeOperand> parse_type(const std::string& text, std::string* error)
 {
-    TypeSpec spec;
+    TypeOperand operand;
     std::string name = text;
     const size_t at = text.find('@');
     if (at != std::string::npos) {
         name = text.substr(0, at);
-        spec.charset = parse_charset(text.substr(at + 1));
-        if (spec.charset < 0) {
+        operand.charset = parse_charset(text.substr(at + 1));
+        if (operand.charset < 0) {
             *error = "unknown character set '" + text.substr(at + 1) + "'";
             return std::nullopt;
         }
     }
     if (all_digits(name)) {
-        spec.code = std::atoi(name.c_str());
-        if (!bacnapi_type_name(spec.code)) {
+        operand.code = std::atoi(name.c_str());
+        if (!bacnapi_type_name(operand.code)) {
             *error = "unknown type code " + name;
             return std::nullopt;
         }
     } else {
-        spec.code = bacnapi_type_code(name.c_str());
-        if (spec.code < 0) {
+        operand.code = bacnapi_type_code(name.c_str());
+        if (operand.code < 0) {
             *error = "unknown type '" + name + "'";
             return std::nullopt;
         }
     }
-    if (spec.charset >= 0 && spec.code != BACNAPI_TYPE_CharacterString) {
+    if (operand.charset >= 0 && operand.code != BACNAPI_TYPE_CharacterString) {
         *error = "a character set can only be given for CharacterString";
         return std::nullopt;
     }
-    return spec;
+    return operand;
 }
 
 void release(BACnetDataType* value)

@@ -4,7 +4,7 @@
 // in order, each field preceded by a fixed literal (its "lead": "{", ",", ", " ...), then a
 // closing literal; a choice printed as the form of its alternative, with or without the
 // "k {" ... "}" label; a value list printed element by element. Only the forms that no table
-// can say (runs of records, the property list of a write-access specification, log data, a
+// can say (runs of records, the property list of a WriteAccessSpecification, log data, a
 // reference that may be absent, a MAC address) are functions.
 //
 // Every form reads a record through a base address and the byte offsets of its fields, so one

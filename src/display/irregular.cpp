@@ -1,6 +1,6 @@
 // The display forms that no table can say: the MAC address of a BACnetAddress, the runs of
-// records held in place (property references, read results, read specifications), the property
-// list of a write-access specification, the log data of BACnetLogData and the reference of a
+// records held in place (property references, read results, ReadAccessSpecifications), the property
+// list of a WriteAccessSpecification, the log data of BACnetLogData and the reference of a
 // BACnetSetpointReference that may be absent.
 #include "display/form.h"
 

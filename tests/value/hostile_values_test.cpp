@@ -164,7 +164,7 @@ TEST(HostileInput, ListsCountingPastTheirCapacityAreRefusedByCopyAndCompare)
     for (BACnetDataType* v : {&d, &fine, &list}) bacnapi_ClearBACnetDataType(v);
 }
 
-// A run of read-access specifications with `count` elements, object instances 0, 1, 2, ...,
+// A run of ReadAccessSpecifications with `count` elements, object instances 0, 1, 2, ...,
 // with the overflow array the growth rule gives such a run (made at once: appending one by one
 // copies the array every four elements, which the memory checkers make very slow).
 BACnetDataType run_of(int32_t count)
