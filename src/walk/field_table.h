@@ -97,9 +97,9 @@ constexpr FieldSpec member_field(uint32_t nameId, int32_t tag, int32_t type, siz
 {
     return FieldSpec{nameId, tag, type, enumId, static_cast<uint32_t>(offset), FieldMode::Member, sentinel};
 }
-constexpr FieldSpec nested_field(uint32_t nameId, int32_t tag, int32_t type, size_t offset)
+constexpr FieldSpec nested_field(uint32_t nameId, int32_t tag, int32_t type, size_t offset, uint32_t enumId = 0)
 {
-    return FieldSpec{nameId, tag, type, 0, static_cast<uint32_t>(offset), FieldMode::Nested, Sentinel::None};
+    return FieldSpec{nameId, tag, type, enumId, static_cast<uint32_t>(offset), FieldMode::Nested, Sentinel::None};
 }
 constexpr FieldSpec bound_field(uint32_t nameId, int32_t tag, int32_t type, size_t offset, uint32_t enumId = 0)
 {

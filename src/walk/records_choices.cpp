@@ -1,5 +1,4 @@
-// The choice records of types 21..57 and 66: each is a constant table of alternatives read by the
-// generic choice walk. BACnetLogDatum and BACnetSpecialEventPeriod have no record of their own:
+// The choice records: each is a constant table of alternatives read by the generic choice walk. BACnetLogDatum and BACnetSpecialEventPeriod have no record of their own:
 // their parent describes them with its whole record, so their offsets are those of the parent.
 #include "field_table.h"
 #include "walk_functions.h"
@@ -116,6 +115,52 @@ constexpr AlternativeSpec kSpecialEventPeriodAlternatives[] = {
 constexpr ChoiceSpec kSpecialEventPeriod = make_choice_spec(
     kSpecialEventPeriodChoice, offsetof(BACnetSpecialEvent, periodChoice), kSpecialEventPeriodAlternatives, true);
 
+// ---- 102 BACnetScale: the integer scale is walked as an Unsigned.
+constexpr uint32_t kScaleChoice = 61;
+constexpr AlternativeSpec kScaleAlternatives[] = {
+    {0, member_field(119, 0, BACNAPI_TYPE_Real, offsetof(BACnetScale, value), kScaleChoice)},
+    {1, member_field(127, 1, BACNAPI_TYPE_Unsigned, offsetof(BACnetScale, value), kScaleChoice)},
+};
+constexpr ChoiceSpec kScale = make_choice_spec(kScaleChoice, offsetof(BACnetScale, choice), kScaleAlternatives, false);
+
+// ---- 117 BACnetLogData: alternative 1 is a nested list of log-data elements.
+constexpr uint32_t kLogDataChoice = 77;
+constexpr AlternativeSpec kLogDataAlternatives[] = {
+    {0, member_field(30, 0, BACNAPI_TYPE_BitString, offsetof(BACnetLogData, value), kLogDataChoice)},
+    {1, nested_field(350, 1, BACNAPI_TYPE_ListOfBACnetLogDataElement, offsetof(BACnetLogData, value), kLogDataChoice)},
+    {2, member_field(281, 2, BACNAPI_TYPE_Real, offsetof(BACnetLogData, value), kLogDataChoice)},
+};
+constexpr ChoiceSpec kLogData =
+    make_choice_spec(kLogDataChoice, offsetof(BACnetLogData, choice), kLogDataAlternatives, false);
+
+// ---- 119 BACnetLogDataElement: the any-value alternative (8) is not walked, so it has no entry
+// and answers BACNAPI_WALK_E_NODESCRIPTOR. The enumerated value belongs to no fixed enumeration
+// (enumId 0).
+constexpr uint32_t kLogDataElementChoice = 79;
+constexpr size_t kLogDataElementValue = offsetof(BACnetLogDataElement, value);
+constexpr AlternativeSpec kLogDataElementAlternatives[] = {
+    {0, member_field(31, 0, BACNAPI_TYPE_Boolean, kLogDataElementValue, kLogDataElementChoice)},
+    {1, member_field(248, 1, BACNAPI_TYPE_Real, kLogDataElementValue, kLogDataElementChoice)},
+    {2, member_field(91, 2, BACNAPI_TYPE_Enumerated, kLogDataElementValue, 0)},
+    {3, member_field(295, 3, BACNAPI_TYPE_Unsigned, kLogDataElementValue, kLogDataElementChoice)},
+    {4, member_field(270, 4, BACNAPI_TYPE_Signed, kLogDataElementValue, kLogDataElementChoice)},
+    {5, member_field(30, 5, BACNAPI_TYPE_BitString, kLogDataElementValue, kLogDataElementChoice)},
+    {6, null_field(198, 6, kLogDataElementChoice)},
+    {7, member_field(109, 7, BACNAPI_TYPE_BACnetError, kLogDataElementValue, kLogDataElementChoice)},
+};
+constexpr ChoiceSpec kLogDataElement = make_choice_spec(
+    kLogDataElementChoice, offsetof(BACnetLogDataElement, choice), kLogDataElementAlternatives, false);
+
+// ---- 123 BACnetShedLevel
+constexpr uint32_t kShedLevelChoice = 76;
+constexpr AlternativeSpec kShedLevelAlternatives[] = {
+    {0, member_field(352, 0, BACNAPI_TYPE_Unsigned, offsetof(BACnetShedLevel, value), kShedLevelChoice)},
+    {1, member_field(353, 1, BACNAPI_TYPE_Unsigned, offsetof(BACnetShedLevel, value), kShedLevelChoice)},
+    {2, member_field(354, 2, BACNAPI_TYPE_Real, offsetof(BACnetShedLevel, value), kShedLevelChoice)},
+};
+constexpr ChoiceSpec kShedLevel =
+    make_choice_spec(kShedLevelChoice, offsetof(BACnetShedLevel, choice), kShedLevelAlternatives, false);
+
 } // namespace
 
 BACNAPI_WALK_FROM_CHOICE(BACnetCalendarEntry, kCalendarEntry)
@@ -126,4 +171,8 @@ BACNAPI_WALK_FROM_CHOICE(BACnetPropertyStates, kPropertyStates)
 BACNAPI_WALK_FROM_CHOICE(BACnetClientCOV, kClientCOV)
 BACNAPI_WALK_FROM_CHOICE(BACnetSpecialEventPeriod, kSpecialEventPeriod)
 
+BACNAPI_WALK_FROM_CHOICE(BACnetScale, kScale)
+BACNAPI_WALK_FROM_CHOICE(BACnetLogData, kLogData)
+BACNAPI_WALK_FROM_CHOICE(BACnetLogDataElement, kLogDataElement)
+BACNAPI_WALK_FROM_CHOICE(BACnetShedLevel, kShedLevel)
 } // namespace bacnapi

@@ -1,4 +1,4 @@
-// The records of types 21..57 that hold values of run-time type: property values looked up by
+// The records that hold values of run-time type: property values looked up by
 // property (BACnetActionCommand, BACnetPropertyValue, BACnetObjectPropertyValue,
 // ReadAccessPropertyValue), application values chosen by type code (BACnetTimeValue,
 // BACnetPriorityValue), and the two records whose lists inherit their object type.

@@ -1,4 +1,4 @@
-// Hand-written walk functions of the later productions whose fields do not fit a plain table:
+// Hand-written walk functions of records whose fields do not fit a plain table:
 // the COV subscription (an increment with a separate absence flag), the device-object property
 // value (a property value whose type is looked up) and the setpoint reference (a presence octet
 // in front of the reference).
