@@ -8,8 +8,7 @@ namespace bacnapi {
 
 constexpr uint64_t record_size_of(int32_t type)
 {
-    const TypeRow* row = type_row(type);
-    return row ? row->recordSize : 0;
+    return is_type_code(type) ? kTypeCatalogue[type].recordSize : 0;
 }
 
 } // namespace bacnapi

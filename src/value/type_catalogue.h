@@ -226,22 +226,21 @@ constexpr bool catalogue_in_code_order()
 }
 static_assert(catalogue_in_code_order(), "row i of the type catalogue must describe type code i");
 
+// The readers below test the code's range rather than a row pointer, so that they stay constant
+// expressions in every build (pointer tests are not, under some sanitizer instrumentation).
+constexpr bool is_type_code(int32_t type) { return type >= 0 && type < kTypeCodeCount; }
+
 // The row of a type code, or null for a code outside 0..153.
-constexpr const TypeRow* type_row(int32_t type)
-{
-    return type >= 0 && type < kTypeCodeCount ? &kTypeCatalogue[type] : nullptr;
-}
+constexpr const TypeRow* type_row(int32_t type) { return is_type_code(type) ? &kTypeCatalogue[type] : nullptr; }
 
 constexpr Storage storage_of(int32_t type)
 {
-    const TypeRow* row = type_row(type);
-    return row ? row->storage : Storage::None;
+    return is_type_code(type) ? kTypeCatalogue[type].storage : Storage::None;
 }
 
 constexpr bool has_flag(int32_t type, TypeFlag flag)
 {
-    const TypeRow* row = type_row(type);
-    return row != nullptr && (row->flags & flag) != 0;
+    return is_type_code(type) && (kTypeCatalogue[type].flags & flag) != 0;
 }
 
 // A value of the type can be made by initialise (it is inline, or owns its record or list).
