@@ -140,21 +140,12 @@ constexpr ChoiceDesc make_choice_desc(uint32_t choiceId, size_t selectorOffset,
     return ChoiceDesc{choiceId, static_cast<uint32_t>(selectorOffset), alternatives, N, sourceOnly};
 }
 
-// A walk function made from a field table, for the descriptor table: walk_table<kFields>.
-template <const auto& Fields>
-int32_t walk_table(BACnetFieldCursor* child, const void* src, void* dest, void* ctx, const BACnetVisitor* visitor,
-                   uint32_t* more, int32_t index)
+// An alternative whose field is a member of the record at `offset`, tagged with its own number
+// and carrying the choice identifier as its enumId.
+constexpr AlternativeDesc member_alternative(int32_t number, uint32_t nameId, int32_t type, size_t offset,
+                                             uint32_t choiceId)
 {
-    return walk_field_table(Fields, sizeof(Fields) / sizeof(Fields[0]), child, src, dest, ctx, visitor, more,
-                            index);
-}
-
-// A walk function made from a choice table: walk_choice_table<kChoice>.
-template <const ChoiceDesc& Choice>
-int32_t walk_choice_table(BACnetFieldCursor* child, const void* src, void* dest, void* ctx,
-                          const BACnetVisitor* visitor, uint32_t* more, int32_t index)
-{
-    return walk_choice(Choice, child, src, dest, ctx, visitor, more, index);
+    return AlternativeDesc{number, member_field(nameId, number, type, offset, choiceId)};
 }
 
 } // namespace bacnapi

@@ -14,23 +14,18 @@ namespace {
 constexpr uint32_t kEventParameterChoice = 23;
 constexpr size_t kParameters = offsetof(BACnetEventParameter, parameters);
 
-constexpr AlternativeDesc alternative(int32_t number, uint32_t nameId, int32_t type)
-{
-    return AlternativeDesc{number, member_field(nameId, number, type, kParameters, kEventParameterChoice)};
-}
-
 constexpr AlternativeDesc kEventParameterAlternatives[] = {
-    alternative(0, 42, BACNAPI_TYPE_EventParameterChangeOfBitstring),
-    alternative(1, 43, BACNAPI_TYPE_EventParameterChangeOfState),
-    alternative(2, 46, BACNAPI_TYPE_EventParameterChangeOfValue),
-    alternative(3, 48, BACNAPI_TYPE_EventParameterCommandFailure),
-    alternative(4, 118, BACNAPI_TYPE_EventParameterFloatingLimit),
-    alternative(5, 208, BACNAPI_TYPE_EventParameterOutOfRange),
-    alternative(7, 35, BACNAPI_TYPE_EventParameterBufferReady),
-    alternative(8, 133, BACNAPI_TYPE_EventParameterChangeOfLifeSafety),
-    alternative(9, 107, BACNAPI_TYPE_EventParameterExtended),
-    alternative(10, 36, BACNAPI_TYPE_EventParameterBufferReady2),
-    alternative(11, 294, BACNAPI_TYPE_EventParameterUnsignedRange),
+    member_alternative(0, 42, BACNAPI_TYPE_EventParameterChangeOfBitstring, kParameters, kEventParameterChoice),
+    member_alternative(1, 43, BACNAPI_TYPE_EventParameterChangeOfState, kParameters, kEventParameterChoice),
+    member_alternative(2, 46, BACNAPI_TYPE_EventParameterChangeOfValue, kParameters, kEventParameterChoice),
+    member_alternative(3, 48, BACNAPI_TYPE_EventParameterCommandFailure, kParameters, kEventParameterChoice),
+    member_alternative(4, 118, BACNAPI_TYPE_EventParameterFloatingLimit, kParameters, kEventParameterChoice),
+    member_alternative(5, 208, BACNAPI_TYPE_EventParameterOutOfRange, kParameters, kEventParameterChoice),
+    member_alternative(7, 35, BACNAPI_TYPE_EventParameterBufferReady, kParameters, kEventParameterChoice),
+    member_alternative(8, 133, BACNAPI_TYPE_EventParameterChangeOfLifeSafety, kParameters, kEventParameterChoice),
+    member_alternative(9, 107, BACNAPI_TYPE_EventParameterExtended, kParameters, kEventParameterChoice),
+    member_alternative(10, 36, BACNAPI_TYPE_EventParameterBufferReady2, kParameters, kEventParameterChoice),
+    member_alternative(11, 294, BACNAPI_TYPE_EventParameterUnsignedRange, kParameters, kEventParameterChoice),
 };
 constexpr ChoiceDesc kEventParameter = make_choice_desc(
     kEventParameterChoice, offsetof(BACnetEventParameter, choice), kEventParameterAlternatives, false);

@@ -17,25 +17,20 @@ namespace {
 constexpr uint32_t kNotificationChoice = 23;
 constexpr size_t kParameters = offsetof(BACnetNotificationParameters, parameters);
 
-constexpr AlternativeDesc alternative(int32_t number, uint32_t nameId, int32_t type)
-{
-    return AlternativeDesc{number, member_field(nameId, number, type, kParameters, kNotificationChoice)};
-}
-
 constexpr AlternativeDesc kNotificationAlternatives[] = {
-    alternative(0, 42, BACNAPI_TYPE_NotificationChangeOfBitstring),
-    alternative(1, 43, BACNAPI_TYPE_NotificationChangeOfState),
-    alternative(2, 46, BACNAPI_TYPE_NotificationChangeOfValue),
-    alternative(3, 48, BACNAPI_TYPE_NotificationCommandFailure),
-    alternative(4, 118, BACNAPI_TYPE_NotificationFloatingLimit),
-    alternative(5, 208, BACNAPI_TYPE_NotificationOutOfRange),
+    member_alternative(0, 42, BACNAPI_TYPE_NotificationChangeOfBitstring, kParameters, kNotificationChoice),
+    member_alternative(1, 43, BACNAPI_TYPE_NotificationChangeOfState, kParameters, kNotificationChoice),
+    member_alternative(2, 46, BACNAPI_TYPE_NotificationChangeOfValue, kParameters, kNotificationChoice),
+    member_alternative(3, 48, BACNAPI_TYPE_NotificationCommandFailure, kParameters, kNotificationChoice),
+    member_alternative(4, 118, BACNAPI_TYPE_NotificationFloatingLimit, kParameters, kNotificationChoice),
+    member_alternative(5, 208, BACNAPI_TYPE_NotificationOutOfRange, kParameters, kNotificationChoice),
     {6, bound_field(87, 6, BACNAPI_TYPE_ListOfBACnetPropertyValue,
                     offsetof(BACnetNotificationParameters, parameters.complexEventType), kNotificationChoice)},
-    alternative(7, 35, BACNAPI_TYPE_NotificationBufferReady),
-    alternative(8, 133, BACNAPI_TYPE_NotificationChangeOfLifeSafety),
-    alternative(9, 107, BACNAPI_TYPE_NotificationExtended),
-    alternative(10, 36, BACNAPI_TYPE_NotificationBufferReady2),
-    alternative(11, 294, BACNAPI_TYPE_NotificationUnsignedRange),
+    member_alternative(7, 35, BACNAPI_TYPE_NotificationBufferReady, kParameters, kNotificationChoice),
+    member_alternative(8, 133, BACNAPI_TYPE_NotificationChangeOfLifeSafety, kParameters, kNotificationChoice),
+    member_alternative(9, 107, BACNAPI_TYPE_NotificationExtended, kParameters, kNotificationChoice),
+    member_alternative(10, 36, BACNAPI_TYPE_NotificationBufferReady2, kParameters, kNotificationChoice),
+    member_alternative(11, 294, BACNAPI_TYPE_NotificationUnsignedRange, kParameters, kNotificationChoice),
 };
 constexpr ChoiceDesc kNotificationParameters = make_choice_desc(
     kNotificationChoice, offsetof(BACnetNotificationParameters, choice), kNotificationAlternatives, false);
