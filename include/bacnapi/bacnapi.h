@@ -48,7 +48,11 @@ BACNAPI_API int32_t bacnapi_set_bit(BACnetBitString* bits, uint8_t value, int32_
  * its defined initial content. BACNAPI_E_INVALIDARG (value left Null) or BACNAPI_E_OUTOFMEMORY
  * (type code set, record missing or partial; safe to clear). */
 BACNAPI_API int32_t bacnapi_initialize_data(BACnetDataType* value, int32_t typeCode);
-/* Releases everything the value owns and leaves it Null. Always 0; null is ignored. */
+/* Releases everything the value owns and leaves it Null. Always 0; null is ignored.
+ * Exception: a value of type 91 (SequenceOfBACnetPropertyReference), 150 (ReadAccessResultList),
+ * 151 (ReadPropertyMultipleAck) or 152 (BACnetServiceConfirmedEventNotificationRequest) does not
+ * own its record: the value is only reset to Null and the record stays the caller's (release it
+ * with the record's Clear function below, then bacnapi_free, if it came from the library). */
 BACNAPI_API int32_t bacnapi_ClearBACnetDataType(BACnetDataType* value);
 
 /* No operation; kept for hosts that call them. Return 0. */
@@ -123,14 +127,17 @@ BACNAPI_API int32_t bacnapi_ClearWriteAccessSpecification(WriteAccessSpecificati
 BACNAPI_API int32_t bacnapi_ClearBACnetSpecialEvent(BACnetSpecialEvent* record);
 BACNAPI_API int32_t bacnapi_ClearBACnetPriorityValue(BACnetPriorityValue* record);
 BACNAPI_API int32_t bacnapi_ClearReadAccessPropertyValue(ReadAccessPropertyValue* record);
+/* The only release of a type-150 record: clearing a value of that type does not call it. */
 BACNAPI_API int32_t bacnapi_ClearSequenceOfBACnetReadAccessPropertyValue(ReadAccessResultList* record);
 BACNAPI_API int32_t bacnapi_ClearReadAccessResult(ReadAccessResult* record);
 BACNAPI_API int32_t bacnapi_ClearSequenceOfReadAccessResult(SequenceOfReadAccessResult* record);
 BACNAPI_API int32_t bacnapi_ClearReadPropertyConditionalAck(ReadPropertyConditionalAck* record);
+/* The only release of a type-151 record: clearing a value of that type does not call it. */
 BACNAPI_API int32_t bacnapi_ClearReadPropertyMultipleAck(ReadPropertyMultipleAck* record);
 BACNAPI_API int32_t bacnapi_ClearSequenceOfReadAccessSpecification(SequenceOfReadAccessSpecification* record);
 BACNAPI_API int32_t bacnapi_ClearReadPropertyMultipleRequest(ReadPropertyMultipleRequest* record);
 BACNAPI_API int32_t bacnapi_ClearReadAccessSpecification(ReadAccessSpecification* record);
+/* The only release of a type-91 record: clearing a value of that type does not call it. */
 BACNAPI_API int32_t bacnapi_ClearSequenceOfBACnetPropertyReference(SequenceOfBACnetPropertyReference* record);
 BACNAPI_API int32_t bacnapi_ClearBACnetSessionKey(BACnetSessionKey* record);
 BACNAPI_API int32_t bacnapi_ClearAlarmSummaryAckElement(AlarmSummaryAckElement* record);
@@ -150,6 +157,8 @@ BACNAPI_API int32_t bacnapi_ClearBACnetNotificationParameters(BACnetNotification
 BACNAPI_API int32_t bacnapi_ClearReadPropertyConditionalRequest(ReadPropertyConditionalRequest* record);
 BACNAPI_API int32_t bacnapi_ClearConfirmedEventNotificationRequest(ConfirmedEventNotificationRequest* record);
 BACNAPI_API int32_t bacnapi_ClearUnconfirmedEventNotificationRequest(UnconfirmedEventNotificationRequest* record);
+/* As above (listed members released, the others kept). It is also the only release of a
+ * type-152 record: clearing a value of that type does not call it. */
 BACNAPI_API int32_t bacnapi_ClearBACnetServiceConfirmedEventNotificationRequest(BACnetServiceConfirmedEventNotificationRequest* record);
 BACNAPI_API int32_t bacnapi_ClearBACnetServiceUnconfirmedEventNotificationRequest(BACnetServiceUnconfirmedEventNotificationRequest* record);
 BACNAPI_API int32_t bacnapi_ClearConfirmedTextMessageRequest(ConfirmedTextMessageRequest* record);

@@ -1,6 +1,6 @@
 // Clear by type: releases everything a value owns, recursively, and leaves it Null.
 #include "value/clear_internal.h"
-#include "value/list_types.h"
+#include "value/type_catalogue.h"
 #include "value/value_internal.h"
 
 #include <cstdlib>
@@ -114,23 +114,6 @@ void release_record_parts(int32_t type, void* record, ClearScope& scope)
 
 namespace {
 
-// True for the constructed codes whose value owns a heap record that clear releases. The
-// embedded members (34, 35, 66), the reserved codes, the property-reference run (91) and every
-// code from 126 up are left alone: their payload is dropped without being read. Initialise never
-// creates values of these codes; a host that holds one points it at a record of its own (to
-// write it as brace text, say) and keeps that record.
-bool owns_record(int32_t type)
-{
-    if (type < 21 || type > 125) return false;
-    switch (type) {
-    case 34: case 35: case 66: case 67: case 68: case 85: case 86: case 91:
-    case 99: case 100: case 108: case 109: case 115:
-        return false;
-    default:
-        return true;
-    }
-}
-
 // Releases a list value's list: the elements, the slot storage, then the list record.
 void release_list(BACnetValueList* list, ClearScope& scope)
 {
@@ -163,11 +146,21 @@ void clear_value_at(BACnetDataType* value, ClearScope& scope)
         std::free(value->payload.bitString.bits);
         break;
     default:
-        if (is_list_type(type)) {
+        // Only lists and owned records are released. Every other payload is dropped unread:
+        // the embedded members, the reserved codes and the records a value never owns (the
+        // property-reference run, 91, and the service records, 150..152) are never made by
+        // initialise; a host that holds one points it at a record of its own and keeps it.
+        switch (storage_of(type)) {
+        case Storage::List:
             release_list(value->payload.list, scope);
-        } else if (owns_record(type) && value->payload.record != nullptr) {
-            release_record_parts(type, value->payload.record, scope);
+            break;
+        case Storage::Record:
+            if (value->payload.record == nullptr) break;
+            if (!has_flag(type, kPlain)) release_record_parts(type, value->payload.record, scope);
             std::free(value->payload.record);
+            break;
+        default:
+            break;
         }
         break;
     }

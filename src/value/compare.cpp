@@ -4,6 +4,7 @@
 // parameter choices in compare_params.cpp. Everything here only reads its arguments.
 #include "compare_internal.h"
 #include "list_types.h"
+#include "type_catalogue.h"
 #include "text/number_format.h"
 
 #include <algorithm>
@@ -64,24 +65,6 @@ int32_t list(const BACnetValueList* a, const BACnetValueList* b, NestingScope& n
     for (uint32_t i = 0; i < a->count; ++i)
         if (int32_t r = compare_nested(&a->elements[i], &b->elements[i], nest)) return r;
     return 0;
-}
-
-// Codes that have no comparison: unassigned codes, the embedded members, ReadAccessSpecification,
-// WriteAccessSpecification, the read-access results with their sequences, and the reserved codes.
-bool comparable(int32_t type)
-{
-    switch (type) {
-    case 13: case 14: case 15: case 16: case 17: case 18: case 19:
-    case 34: case 35:
-    case 38: case 39: case 40: case 41: case 42: case 43: case 44:
-    case 66: case 67: case 68:
-    case 85: case 86:
-    case 89: case 90: case 91:
-    case 99: case 100: case 108: case 109: case 115:
-        return false;
-    default:
-        return type >= 0 && type <= 125;
-    }
 }
 
 // Both values carry the same comparable type code, which is not BACnetNestedValue.
@@ -194,7 +177,7 @@ int32_t compare_value_at(const BACnetDataType* a, const BACnetDataType* b, Nesti
         if (b == nullptr) return -1;
         if (a->type != b->type) return -1;
         const int32_t type = a->type;
-        if (!compare::comparable(type)) return -1;
+        if (!has_flag(type, kComparable)) return -1;
         if (type != BACNAPI_TYPE_BACnetNestedValue) return compare::same_type(type, *a, *b, nest);
         const auto* na = static_cast<const BACnetNestedValue*>(a->payload.record);
         const auto* nb = static_cast<const BACnetNestedValue*>(b->payload.record);

@@ -54,8 +54,8 @@ int32_t copy_record(int32_t type, void* destination, const void* source, Nesting
 // True for the record types whose records own nothing and are copied byte for byte.
 bool is_plain_record(int32_t type);
 
-// Records that own nothing, copied byte for byte (21-25, 27, 32, 33, 36, 44, 50, 54, 101-104,
-// 112, 124): size is the record's size.
+// Records that own nothing (flagged plain in the type catalogue), copied byte for byte: size is
+// the record's size.
 int32_t copy_plain(void* dst, const void* src, size_t size);
 // Choice records among the plain ones: only the alternatives they know are copied.
 int32_t copy_recipient(BACnetRecipient* dst, const BACnetRecipient* src);                       // 30

@@ -3,6 +3,7 @@
 // have files of their own.
 #include "copy_internal.h"
 #include "record_size.h"
+#include "type_catalogue.h"
 #include "value_internal.h"
 
 #include <cstring>
@@ -26,32 +27,7 @@ int32_t dispatch(int32_t (*f)(Record*, const Record*, NestingScope&), void* d, c
 
 } // namespace
 
-bool is_plain_record(int32_t type)
-{
-    switch (type) {
-    case BACNAPI_TYPE_BACnetAddress:
-    case BACNAPI_TYPE_BACnetDateTime:
-    case BACNAPI_TYPE_BACnetCalendarEntry:
-    case BACNAPI_TYPE_BACnetDateRange:
-    case BACNAPI_TYPE_BACnetWeekNDay:
-    case BACNAPI_TYPE_BACnetTimeStamp:
-    case BACNAPI_TYPE_BACnetAddressBinding:
-    case BACNAPI_TYPE_BACnetObjectPropertyReference:
-    case BACNAPI_TYPE_BACnetDeviceObjectPropertyReference:
-    case BACNAPI_TYPE_BACnetPropertyReference:
-    case BACNAPI_TYPE_BACnetPropertyStates:
-    case BACNAPI_TYPE_BACnetClientCOV:
-    case BACNAPI_TYPE_BACnetCOVSubscription:
-    case BACNAPI_TYPE_BACnetScale:
-    case BACNAPI_TYPE_BACnetPrescale:
-    case BACNAPI_TYPE_BACnetAccumulatorRecord:
-    case BACNAPI_TYPE_BACnetSetpointReference:
-    case BACNAPI_TYPE_BACnetDeviceObjectReference:
-        return true;
-    default:
-        return false;
-    }
-}
+bool is_plain_record(int32_t type) { return has_flag(type, kPlain); }
 
 int32_t copy_record(int32_t type, void* d, const void* s)
 {

@@ -10,6 +10,7 @@
 //  - lists without element access: always copied whole, the index is not looked at.
 #include "copy_internal.h"
 #include "list_types.h"
+#include "type_catalogue.h"
 #include "value_internal.h"
 
 #include <cstdlib>
@@ -18,25 +19,11 @@
 namespace bacnapi {
 namespace {
 
-enum class SourceKind { Refused, Single, IndexedList, WholeList };
-
-SourceKind source_kind(int32_t type)
+// How the source is copied, as its catalogue row says; codes outside the catalogue are refused.
+Copy source_kind(int32_t type)
 {
-    if (type < 0 || type > 125) return SourceKind::Refused;
-    switch (type) {
-    // Unassigned and reserved codes, records that only live embedded in other records, and
-    // records that have no value copy.
-    case 13: case 14: case 15: case 16: case 17: case 18: case 19:
-    case 34: case 35: case 40: case 41: case 43: case 52: case 53:
-    case 66: case 67: case 68: case 85: case 86: case 91:
-    case 99: case 100: case 108: case 109: case 115:
-        return SourceKind::Refused;
-    // Lists whose elements are not reached by index: copied whole.
-    case 87: case 88: case 92: case 93: case 94: case 95: case 96: case 106: case 107:
-        return SourceKind::WholeList;
-    default:
-        return is_list_type(type) ? SourceKind::IndexedList : SourceKind::Single;
-    }
+    const TypeRow* row = type_row(type);
+    return row ? row->copy : Copy::Refused;
 }
 
 // Elements a source list holds; a list record without its element array holds none.
@@ -201,8 +188,8 @@ int32_t copy_value_at(BACnetDataType* destination, const BACnetDataType* source,
                       NestingScope& nest)
 {
     if (destination == nullptr || source == nullptr) return BACNAPI_E_INVALIDARG;
-    const SourceKind kind = source_kind(source->type);
-    if (kind == SourceKind::Refused) return BACNAPI_E_NOTSUPPORTED;
+    const Copy kind = source_kind(source->type);
+    if (kind == Copy::Refused) return BACNAPI_E_NOTSUPPORTED;
 
     if (destination == source) {
         // Copying a value onto itself: every path below releases the destination before it
@@ -219,21 +206,21 @@ int32_t copy_value_at(BACnetDataType* destination, const BACnetDataType* source,
     }
 
     switch (kind) {
-    case SourceKind::Single:
+    case Copy::Single:
         if (destination->type == BACNAPI_TYPE_Null) {
             const int32_t status = bacnapi_initialize_data(destination, source->type);
             if (status != BACNAPI_S_OK) return status;
         }
         if (destination->type == source->type) return copy_same_type(destination, source, nest);
         return store_element(destination, source, index, nest);
-    case SourceKind::IndexedList:
+    case Copy::ByIndex:
         return copy_indexed_list(destination, source, index, nest);
-    case SourceKind::WholeList:
+    case Copy::WholeList:
         if (!readable_list(source)) return BACNAPI_E_INVALIDARG;
         if (destination->type == BACNAPI_TYPE_Null) (void)bacnapi_initialize_data(destination, source->type);
         if (destination->type != source->type) return BACNAPI_E_NOTSUPPORTED;
         return copy_whole_list(destination, source, nest);
-    case SourceKind::Refused:
+    case Copy::Refused:
         break;
     }
     return BACNAPI_E_NOTSUPPORTED;

@@ -1,6 +1,5 @@
 // bacnapi_initialize_data: a fresh value of any type code that has an initial form.
-#include "value/list_types.h"
-#include "value/record_size.h"
+#include "value/type_catalogue.h"
 #include "value/value_internal.h"
 
 #include <cstdlib>
@@ -18,21 +17,6 @@ constexpr uint32_t kListReserve = 4;
 // three event transitions (to-offnormal, to-fault, to-normal).
 constexpr uint64_t kValidDaysBits = 7;
 constexpr uint64_t kTransitionsBits = 3;
-
-// Codes that have no initial form: the unassigned gaps, the embedded members that live only
-// inside another record, the reserved codes and the property-reference run.
-bool has_no_initial_form(int32_t type)
-{
-    if (type < 0 || type > 125) return true;
-    if (type >= 13 && type <= 19) return true;
-    switch (type) {
-    case 34: case 35: case 66: case 67: case 68: case 85: case 86: case 91:
-    case 99: case 100: case 108: case 109: case 115:
-        return true;
-    default:
-        return false;
-    }
-}
 
 // A zero-filled list with four empty slots. The list itself is attached to the value as soon as
 // it exists, so a refused slot allocation still leaves a clearable empty list behind.
@@ -138,16 +122,18 @@ BACNAPI_API int32_t bacnapi_initialize_data(BACnetDataType* value, int32_t typeC
     if (value == nullptr) return BACNAPI_E_INVALIDARG;
     // The old content is dropped, not released: callers clear a value before re-initialising it.
     std::memset(value, 0, sizeof *value);
-    if (has_no_initial_form(typeCode)) return BACNAPI_E_INVALIDARG;
+    // Unassigned and reserved codes, members that live only inside another record and the
+    // records a value never owns have no initial form.
+    if (!has_initial_form(typeCode)) return BACNAPI_E_INVALIDARG;
 
     // From here on the type code is set whatever happens, so a value whose allocation failed is
     // still a value of the requested type (with no record) and clears like any other.
     value->type = typeCode;
-    if (typeCode <= BACNAPI_TYPE_ObjectIdentifier || typeCode == BACNAPI_TYPE_SignedLong) return BACNAPI_S_OK;
-    if (is_list_type(typeCode)) return initialize_list(value);
+    const TypeRow& row = kTypeCatalogue[typeCode];
+    if (row.storage == Storage::Inline) return BACNAPI_S_OK;
+    if (row.storage == Storage::List) return initialize_list(value);
 
-    const uint64_t size = record_size_of(typeCode);
-    void* record = std::calloc(1, size);
+    void* record = std::calloc(1, row.recordSize);
     if (record == nullptr) return BACNAPI_E_OUTOFMEMORY;
     if (fill_record(typeCode, record) != BACNAPI_S_OK) {
         // Only a nested list can fail; whatever part of it was made goes with the record, which

@@ -98,13 +98,10 @@ int32_t temp_octets_create(const uint8_t* bytes, uint64_t count, BACnetOctetStri
     if (temp == nullptr) {
         return BACNAPI_WALK_E_NOMEMORY;
     }
-    // Without bytes to copy, a non-zero count cannot be honoured.
-    if (count != 0 && (bytes == nullptr || octets_allocate(temp, count) != BACNAPI_S_OK || temp->length != count)) {
+    // Without bytes to copy, a non-zero count cannot be honoured (the copy stays empty).
+    if (octets_set(temp, bytes, count) != BACNAPI_S_OK || temp->length != count) {
         temp_octets_release(temp);
         return BACNAPI_WALK_E_NOMEMORY;
-    }
-    if (count != 0) {
-        std::memcpy(temp->data, bytes, count);
     }
     *out = temp;
     return BACNAPI_S_OK;

@@ -67,7 +67,7 @@ int32_t bind_embedded_value(BACnetFieldCursor* child, const BACnetDataType* sour
 
 } // namespace
 
-int32_t describe_field(const FieldSpec& field, BACnetFieldCursor* child, const void* src, void* dest)
+int32_t describe_field(const FieldDesc& field, BACnetFieldCursor* child, const void* src, void* dest)
 {
     child->nameId = field.nameId;
     child->kind = kFieldSingle;
@@ -105,7 +105,7 @@ int32_t describe_field(const FieldSpec& field, BACnetFieldCursor* child, const v
     return BACNAPI_WALK_E_NODESCRIPTOR;
 }
 
-int32_t walk_field_table(const FieldSpec* fields, size_t count, BACnetFieldCursor* child, const void* src,
+int32_t walk_field_table(const FieldDesc* fields, size_t count, BACnetFieldCursor* child, const void* src,
                          void* dest, void*, const BACnetVisitor*, uint32_t* more, int32_t index)
 {
     if (index < 0 || static_cast<size_t>(index) >= count) return BACNAPI_WALK_E_NODESCRIPTOR;
@@ -126,7 +126,7 @@ int32_t choose_alternative(uint32_t choiceId, int32_t recorded, BACnetFieldCurso
     return BACNAPI_S_OK;
 }
 
-const AlternativeSpec* find_alternative(const ChoiceSpec& choice, int32_t number)
+const AlternativeDesc* find_alternative(const ChoiceDesc& choice, int32_t number)
 {
     for (size_t i = 0; i < choice.alternativeCount; ++i)
         if (choice.alternatives[i].number == number) return &choice.alternatives[i];
@@ -137,7 +137,7 @@ namespace {
 
 // Bytes that the member of one alternative occupies in its record (0 when it has no member of
 // its own: Null alternatives and embedded choice types, which handle their own members).
-size_t member_size(const FieldSpec& field)
+size_t member_size(const FieldDesc& field)
 {
     switch (field.mode) {
     case FieldMode::Nested:
@@ -189,7 +189,7 @@ size_t member_size(const FieldSpec& field)
 
 // Releases what the member of an alternative owns when it is a string or a nested value (the
 // members that other alternatives' bytes could otherwise be mistaken for).
-void release_member(const FieldSpec& field, void* record)
+void release_member(const FieldDesc& field, void* record)
 {
     void* member = member_at(record, field.offset);
     if (field.mode == FieldMode::Nested || field.mode == FieldMode::BoundValue) {
@@ -208,14 +208,14 @@ void release_member(const FieldSpec& field, void* record)
 // A destination record that holds another alternative than the chosen one: what the old
 // alternative owns is released (by `release`, or member-wise), and the new alternative's member
 // starts zero-filled, so that no byte of the old alternative is read as part of the new one.
-void switch_alternative(const ChoiceSpec& choice, ReleaseRecordFn release, void* dest,
-                        const AlternativeSpec& chosen)
+void switch_alternative(const ChoiceDesc& choice, ReleaseRecordFn release, void* dest,
+                        const AlternativeDesc& chosen)
 {
     const int32_t held = read_member<int32_t>(dest, choice.selectorOffset);
     if (held == chosen.number) return;
     if (release) {
         release(dest);
-    } else if (const AlternativeSpec* old = find_alternative(choice, held)) {
+    } else if (const AlternativeDesc* old = find_alternative(choice, held)) {
         release_member(old->field, dest);
     }
     if (const size_t size = member_size(chosen.field))
@@ -224,7 +224,7 @@ void switch_alternative(const ChoiceSpec& choice, ReleaseRecordFn release, void*
 
 } // namespace
 
-int32_t walk_choice_releasing(const ChoiceSpec& choice, ReleaseRecordFn release, BACnetFieldCursor* child,
+int32_t walk_choice_releasing(const ChoiceDesc& choice, ReleaseRecordFn release, BACnetFieldCursor* child,
                               const void* src, void* dest, void* ctx, const BACnetVisitor* visitor, uint32_t* more,
                               int32_t index)
 {
@@ -240,7 +240,7 @@ int32_t walk_choice_releasing(const ChoiceSpec& choice, ReleaseRecordFn release,
     const int32_t status = choose_alternative(choice.choiceId, recorded, child, ctx, visitor);
     if (status != 0) return status;
     const int32_t chosen = child->tag;
-    const AlternativeSpec* alternative = find_alternative(choice, chosen);
+    const AlternativeDesc* alternative = find_alternative(choice, chosen);
     if (!alternative) return BACNAPI_WALK_E_NODESCRIPTOR;
     // A source is only ever read as the alternative it holds: reading a union member of another
     // alternative would take arbitrary bytes for pointers.
@@ -252,7 +252,7 @@ int32_t walk_choice_releasing(const ChoiceSpec& choice, ReleaseRecordFn release,
     return describe_field(alternative->field, child, src, dest);
 }
 
-int32_t walk_choice(const ChoiceSpec& choice, BACnetFieldCursor* child, const void* src, void* dest, void* ctx,
+int32_t walk_choice(const ChoiceDesc& choice, BACnetFieldCursor* child, const void* src, void* dest, void* ctx,
                     const BACnetVisitor* visitor, uint32_t* more, int32_t index)
 {
     return walk_choice_releasing(choice, nullptr, child, src, dest, ctx, visitor, more, index);

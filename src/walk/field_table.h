@@ -29,7 +29,7 @@ enum class Sentinel : uint8_t {
     DeviceAbsent,   // an object identifier of type 8 with instance 0xFFFFFFFF
 };
 
-struct FieldSpec {
+struct FieldDesc {
     uint32_t nameId;
     int32_t tag; // -1 when application-tagged
     int32_t type;
@@ -40,16 +40,16 @@ struct FieldSpec {
 };
 
 // One alternative of a choice: `number` is what chooseAlternative answers and what the record's
-// selector holds; the rest describes the alternative's field as in FieldSpec (enumId verbatim).
-struct AlternativeSpec {
+// selector holds; the rest describes the alternative's field as in FieldDesc (enumId verbatim).
+struct AlternativeDesc {
     int32_t number;
-    FieldSpec field;
+    FieldDesc field;
 };
 
-struct ChoiceSpec {
+struct ChoiceDesc {
     uint32_t choiceId;
     uint32_t selectorOffset;      // the record's alternative number (signed 32-bit)
-    const AlternativeSpec* alternatives;
+    const AlternativeDesc* alternatives;
     size_t alternativeCount;
     bool sourceOnly;              // the recorded alternative is read only from the source (0 without)
 };
@@ -70,16 +70,16 @@ void write_member(void* record, uint32_t offset, T v)
 }
 
 // Describes field `index` of a record from a field table (the generic walk function).
-int32_t walk_field_table(const FieldSpec* fields, size_t count, BACnetFieldCursor* child, const void* src,
+int32_t walk_field_table(const FieldDesc* fields, size_t count, BACnetFieldCursor* child, const void* src,
                          void* dest, void* ctx, const BACnetVisitor* visitor, uint32_t* more, int32_t index);
 
 // Describes the one field of a choice record: asks chooseAlternative, stores the choice.
-int32_t walk_choice(const ChoiceSpec& choice, BACnetFieldCursor* child, const void* src, void* dest, void* ctx,
+int32_t walk_choice(const ChoiceDesc& choice, BACnetFieldCursor* child, const void* src, void* dest, void* ctx,
                     const BACnetVisitor* visitor, uint32_t* more, int32_t index);
 
-// Fills `child` from one FieldSpec against the two records (src/dest pointers, sentinel preset,
+// Fills `child` from one FieldDesc against the two records (src/dest pointers, sentinel preset,
 // absent flag, nested binding). Used by both generic walks and by hand-written ones.
-int32_t describe_field(const FieldSpec& field, BACnetFieldCursor* child, const void* src, void* dest);
+int32_t describe_field(const FieldDesc& field, BACnetFieldCursor* child, const void* src, void* dest);
 
 // Asks the visitor which alternative of a choice to walk: presets child->tag to `recorded` (what a
 // visitor without the slot walks), sets enumId to the choice identifier and calls
@@ -89,30 +89,30 @@ int32_t choose_alternative(uint32_t choiceId, int32_t recorded, BACnetFieldCurso
                            const BACnetVisitor* visitor);
 
 // The alternative with the given number, or null.
-const AlternativeSpec* find_alternative(const ChoiceSpec& choice, int32_t number);
+const AlternativeDesc* find_alternative(const ChoiceDesc& choice, int32_t number);
 
 // Table-building helpers, so that a table reads as the production it describes.
-constexpr FieldSpec member_field(uint32_t nameId, int32_t tag, int32_t type, size_t offset, uint32_t enumId = 0,
+constexpr FieldDesc member_field(uint32_t nameId, int32_t tag, int32_t type, size_t offset, uint32_t enumId = 0,
                                  Sentinel sentinel = Sentinel::None)
 {
-    return FieldSpec{nameId, tag, type, enumId, static_cast<uint32_t>(offset), FieldMode::Member, sentinel};
+    return FieldDesc{nameId, tag, type, enumId, static_cast<uint32_t>(offset), FieldMode::Member, sentinel};
 }
-constexpr FieldSpec nested_field(uint32_t nameId, int32_t tag, int32_t type, size_t offset)
+constexpr FieldDesc nested_field(uint32_t nameId, int32_t tag, int32_t type, size_t offset, uint32_t enumId = 0)
 {
-    return FieldSpec{nameId, tag, type, 0, static_cast<uint32_t>(offset), FieldMode::Nested, Sentinel::None};
+    return FieldDesc{nameId, tag, type, enumId, static_cast<uint32_t>(offset), FieldMode::Nested, Sentinel::None};
 }
-constexpr FieldSpec bound_field(uint32_t nameId, int32_t tag, int32_t type, size_t offset, uint32_t enumId = 0)
+constexpr FieldDesc bound_field(uint32_t nameId, int32_t tag, int32_t type, size_t offset, uint32_t enumId = 0)
 {
-    return FieldSpec{nameId, tag, type, enumId, static_cast<uint32_t>(offset), FieldMode::BoundValue,
+    return FieldDesc{nameId, tag, type, enumId, static_cast<uint32_t>(offset), FieldMode::BoundValue,
                      Sentinel::None};
 }
-constexpr FieldSpec whole_record_field(uint32_t nameId, int32_t tag, int32_t type, uint32_t enumId = 0)
+constexpr FieldDesc whole_record_field(uint32_t nameId, int32_t tag, int32_t type, uint32_t enumId = 0)
 {
-    return FieldSpec{nameId, tag, type, enumId, 0, FieldMode::WholeRecord, Sentinel::None};
+    return FieldDesc{nameId, tag, type, enumId, 0, FieldMode::WholeRecord, Sentinel::None};
 }
-constexpr FieldSpec null_field(uint32_t nameId, int32_t tag, uint32_t enumId = 0)
+constexpr FieldDesc null_field(uint32_t nameId, int32_t tag, uint32_t enumId = 0)
 {
-    return FieldSpec{nameId, tag, 0, enumId, 0, FieldMode::NoMember, Sentinel::None};
+    return FieldDesc{nameId, tag, 0, enumId, 0, FieldMode::NoMember, Sentinel::None};
 }
 
 // walk_choice for choice records whose alternatives own more than strings and nested values:
@@ -120,7 +120,7 @@ constexpr FieldSpec null_field(uint32_t nameId, int32_t tag, uint32_t enumId = 0
 // on the destination record first (typically the record's Clear function), instead of the generic
 // release of the old alternative's member.
 using ReleaseRecordFn = void (*)(void* record);
-int32_t walk_choice_releasing(const ChoiceSpec& choice, ReleaseRecordFn release, BACnetFieldCursor* child,
+int32_t walk_choice_releasing(const ChoiceDesc& choice, ReleaseRecordFn release, BACnetFieldCursor* child,
                               const void* src, void* dest, void* ctx, const BACnetVisitor* visitor, uint32_t* more,
                               int32_t index);
 
@@ -134,27 +134,18 @@ int32_t describe_application_choice(uint32_t nameId, int32_t tag, uint32_t choic
 
 // A choice table from its array of alternatives.
 template <size_t N>
-constexpr ChoiceSpec make_choice_spec(uint32_t choiceId, size_t selectorOffset,
-                                      const AlternativeSpec (&alternatives)[N], bool sourceOnly)
+constexpr ChoiceDesc make_choice_desc(uint32_t choiceId, size_t selectorOffset,
+                                      const AlternativeDesc (&alternatives)[N], bool sourceOnly)
 {
-    return ChoiceSpec{choiceId, static_cast<uint32_t>(selectorOffset), alternatives, N, sourceOnly};
+    return ChoiceDesc{choiceId, static_cast<uint32_t>(selectorOffset), alternatives, N, sourceOnly};
 }
 
-// A walk function made from a field table, for the descriptor table: walk_table<kFields>.
-template <const auto& Fields>
-int32_t walk_table(BACnetFieldCursor* child, const void* src, void* dest, void* ctx, const BACnetVisitor* visitor,
-                   uint32_t* more, int32_t index)
+// An alternative whose field is a member of the record at `offset`, tagged with its own number
+// and carrying the choice identifier as its enumId.
+constexpr AlternativeDesc member_alternative(int32_t number, uint32_t nameId, int32_t type, size_t offset,
+                                             uint32_t choiceId)
 {
-    return walk_field_table(Fields, sizeof(Fields) / sizeof(Fields[0]), child, src, dest, ctx, visitor, more,
-                            index);
-}
-
-// A walk function made from a choice table: walk_choice_table<kChoice>.
-template <const ChoiceSpec& Choice>
-int32_t walk_choice_table(BACnetFieldCursor* child, const void* src, void* dest, void* ctx,
-                          const BACnetVisitor* visitor, uint32_t* more, int32_t index)
-{
-    return walk_choice(Choice, child, src, dest, ctx, visitor, more, index);
+    return AlternativeDesc{number, member_field(nameId, number, type, offset, choiceId)};
 }
 
 } // namespace bacnapi

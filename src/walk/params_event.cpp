@@ -14,25 +14,20 @@ namespace {
 constexpr uint32_t kEventParameterChoice = 23;
 constexpr size_t kParameters = offsetof(BACnetEventParameter, parameters);
 
-constexpr AlternativeSpec alternative(int32_t number, uint32_t nameId, int32_t type)
-{
-    return AlternativeSpec{number, member_field(nameId, number, type, kParameters, kEventParameterChoice)};
-}
-
-constexpr AlternativeSpec kEventParameterAlternatives[] = {
-    alternative(0, 42, BACNAPI_TYPE_EventParameterChangeOfBitstring),
-    alternative(1, 43, BACNAPI_TYPE_EventParameterChangeOfState),
-    alternative(2, 46, BACNAPI_TYPE_EventParameterChangeOfValue),
-    alternative(3, 48, BACNAPI_TYPE_EventParameterCommandFailure),
-    alternative(4, 118, BACNAPI_TYPE_EventParameterFloatingLimit),
-    alternative(5, 208, BACNAPI_TYPE_EventParameterOutOfRange),
-    alternative(7, 35, BACNAPI_TYPE_EventParameterBufferReady),
-    alternative(8, 133, BACNAPI_TYPE_EventParameterChangeOfLifeSafety),
-    alternative(9, 107, BACNAPI_TYPE_EventParameterExtended),
-    alternative(10, 36, BACNAPI_TYPE_EventParameterBufferReady2),
-    alternative(11, 294, BACNAPI_TYPE_EventParameterUnsignedRange),
+constexpr AlternativeDesc kEventParameterAlternatives[] = {
+    member_alternative(0, 42, BACNAPI_TYPE_EventParameterChangeOfBitstring, kParameters, kEventParameterChoice),
+    member_alternative(1, 43, BACNAPI_TYPE_EventParameterChangeOfState, kParameters, kEventParameterChoice),
+    member_alternative(2, 46, BACNAPI_TYPE_EventParameterChangeOfValue, kParameters, kEventParameterChoice),
+    member_alternative(3, 48, BACNAPI_TYPE_EventParameterCommandFailure, kParameters, kEventParameterChoice),
+    member_alternative(4, 118, BACNAPI_TYPE_EventParameterFloatingLimit, kParameters, kEventParameterChoice),
+    member_alternative(5, 208, BACNAPI_TYPE_EventParameterOutOfRange, kParameters, kEventParameterChoice),
+    member_alternative(7, 35, BACNAPI_TYPE_EventParameterBufferReady, kParameters, kEventParameterChoice),
+    member_alternative(8, 133, BACNAPI_TYPE_EventParameterChangeOfLifeSafety, kParameters, kEventParameterChoice),
+    member_alternative(9, 107, BACNAPI_TYPE_EventParameterExtended, kParameters, kEventParameterChoice),
+    member_alternative(10, 36, BACNAPI_TYPE_EventParameterBufferReady2, kParameters, kEventParameterChoice),
+    member_alternative(11, 294, BACNAPI_TYPE_EventParameterUnsignedRange, kParameters, kEventParameterChoice),
 };
-constexpr ChoiceSpec kEventParameter = make_choice_spec(
+constexpr ChoiceDesc kEventParameter = make_choice_desc(
     kEventParameterChoice, offsetof(BACnetEventParameter, choice), kEventParameterAlternatives, false);
 
 void release_event_parameter(void* record)
@@ -41,31 +36,31 @@ void release_event_parameter(void* record)
 }
 
 // ---- 126..136
-constexpr FieldSpec kChangeOfBitstring[] = {
+constexpr FieldDesc kChangeOfBitstring[] = {
     member_field(282, 0, BACNAPI_TYPE_Unsigned, offsetof(EventParameterChangeOfBitstring, timeDelay)),
     member_field(29, 1, BACNAPI_TYPE_BitString, offsetof(EventParameterChangeOfBitstring, bitmask)),
     nested_field(140, 2, BACNAPI_TYPE_ListOfBitString,
                  offsetof(EventParameterChangeOfBitstring, listOfBitstringValues)),
 };
 
-constexpr FieldSpec kChangeOfState[] = {
+constexpr FieldDesc kChangeOfState[] = {
     member_field(282, 0, BACNAPI_TYPE_Unsigned, offsetof(EventParameterChangeOfState, timeDelay)),
     nested_field(150, 1, BACNAPI_TYPE_ListOfBACnetPropertyStates, offsetof(EventParameterChangeOfState, listOfValues)),
 };
 
 // Field 1 is the COV criteria, an embedded choice that finds its alternative in this record.
-constexpr FieldSpec kChangeOfValue[] = {
+constexpr FieldDesc kChangeOfValue[] = {
     member_field(282, 0, BACNAPI_TYPE_Unsigned, offsetof(EventParameterChangeOfValue, timeDelay)),
     whole_record_field(58, 1, BACNAPI_TYPE_BACnetCOVCriteria),
 };
 
-constexpr FieldSpec kCommandFailure[] = {
+constexpr FieldDesc kCommandFailure[] = {
     member_field(282, 0, BACNAPI_TYPE_Unsigned, offsetof(EventParameterCommandFailure, timeDelay)),
     member_field(111, 1, BACNAPI_TYPE_BACnetDeviceObjectPropertyReference,
                  offsetof(EventParameterCommandFailure, feedbackPropertyReference)),
 };
 
-constexpr FieldSpec kFloatingLimit[] = {
+constexpr FieldDesc kFloatingLimit[] = {
     member_field(282, 0, BACNAPI_TYPE_Unsigned, offsetof(EventParameterFloatingLimit, timeDelay)),
     member_field(268, 1, BACNAPI_TYPE_BACnetDeviceObjectPropertyReference,
                  offsetof(EventParameterFloatingLimit, setpointReference)),
@@ -74,7 +69,7 @@ constexpr FieldSpec kFloatingLimit[] = {
     member_field(71, 4, BACNAPI_TYPE_Real, offsetof(EventParameterFloatingLimit, deadband)),
 };
 
-constexpr FieldSpec kOutOfRange[] = {
+constexpr FieldDesc kOutOfRange[] = {
     member_field(282, 0, BACNAPI_TYPE_Unsigned, offsetof(EventParameterOutOfRange, timeDelay)),
     member_field(163, 1, BACNAPI_TYPE_Real, offsetof(EventParameterOutOfRange, lowLimit)),
     member_field(122, 2, BACNAPI_TYPE_Real, offsetof(EventParameterOutOfRange, highLimit)),
@@ -82,12 +77,12 @@ constexpr FieldSpec kOutOfRange[] = {
 };
 
 // Shared by both buffer-ready alternatives (7 and 10).
-constexpr FieldSpec kBufferReady[] = {
+constexpr FieldDesc kBufferReady[] = {
     member_field(195, 0, BACNAPI_TYPE_Unsigned, offsetof(EventParameterBufferReady, notificationThreshold)),
     member_field(220, 1, BACNAPI_TYPE_Unsigned, offsetof(EventParameterBufferReady, previousNotificationCount)),
 };
 
-constexpr FieldSpec kChangeOfLifeSafety[] = {
+constexpr FieldDesc kChangeOfLifeSafety[] = {
     member_field(282, 0, BACNAPI_TYPE_Unsigned, offsetof(EventParameterChangeOfLifeSafety, timeDelay)),
     nested_field(142, 1, BACNAPI_TYPE_ListOfEnumerated,
                  offsetof(EventParameterChangeOfLifeSafety, listOfLifeSafetyAlarmValues)),
@@ -97,13 +92,13 @@ constexpr FieldSpec kChangeOfLifeSafety[] = {
 };
 
 // The parameters of the production are not held: a Null field, so the text carries "null".
-constexpr FieldSpec kExtended[] = {
+constexpr FieldDesc kExtended[] = {
     member_field(306, 0, BACNAPI_TYPE_Unsigned, offsetof(EventParameterExtended, vendorId)),
     member_field(108, 1, BACNAPI_TYPE_Unsigned, offsetof(EventParameterExtended, extendedEventType)),
     null_field(212, 3),
 };
 
-constexpr FieldSpec kUnsignedRange[] = {
+constexpr FieldDesc kUnsignedRange[] = {
     member_field(282, 0, BACNAPI_TYPE_Unsigned, offsetof(EventParameterUnsignedRange, timeDelay)),
     member_field(163, 1, BACNAPI_TYPE_Unsigned, offsetof(EventParameterUnsignedRange, lowLimit)),
     member_field(122, 2, BACNAPI_TYPE_Unsigned, offsetof(EventParameterUnsignedRange, highLimit)),
@@ -111,14 +106,14 @@ constexpr FieldSpec kUnsignedRange[] = {
 
 // ---- 137 BACnetCOVCriteria, inside EventParameterChangeOfValue; read only from the source.
 constexpr uint32_t kCOVCriteriaChoice = 11;
-constexpr AlternativeSpec kCOVCriteriaAlternatives[] = {
+constexpr AlternativeDesc kCOVCriteriaAlternatives[] = {
     {0, member_field(29, 0, BACNAPI_TYPE_BitString, offsetof(EventParameterChangeOfValue, covCriteria.value.bitmask),
                      kCOVCriteriaChoice)},
     {1, member_field(255, 1, BACNAPI_TYPE_Real,
                      offsetof(EventParameterChangeOfValue, covCriteria.value.referencedPropertyIncrement),
                      kCOVCriteriaChoice)},
 };
-constexpr ChoiceSpec kCOVCriteria = make_choice_spec(
+constexpr ChoiceDesc kCOVCriteria = make_choice_desc(
     kCOVCriteriaChoice, offsetof(EventParameterChangeOfValue, covCriteria.choice), kCOVCriteriaAlternatives, true);
 
 } // namespace

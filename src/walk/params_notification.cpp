@@ -17,27 +17,22 @@ namespace {
 constexpr uint32_t kNotificationChoice = 23;
 constexpr size_t kParameters = offsetof(BACnetNotificationParameters, parameters);
 
-constexpr AlternativeSpec alternative(int32_t number, uint32_t nameId, int32_t type)
-{
-    return AlternativeSpec{number, member_field(nameId, number, type, kParameters, kNotificationChoice)};
-}
-
-constexpr AlternativeSpec kNotificationAlternatives[] = {
-    alternative(0, 42, BACNAPI_TYPE_NotificationChangeOfBitstring),
-    alternative(1, 43, BACNAPI_TYPE_NotificationChangeOfState),
-    alternative(2, 46, BACNAPI_TYPE_NotificationChangeOfValue),
-    alternative(3, 48, BACNAPI_TYPE_NotificationCommandFailure),
-    alternative(4, 118, BACNAPI_TYPE_NotificationFloatingLimit),
-    alternative(5, 208, BACNAPI_TYPE_NotificationOutOfRange),
+constexpr AlternativeDesc kNotificationAlternatives[] = {
+    member_alternative(0, 42, BACNAPI_TYPE_NotificationChangeOfBitstring, kParameters, kNotificationChoice),
+    member_alternative(1, 43, BACNAPI_TYPE_NotificationChangeOfState, kParameters, kNotificationChoice),
+    member_alternative(2, 46, BACNAPI_TYPE_NotificationChangeOfValue, kParameters, kNotificationChoice),
+    member_alternative(3, 48, BACNAPI_TYPE_NotificationCommandFailure, kParameters, kNotificationChoice),
+    member_alternative(4, 118, BACNAPI_TYPE_NotificationFloatingLimit, kParameters, kNotificationChoice),
+    member_alternative(5, 208, BACNAPI_TYPE_NotificationOutOfRange, kParameters, kNotificationChoice),
     {6, bound_field(87, 6, BACNAPI_TYPE_ListOfBACnetPropertyValue,
                     offsetof(BACnetNotificationParameters, parameters.complexEventType), kNotificationChoice)},
-    alternative(7, 35, BACNAPI_TYPE_NotificationBufferReady),
-    alternative(8, 133, BACNAPI_TYPE_NotificationChangeOfLifeSafety),
-    alternative(9, 107, BACNAPI_TYPE_NotificationExtended),
-    alternative(10, 36, BACNAPI_TYPE_NotificationBufferReady2),
-    alternative(11, 294, BACNAPI_TYPE_NotificationUnsignedRange),
+    member_alternative(7, 35, BACNAPI_TYPE_NotificationBufferReady, kParameters, kNotificationChoice),
+    member_alternative(8, 133, BACNAPI_TYPE_NotificationChangeOfLifeSafety, kParameters, kNotificationChoice),
+    member_alternative(9, 107, BACNAPI_TYPE_NotificationExtended, kParameters, kNotificationChoice),
+    member_alternative(10, 36, BACNAPI_TYPE_NotificationBufferReady2, kParameters, kNotificationChoice),
+    member_alternative(11, 294, BACNAPI_TYPE_NotificationUnsignedRange, kParameters, kNotificationChoice),
 };
-constexpr ChoiceSpec kNotificationParameters = make_choice_spec(
+constexpr ChoiceDesc kNotificationParameters = make_choice_desc(
     kNotificationChoice, offsetof(BACnetNotificationParameters, choice), kNotificationAlternatives, false);
 
 void release_notification_parameters(void* record)
@@ -49,18 +44,18 @@ void release_notification_parameters(void* record)
 }
 
 // ---- 138..148
-constexpr FieldSpec kChangeOfBitstring[] = {
+constexpr FieldDesc kChangeOfBitstring[] = {
     member_field(254, 0, BACNAPI_TYPE_BitString, offsetof(NotificationChangeOfBitstring, referencedBitstring)),
     member_field(276, 1, BACNAPI_TYPE_BitString, offsetof(NotificationChangeOfBitstring, statusFlags)),
 };
 
-constexpr FieldSpec kChangeOfState[] = {
+constexpr FieldDesc kChangeOfState[] = {
     member_field(192, 0, BACNAPI_TYPE_BACnetPropertyStates, offsetof(NotificationChangeOfState, newState)),
     member_field(276, 1, BACNAPI_TYPE_BitString, offsetof(NotificationChangeOfState, statusFlags)),
 };
 
 // Field 0 is the new value, an embedded choice that finds its alternative in this record.
-constexpr FieldSpec kChangeOfValue[] = {
+constexpr FieldDesc kChangeOfValue[] = {
     whole_record_field(193, 0, BACNAPI_TYPE_NotificationChangedValue),
     member_field(276, 1, BACNAPI_TYPE_BitString, offsetof(NotificationChangeOfValue, statusFlags)),
 };
@@ -68,31 +63,31 @@ constexpr FieldSpec kChangeOfValue[] = {
 // The two values of a command failure may be of any application type; each is written as a
 // choice whose alternative number is the value's own type code, so that the text reads back.
 constexpr uint32_t kCommandValueChoice = 5;
-constexpr FieldSpec kCommandFailureStatusFlags =
+constexpr FieldDesc kCommandFailureStatusFlags =
     member_field(276, 1, BACNAPI_TYPE_BitString, offsetof(NotificationCommandFailure, statusFlags));
 
-constexpr FieldSpec kFloatingLimit[] = {
+constexpr FieldDesc kFloatingLimit[] = {
     member_field(256, 0, BACNAPI_TYPE_Real, offsetof(NotificationFloatingLimit, referenceValue)),
     member_field(276, 1, BACNAPI_TYPE_BitString, offsetof(NotificationFloatingLimit, statusFlags)),
     member_field(0, 2, BACNAPI_TYPE_Real, offsetof(NotificationFloatingLimit, setpointValue)),
     member_field(94, 3, BACNAPI_TYPE_Real, offsetof(NotificationFloatingLimit, errorLimit)),
 };
 
-constexpr FieldSpec kOutOfRange[] = {
+constexpr FieldDesc kOutOfRange[] = {
     member_field(105, 0, BACNAPI_TYPE_Real, offsetof(NotificationOutOfRange, exceedingValue)),
     member_field(276, 1, BACNAPI_TYPE_BitString, offsetof(NotificationOutOfRange, statusFlags)),
     member_field(71, 2, BACNAPI_TYPE_Real, offsetof(NotificationOutOfRange, deadband)),
     member_field(104, 3, BACNAPI_TYPE_Real, offsetof(NotificationOutOfRange, exceededLimit)),
 };
 
-constexpr FieldSpec kBufferReady[] = {
+constexpr FieldDesc kBufferReady[] = {
     member_field(32, 0, BACNAPI_TYPE_ObjectIdentifier, offsetof(NotificationBufferReady, bufferDevice)),
     member_field(33, 1, BACNAPI_TYPE_ObjectIdentifier, offsetof(NotificationBufferReady, bufferObject)),
     member_field(219, 2, BACNAPI_TYPE_Unsigned, offsetof(NotificationBufferReady, previousNotification)),
     member_field(62, 3, BACNAPI_TYPE_Unsigned, offsetof(NotificationBufferReady, currentNotification)),
 };
 
-constexpr FieldSpec kChangeOfLifeSafety[] = {
+constexpr FieldDesc kChangeOfLifeSafety[] = {
     member_field(192, 0, BACNAPI_TYPE_Enumerated, offsetof(NotificationChangeOfLifeSafety, newState), 30),
     member_field(191, 1, BACNAPI_TYPE_Enumerated, offsetof(NotificationChangeOfLifeSafety, newMode), 28),
     member_field(276, 2, BACNAPI_TYPE_BitString, offsetof(NotificationChangeOfLifeSafety, statusFlags)),
@@ -100,20 +95,20 @@ constexpr FieldSpec kChangeOfLifeSafety[] = {
 };
 
 // The parameters (selector and property value) are not walked: a Null field.
-constexpr FieldSpec kExtended[] = {
+constexpr FieldDesc kExtended[] = {
     member_field(306, 0, BACNAPI_TYPE_Unsigned, offsetof(NotificationExtended, vendorId)),
     member_field(108, 1, BACNAPI_TYPE_Unsigned, offsetof(NotificationExtended, extendedEventType)),
     null_field(212, 2),
 };
 
-constexpr FieldSpec kBufferReady2[] = {
+constexpr FieldDesc kBufferReady2[] = {
     member_field(34, 0, BACNAPI_TYPE_BACnetDeviceObjectPropertyReference,
                  offsetof(NotificationBufferReady2, bufferProperty)),
     member_field(219, 1, BACNAPI_TYPE_Unsigned, offsetof(NotificationBufferReady2, previousNotification)),
     member_field(62, 2, BACNAPI_TYPE_Unsigned, offsetof(NotificationBufferReady2, currentNotification)),
 };
 
-constexpr FieldSpec kUnsignedRange[] = {
+constexpr FieldDesc kUnsignedRange[] = {
     member_field(276, 0, BACNAPI_TYPE_BitString, offsetof(NotificationUnsignedRange, statusFlags)),
     member_field(105, 1, BACNAPI_TYPE_Unsigned, offsetof(NotificationUnsignedRange, exceedingValue)),
     member_field(104, 2, BACNAPI_TYPE_Unsigned, offsetof(NotificationUnsignedRange, exceededLimit)),
@@ -121,13 +116,13 @@ constexpr FieldSpec kUnsignedRange[] = {
 
 // ---- 149 NotificationChangedValue, inside NotificationChangeOfValue; read only from the source.
 constexpr uint32_t kChangedValueChoice = 11;
-constexpr AlternativeSpec kChangedValueAlternatives[] = {
+constexpr AlternativeDesc kChangedValueAlternatives[] = {
     {0, member_field(40, 0, BACNAPI_TYPE_BitString, offsetof(NotificationChangeOfValue, newValue.value.changedBits),
                      kChangedValueChoice)},
     {1, member_field(41, 1, BACNAPI_TYPE_Real, offsetof(NotificationChangeOfValue, newValue.value.changedValue),
                      kChangedValueChoice)},
 };
-constexpr ChoiceSpec kChangedValue = make_choice_spec(
+constexpr ChoiceDesc kChangedValue = make_choice_desc(
     kChangedValueChoice, offsetof(NotificationChangeOfValue, newValue.choice), kChangedValueAlternatives, true);
 
 } // namespace

@@ -17,7 +17,7 @@ namespace {
 constexpr uint64_t kMacCapacity = sizeof(BACnetAddress::macAddress);
 constexpr uint64_t kWeekNDayOctets = 3;
 
-constexpr FieldSpec kNetworkNumber =
+constexpr FieldDesc kNetworkNumber =
     member_field(190, -1, BACNAPI_TYPE_Unsigned, offsetof(BACnetAddress, networkNumber));
 
 // Describes an octet-string field backed by temporaries: the source side holds a copy of

@@ -1,4 +1,4 @@
-// The records of types 21..57 that hold values of run-time type: property values looked up by
+// The records that hold values of run-time type: property values looked up by
 // property (BACnetActionCommand, BACnetPropertyValue, BACnetObjectPropertyValue,
 // ReadAccessPropertyValue), application values chosen by type code (BACnetTimeValue,
 // BACnetPriorityValue), and the two records whose lists inherit their object type.
@@ -19,7 +19,7 @@ constexpr uint32_t kPropertyIdentifierEnum = 49;
 
 // Fields of a table that a hand-written walk describes itself stand in it as placeholders, so
 // that the generic walk still knows the field count.
-constexpr FieldSpec kHandWritten = null_field(0, -1);
+constexpr FieldDesc kHandWritten = null_field(0, -1);
 
 uint32_t object_type_at(const void* record, size_t offset)
 {
@@ -30,10 +30,10 @@ uint32_t object_type_at(const void* record, size_t offset)
 
 // ---- 26 BACnetTimeValue
 constexpr uint32_t kTimeValueChoice = 5;
-constexpr FieldSpec kTimeValueTime = member_field(280, -1, BACNAPI_TYPE_Time, offsetof(BACnetTimeValue, time));
+constexpr FieldDesc kTimeValueTime = member_field(280, -1, BACNAPI_TYPE_Time, offsetof(BACnetTimeValue, time));
 
 // ---- 28 BACnetActionCommand
-constexpr FieldSpec kActionCommand[] = {
+constexpr FieldDesc kActionCommand[] = {
     member_field(80, 0, BACNAPI_TYPE_ObjectIdentifier, offsetof(BACnetActionCommand, deviceIdentifier), 0,
                  Sentinel::DeviceAbsent),
     member_field(201, 1, BACNAPI_TYPE_ObjectIdentifier, offsetof(BACnetActionCommand, objectIdentifier)),
@@ -48,7 +48,7 @@ constexpr FieldSpec kActionCommand[] = {
     member_field(315, 8, BACNAPI_TYPE_Boolean, offsetof(BACnetActionCommand, writeSuccessful)),
 };
 constexpr int32_t kActionCommandValueIndex = 4;
-constexpr PropertyValueSpec kActionCommandValue{
+constexpr PropertyValueDesc kActionCommandValue{
     235,
     4,
     static_cast<int32_t>(offsetof(BACnetActionCommand, objectIdentifier.objectType)),
@@ -59,11 +59,11 @@ constexpr PropertyValueSpec kActionCommandValue{
 };
 
 // ---- 39 WriteAccessSpecification and 42 ReadAccessResult
-constexpr FieldSpec kWriteAccessSpecification[] = {
+constexpr FieldDesc kWriteAccessSpecification[] = {
     member_field(201, 0, BACNAPI_TYPE_ObjectIdentifier, offsetof(WriteAccessSpecification, objectIdentifier)),
     nested_field(144, 1, BACNAPI_TYPE_ListOfBACnetPropertyValue, offsetof(WriteAccessSpecification, listOfProperties)),
 };
-constexpr FieldSpec kReadAccessResult[] = {
+constexpr FieldDesc kReadAccessResult[] = {
     member_field(201, 0, BACNAPI_TYPE_ObjectIdentifier, offsetof(ReadAccessResult, objectIdentifier)),
     member_field(147, 1, BACNAPI_TYPE_ReadAccessResultList, offsetof(ReadAccessResult, listOfResults)),
 };
@@ -71,17 +71,17 @@ constexpr FieldSpec kReadAccessResult[] = {
 // ---- 43 ReadAccessPropertyValue: the choice's alternative numbers are the context tags 4 and 5
 // (0 also selects the property value); the record stores 0 and 1.
 constexpr uint32_t kReadAccessResultChoice = 52;
-constexpr FieldSpec kReadAccessPropertyValue[] = {
+constexpr FieldDesc kReadAccessPropertyValue[] = {
     member_field(234, 2, BACNAPI_TYPE_Enumerated, offsetof(ReadAccessPropertyValue, propertyIdentifier),
                  kPropertyIdentifierEnum),
     member_field(233, 3, BACNAPI_TYPE_Unsigned, offsetof(ReadAccessPropertyValue, propertyArrayIndex), 0,
                  Sentinel::AllOnes32),
     kHandWritten, // 2 the result choice
 };
-constexpr FieldSpec kPropertyAccessError = member_field(
+constexpr FieldDesc kPropertyAccessError = member_field(
     232, 5, BACNAPI_TYPE_BACnetError, offsetof(ReadAccessPropertyValue, result.propertyAccessError),
     kReadAccessResultChoice);
-constexpr PropertyValueSpec kReadAccessValue{
+constexpr PropertyValueDesc kReadAccessValue{
     235,
     4,
     -1,
@@ -111,7 +111,7 @@ int32_t priority_alternative_of_kind(int32_t kind)
 struct PriorityAlternative {
     int32_t number;
     int32_t kind;
-    FieldSpec field;
+    FieldDesc field;
 };
 constexpr PriorityAlternative kPriorityAlternatives[] = {
     {BACNAPI_TYPE_Null, 0, null_field(197, -1, kPriorityValueChoice)},
@@ -126,7 +126,7 @@ constexpr PriorityAlternative kPriorityAlternatives[] = {
 };
 
 // ---- 49 BACnetPropertyValue: the value is looked up with the inherited object type.
-constexpr FieldSpec kPropertyValue[] = {
+constexpr FieldDesc kPropertyValue[] = {
     member_field(234, 0, BACNAPI_TYPE_Enumerated, offsetof(BACnetPropertyValue, propertyIdentifier),
                  kPropertyIdentifierEnum),
     member_field(233, 1, BACNAPI_TYPE_Unsigned, offsetof(BACnetPropertyValue, propertyArrayIndex), 0,
@@ -135,7 +135,7 @@ constexpr FieldSpec kPropertyValue[] = {
     member_field(222, 3, BACNAPI_TYPE_Unsigned, offsetof(BACnetPropertyValue, priority)),
 };
 constexpr int32_t kPropertyValueValueIndex = 2;
-constexpr PropertyValueSpec kPropertyValueValue{
+constexpr PropertyValueDesc kPropertyValueValue{
     301,
     2,
     -1,
@@ -146,7 +146,7 @@ constexpr PropertyValueSpec kPropertyValueValue{
 };
 
 // ---- 55 BACnetObjectPropertyValue: the value is looked up with the record's own object type.
-constexpr FieldSpec kObjectPropertyValue[] = {
+constexpr FieldDesc kObjectPropertyValue[] = {
     member_field(201, 0, BACNAPI_TYPE_ObjectIdentifier, offsetof(BACnetObjectPropertyValue, objectIdentifier)),
     member_field(234, 1, BACNAPI_TYPE_Enumerated, offsetof(BACnetObjectPropertyValue, propertyIdentifier),
                  kPropertyIdentifierEnum),
@@ -156,7 +156,7 @@ constexpr FieldSpec kObjectPropertyValue[] = {
     member_field(222, 4, BACNAPI_TYPE_Unsigned, offsetof(BACnetObjectPropertyValue, priority)),
 };
 constexpr int32_t kObjectPropertyValueValueIndex = 3;
-constexpr PropertyValueSpec kObjectPropertyValueValue{
+constexpr PropertyValueDesc kObjectPropertyValueValue{
     301,
     3,
     static_cast<int32_t>(offsetof(BACnetObjectPropertyValue, objectIdentifier.objectType)),
@@ -167,7 +167,7 @@ constexpr PropertyValueSpec kObjectPropertyValueValue{
 };
 
 template <size_t N>
-int32_t walk_with_property_value(const FieldSpec (&fields)[N], int32_t valueIndex, const PropertyValueSpec& value,
+int32_t walk_with_property_value(const FieldDesc (&fields)[N], int32_t valueIndex, const PropertyValueDesc& value,
                                  BACnetFieldCursor* child, const void* src, void* dest, void* ctx,
                                  const BACnetVisitor* visitor, uint32_t* more, int32_t index)
 {

@@ -12,14 +12,14 @@ namespace bacnapi {
 namespace {
 
 // 151: the results are a typed run of ReadAccessResult records in place.
-constexpr FieldSpec kReadPropertyMultipleAck[] = {
+constexpr FieldDesc kReadPropertyMultipleAck[] = {
     member_field(146, -1, BACNAPI_TYPE_SequenceOfReadAccessResult,
                  offsetof(ReadPropertyMultipleAck, listOfReadAccessResults)),
 };
 
 // 152: every field is present; the time stamp and the event values are records in place.
 using EventNotification = BACnetServiceConfirmedEventNotificationRequest;
-constexpr FieldSpec kEventNotification[] = {
+constexpr FieldDesc kEventNotification[] = {
     member_field(225, 0, BACNAPI_TYPE_Unsigned, offsetof(EventNotification, processIdentifier)),
     member_field(355, 1, BACNAPI_TYPE_ObjectIdentifier, offsetof(EventNotification, initiatingDeviceIdentifier)),
     member_field(356, 2, BACNAPI_TYPE_ObjectIdentifier, offsetof(EventNotification, eventObjectIdentifier)),
@@ -40,19 +40,19 @@ constexpr FieldSpec kEventNotification[] = {
 constexpr uint32_t kEventLogDatumChoice = 78;
 constexpr size_t kEventLogDatumValue = offsetof(BACnetEventLogRecord, logDatum);
 
-constexpr FieldSpec in_choice(FieldSpec field)
+constexpr FieldDesc in_choice(FieldDesc field)
 {
     field.enumId = kEventLogDatumChoice;
     return field;
 }
 
-constexpr AlternativeSpec kEventLogDatumAlternatives[] = {
+constexpr AlternativeDesc kEventLogDatumAlternatives[] = {
     {0, in_choice(member_field(30, 0, BACNAPI_TYPE_BitString, kEventLogDatumValue))},
     {1, in_choice(member_field(349, 1, BACNAPI_TYPE_BACnetServiceConfirmedEventNotificationRequest,
                                kEventLogDatumValue))},
     {2, in_choice(member_field(281, 2, BACNAPI_TYPE_Real, kEventLogDatumValue))},
 };
-constexpr ChoiceSpec kEventLogDatum{kEventLogDatumChoice, offsetof(BACnetEventLogRecord, logDatumChoice),
+constexpr ChoiceDesc kEventLogDatum{kEventLogDatumChoice, offsetof(BACnetEventLogRecord, logDatumChoice),
                                     kEventLogDatumAlternatives,
                                     sizeof(kEventLogDatumAlternatives) / sizeof(kEventLogDatumAlternatives[0]),
                                     false};

@@ -46,39 +46,40 @@ struct BACnetFieldCursor {
 
 // The visitor: 25 slots, any of which may be null (a null slot succeeds and does nothing).
 // dest and src point to the payload of the slot's type; each slot returns 0 or a status.
+// Every slot defaults to null, so a visitor names only the slots it fills.
 struct BACnetVisitor {
-    int32_t (*visitNull)(uint32_t nameId, int32_t tag, void* ctx);
-    int32_t (*visitBoolean)(uint32_t nameId, int32_t tag, void* dest, const void* src, void* ctx);
-    int32_t (*visitUnsigned)(uint32_t nameId, int32_t tag, void* dest, const void* src, void* ctx);
-    int32_t (*visitSigned)(uint32_t nameId, int32_t tag, void* dest, const void* src, void* ctx);
-    int32_t (*visitReal)(uint32_t nameId, int32_t tag, void* dest, const void* src, void* ctx);
-    int32_t (*visitDouble)(uint32_t nameId, int32_t tag, void* dest, const void* src, void* ctx);
-    int32_t (*visitOctetString)(uint32_t nameId, int32_t tag, void* dest, const void* src, void* ctx);
-    int32_t (*visitCharacterString)(uint32_t nameId, int32_t tag, void* dest, const void* src, void* ctx);
-    int32_t (*visitBitString)(uint32_t nameId, int32_t tag, void* dest, const void* src, void* ctx);
+    int32_t (*visitNull)(uint32_t nameId, int32_t tag, void* ctx) = nullptr;
+    int32_t (*visitBoolean)(uint32_t nameId, int32_t tag, void* dest, const void* src, void* ctx) = nullptr;
+    int32_t (*visitUnsigned)(uint32_t nameId, int32_t tag, void* dest, const void* src, void* ctx) = nullptr;
+    int32_t (*visitSigned)(uint32_t nameId, int32_t tag, void* dest, const void* src, void* ctx) = nullptr;
+    int32_t (*visitReal)(uint32_t nameId, int32_t tag, void* dest, const void* src, void* ctx) = nullptr;
+    int32_t (*visitDouble)(uint32_t nameId, int32_t tag, void* dest, const void* src, void* ctx) = nullptr;
+    int32_t (*visitOctetString)(uint32_t nameId, int32_t tag, void* dest, const void* src, void* ctx) = nullptr;
+    int32_t (*visitCharacterString)(uint32_t nameId, int32_t tag, void* dest, const void* src, void* ctx) = nullptr;
+    int32_t (*visitBitString)(uint32_t nameId, int32_t tag, void* dest, const void* src, void* ctx) = nullptr;
     int32_t (*visitEnumerated)(uint32_t nameId, int32_t tag, uint32_t enumId, void* dest, const void* src,
-                               void* ctx);
-    int32_t (*visitDate)(uint32_t nameId, int32_t tag, void* dest, const void* src, void* ctx);
-    int32_t (*visitTime)(uint32_t nameId, int32_t tag, void* dest, const void* src, void* ctx);
-    int32_t (*visitObjectIdentifier)(uint32_t nameId, int32_t tag, void* dest, const void* src, void* ctx);
+                               void* ctx) = nullptr;
+    int32_t (*visitDate)(uint32_t nameId, int32_t tag, void* dest, const void* src, void* ctx) = nullptr;
+    int32_t (*visitTime)(uint32_t nameId, int32_t tag, void* dest, const void* src, void* ctx) = nullptr;
+    int32_t (*visitObjectIdentifier)(uint32_t nameId, int32_t tag, void* dest, const void* src, void* ctx) = nullptr;
     int32_t (*beginConstructed)(uint32_t nameId, int32_t type, int32_t tag, void* destRecord,
-                                const void* srcRecord, void* ctx);
+                                const void* srcRecord, void* ctx) = nullptr;
     int32_t (*endConstructed)(uint32_t nameId, int32_t type, int32_t tag, void* destRecord, const void* srcRecord,
-                              void* ctx, uint32_t recordOwned);
-    int32_t (*betweenFields)(void* ctx);
+                              void* ctx, uint32_t recordOwned) = nullptr;
+    int32_t (*betweenFields)(void* ctx) = nullptr;
     // Called by choice walk functions: *alternative receives the chosen alternative number,
     // *recorded is the alternative the record holds.
-    int32_t (*chooseAlternative)(uint32_t choiceId, int32_t* alternative, const int32_t* recorded, void* ctx);
-    int32_t (*beginList)(uint32_t nameId, int32_t tag, int32_t elementType, int32_t count, void* ctx);
-    int32_t (*endList)(uint32_t nameId, int32_t tag, int32_t elementType, void* ctx);
+    int32_t (*chooseAlternative)(uint32_t choiceId, int32_t* alternative, const int32_t* recorded, void* ctx) = nullptr;
+    int32_t (*beginList)(uint32_t nameId, int32_t tag, int32_t elementType, int32_t count, void* ctx) = nullptr;
+    int32_t (*endList)(uint32_t nameId, int32_t tag, int32_t elementType, void* ctx) = nullptr;
     int32_t (*beginElement)(uint32_t nameId, int32_t tag, int32_t elementType, uint32_t* more, int32_t destCount,
-                            int32_t index, const BACnetDataType* srcElement, void* ctx);
+                            int32_t index, const BACnetDataType* srcElement, void* ctx) = nullptr;
     int32_t (*endElement)(uint32_t nameId, int32_t tag, int32_t elementType, uint32_t* more, int32_t destCount,
-                          int32_t index, const BACnetDataType* srcElement, void* ctx);
-    int32_t (*releaseElements)(int32_t one, void* destElements);
-    int32_t (*openWrapped)(uint32_t nameId, int32_t tag, int32_t type, void* ctx);
-    int32_t (*closeWrapped)(uint32_t nameId, int32_t tag, int32_t type, void* ctx);
-    int32_t (*filterField)(const BACnetFieldCursor* cursor, void* ctx);
+                          int32_t index, const BACnetDataType* srcElement, void* ctx) = nullptr;
+    int32_t (*releaseElements)(int32_t one, void* destElements) = nullptr;
+    int32_t (*openWrapped)(uint32_t nameId, int32_t tag, int32_t type, void* ctx) = nullptr;
+    int32_t (*closeWrapped)(uint32_t nameId, int32_t tag, int32_t type, void* ctx) = nullptr;
+    int32_t (*filterField)(const BACnetFieldCursor* cursor, void* ctx) = nullptr;
 };
 
 // Describes field `index` of a record in `child`; clears *more on the last field; answers

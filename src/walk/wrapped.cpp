@@ -10,7 +10,7 @@ namespace bacnapi {
 
 namespace {
 
-int32_t side_type(const PropertyValueSpec& pv, const void* record, uint32_t inheritedObjectType)
+int32_t side_type(const PropertyValueDesc& pv, const void* record, uint32_t inheritedObjectType)
 {
     const uint32_t objectType =
         pv.objectTypeOffset < 0 ? inheritedObjectType : read_member<uint32_t>(record, static_cast<uint32_t>(pv.objectTypeOffset));
@@ -48,7 +48,7 @@ int32_t describe_wrapped_value(BACnetFieldCursor* child, uint32_t nameId, int32_
     return status;
 }
 
-int32_t describe_property_value(const PropertyValueSpec& pv, BACnetFieldCursor* child, const void* src,
+int32_t describe_property_value(const PropertyValueDesc& pv, BACnetFieldCursor* child, const void* src,
                                 void* dest)
 {
     const BACnetDataType* source = nullptr;

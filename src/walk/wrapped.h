@@ -23,7 +23,7 @@ int32_t describe_wrapped_value(BACnetFieldCursor* child, uint32_t nameId, int32_
                                int32_t destinationType);
 
 // Where a record keeps what the lookup needs, for describe_property_value.
-struct PropertyValueSpec {
+struct PropertyValueDesc {
     uint32_t nameId;
     int32_t tag;
     int32_t objectTypeOffset;    // offset of the object type (an object identifier's first word),
@@ -35,7 +35,7 @@ struct PropertyValueSpec {
 };
 
 // Describes the property value of a record (src/dest are the records, either may be null).
-int32_t describe_property_value(const PropertyValueSpec& pv, BACnetFieldCursor* child, const void* src,
+int32_t describe_property_value(const PropertyValueDesc& pv, BACnetFieldCursor* child, const void* src,
                                 void* dest);
 
 } // namespace bacnapi

@@ -1,4 +1,4 @@
-// Hand-written walk functions of the later productions whose fields do not fit a plain table:
+// Hand-written walk functions of records whose fields do not fit a plain table:
 // the COV subscription (an increment with a separate absence flag), the device-object property
 // value (a property value whose type is looked up) and the setpoint reference (a presence octet
 // in front of the reference).
@@ -16,7 +16,7 @@ namespace bacnapi {
 namespace {
 
 // 101, fields 0 to 3; field 4, the COV increment, is described by hand below.
-constexpr FieldSpec kCOVSubscription[] = {
+constexpr FieldDesc kCOVSubscription[] = {
     member_field(250, 0, BACNAPI_TYPE_BACnetRecipientProcess, offsetof(BACnetCOVSubscription, recipient)),
     member_field(188, 1, BACNAPI_TYPE_BACnetObjectPropertyReference,
                  offsetof(BACnetCOVSubscription, monitoredPropertyReference)),
@@ -26,7 +26,7 @@ constexpr FieldSpec kCOVSubscription[] = {
 constexpr int32_t kCOVIncrementIndex = 4;
 
 // 110, fields 0 to 3; field 4 is the property value.
-constexpr FieldSpec kDeviceObjectPropertyValue[] = {
+constexpr FieldDesc kDeviceObjectPropertyValue[] = {
     member_field(80, 0, BACNAPI_TYPE_ObjectIdentifier, offsetof(BACnetDeviceObjectPropertyValue, deviceIdentifier)),
     member_field(201, 1, BACNAPI_TYPE_ObjectIdentifier, offsetof(BACnetDeviceObjectPropertyValue, objectIdentifier)),
     member_field(234, 2, BACNAPI_TYPE_Enumerated, offsetof(BACnetDeviceObjectPropertyValue, propertyIdentifier), 49),
@@ -36,7 +36,7 @@ constexpr FieldSpec kDeviceObjectPropertyValue[] = {
 
 // The value's type comes from each side's own object identifier, property and array index; the
 // source value's own type code is not consulted.
-constexpr PropertyValueSpec kDeviceObjectPropertyValueValue{
+constexpr PropertyValueDesc kDeviceObjectPropertyValueValue{
     301,
     4,
     static_cast<int32_t>(offsetof(BACnetDeviceObjectPropertyValue, objectIdentifier) +
@@ -48,7 +48,7 @@ constexpr PropertyValueSpec kDeviceObjectPropertyValueValue{
 };
 
 // 112
-constexpr FieldSpec kSetpointReference =
+constexpr FieldDesc kSetpointReference =
     member_field(204, 0, BACNAPI_TYPE_BACnetObjectPropertyReference, offsetof(BACnetSetpointReference, setpointReference));
 
 } // namespace

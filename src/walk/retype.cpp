@@ -5,7 +5,7 @@
 #include "destination.h"
 
 #include "../value/value_internal.h"
-#include "../walk/walk.h"
+#include "walk.h"
 
 #include <cstdlib>
 #include <cstring>
@@ -54,17 +54,14 @@ int32_t end_list(uint32_t, int32_t, int32_t, uint32_t* more, int32_t, int32_t, c
     return BACNAPI_S_OK;
 }
 
+// Every element the walk would ask for ends the list at once, before it is visited.
 constexpr BACnetVisitor kReset = {
-    nullptr, nullptr, nullptr, nullptr, nullptr, nullptr,
-    reset_octets,
-    reset_characters,
-    reset_bits,
-    nullptr, nullptr, nullptr, nullptr, nullptr, nullptr, nullptr,
-    reset_choice,
-    nullptr, nullptr,
-    end_list,
-    end_list,
-    nullptr, nullptr, nullptr, nullptr,
+    .visitOctetString = reset_octets,
+    .visitCharacterString = reset_characters,
+    .visitBitString = reset_bits,
+    .chooseAlternative = reset_choice,
+    .beginElement = end_list,
+    .endElement = end_list,
 };
 
 } // namespace

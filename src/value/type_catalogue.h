@@ -1,0 +1,253 @@
+// The type catalogue: one constant row per type code 0..153 holding what the library knows of
+// that type. Initialise, clear, copy, compare, the list helpers, the array view, the walker's
+// record sizes and the type-name lookups all read these rows instead of keeping their own lists.
+//
+// Adding a type code means adding its row here (in code order: the order is checked at compile
+// time) and, for a record, its walk table, Clear and copy routines.
+#pragma once
+
+#include <bacnapi/bacnapi.h>
+
+#include <cstddef>
+#include <cstdint>
+
+namespace bacnapi {
+
+// Where a value of the type keeps its content.
+enum class Storage : uint8_t {
+    None,      // no value of its own: unassigned, reserved, or a member that lives only inside
+               // another record
+    Inline,    // in the value's payload
+    Record,    // in a heap record of recordSize bytes that the value owns
+    List,      // in a heap BACnetValueList that the value owns
+    Described, // the walker knows its record layout, but a value never owns one: initialise
+               // refuses the code and clear drops the payload unread (the host keeps the record)
+};
+
+// How a value of the type is taken as the source of a deep copy.
+enum class Copy : uint8_t {
+    Refused,   // no copy of such a value
+    Single,    // copied as one value
+    ByIndex,   // a list whose elements may be reached by index
+    WholeList, // a list copied only whole
+};
+
+enum TypeFlag : uint8_t {
+    kPlain = 1 << 0,      // a record that owns nothing: copied byte for byte, cleared by zeroing
+    kComparable = 1 << 1, // values of the type can be compared
+    kArrayView = 1 << 2,  // an array view may be made into a value of this type
+    kDisplayed = 1 << 3,  // the display printer has a form for the type
+};
+
+// What the library knows of a list type's elements.
+struct ListTypeInfo {
+    int32_t elementType; // type code of the elements; -1 when any type (or none) is held
+    bool elementStore;   // copy may store a single value as an element of this list
+    bool walkable;       // the list type has a walk function (a descriptor)
+};
+
+struct TypeRow {
+    int32_t code;
+    const char* name;    // null for unassigned codes
+    uint64_t recordSize; // size of the record (or list) the payload points at; 0 when none
+    Storage storage;
+    Copy copy;
+    uint8_t flags;       // TypeFlag bits
+    ListTypeInfo list;   // meaningful for Storage::List rows only
+};
+
+inline constexpr int32_t kTypeCodeCount = 154;
+inline constexpr ListTypeInfo kNoList = {-1, false, false};
+
+// clang-format off
+inline constexpr TypeRow kTypeCatalogue[kTypeCodeCount] = {
+    {0, "Null", 0, Storage::Inline, Copy::Single, kComparable | kDisplayed, kNoList},
+    {1, "Boolean", 0, Storage::Inline, Copy::Single, kComparable | kDisplayed, kNoList},
+    {2, "Unsigned", 0, Storage::Inline, Copy::Single, kComparable | kDisplayed, kNoList},
+    {3, "Signed", 0, Storage::Inline, Copy::Single, kComparable | kDisplayed, kNoList},
+    {4, "Real", 0, Storage::Inline, Copy::Single, kComparable | kDisplayed, kNoList},
+    {5, "Double", 0, Storage::Inline, Copy::Single, kComparable | kDisplayed, kNoList},
+    {6, "OctetString", 0, Storage::Inline, Copy::Single, kComparable | kDisplayed, kNoList},
+    {7, "CharacterString", 0, Storage::Inline, Copy::Single, kComparable | kDisplayed, kNoList},
+    {8, "BitString", 0, Storage::Inline, Copy::Single, kComparable | kDisplayed, kNoList},
+    {9, "Enumerated", 0, Storage::Inline, Copy::Single, kComparable | kDisplayed, kNoList},
+    {10, "Date", 0, Storage::Inline, Copy::Single, kComparable | kDisplayed, kNoList},
+    {11, "Time", 0, Storage::Inline, Copy::Single, kComparable | kDisplayed, kNoList},
+    {12, "ObjectIdentifier", 0, Storage::Inline, Copy::Single, kComparable | kDisplayed, kNoList},
+    {13, nullptr, 0, Storage::None, Copy::Refused, 0, kNoList},
+    {14, nullptr, 0, Storage::None, Copy::Refused, 0, kNoList},
+    {15, nullptr, 0, Storage::None, Copy::Refused, 0, kNoList},
+    {16, nullptr, 0, Storage::None, Copy::Refused, 0, kNoList},
+    {17, nullptr, 0, Storage::None, Copy::Refused, 0, kNoList},
+    {18, nullptr, 0, Storage::None, Copy::Refused, 0, kNoList},
+    {19, nullptr, 0, Storage::None, Copy::Refused, 0, kNoList},
+    {20, "SignedLong", 0, Storage::Inline, Copy::Single, kComparable, kNoList},
+    {21, "BACnetAddress", sizeof(BACnetAddress), Storage::Record, Copy::Single, kPlain | kComparable | kDisplayed, kNoList},
+    {22, "BACnetDateTime", sizeof(BACnetDateTime), Storage::Record, Copy::Single, kPlain | kComparable | kDisplayed, kNoList},
+    {23, "BACnetCalendarEntry", sizeof(BACnetCalendarEntry), Storage::Record, Copy::Single, kPlain | kComparable | kDisplayed, kNoList},
+    {24, "BACnetDateRange", sizeof(BACnetDateRange), Storage::Record, Copy::Single, kPlain | kComparable | kDisplayed, kNoList},
+    {25, "BACnetWeekNDay", sizeof(BACnetWeekNDay), Storage::Record, Copy::Single, kPlain | kComparable | kDisplayed, kNoList},
+    {26, "BACnetTimeValue", sizeof(BACnetTimeValue), Storage::Record, Copy::Single, kComparable | kDisplayed, kNoList},
+    {27, "BACnetTimeStamp", sizeof(BACnetTimeStamp), Storage::Record, Copy::Single, kPlain | kComparable | kDisplayed, kNoList},
+    {28, "BACnetActionCommand", sizeof(BACnetActionCommand), Storage::Record, Copy::Single, kComparable | kDisplayed, kNoList},
+    {29, "BACnetSessionKey", sizeof(BACnetSessionKey), Storage::Record, Copy::Single, kComparable, kNoList},
+    {30, "BACnetRecipient", sizeof(BACnetRecipient), Storage::Record, Copy::Single, kComparable | kDisplayed, kNoList},
+    {31, "BACnetRecipientProcess", sizeof(BACnetRecipientProcess), Storage::Record, Copy::Single, kComparable, kNoList},
+    {32, "BACnetAddressBinding", sizeof(BACnetAddressBinding), Storage::Record, Copy::Single, kPlain | kComparable | kDisplayed, kNoList},
+    {33, "BACnetObjectPropertyReference", sizeof(BACnetObjectPropertyReference), Storage::Record, Copy::Single, kPlain | kComparable | kDisplayed, kNoList},
+    {34, "BACnetLogDatum", 0, Storage::None, Copy::Refused, 0, kNoList},
+    {35, "BACnetError", 0, Storage::None, Copy::Refused, 0, kNoList},
+    {36, "BACnetDeviceObjectPropertyReference", sizeof(BACnetDeviceObjectPropertyReference), Storage::Record, Copy::Single, kPlain | kComparable | kDisplayed, kNoList},
+    {37, "BACnetLogRecord", sizeof(BACnetLogRecord), Storage::Record, Copy::Single, kComparable | kDisplayed, kNoList},
+    {38, "ReadAccessSpecification", sizeof(ReadAccessSpecification), Storage::Record, Copy::Single, kDisplayed, kNoList},
+    {39, "WriteAccessSpecification", sizeof(WriteAccessSpecification), Storage::Record, Copy::Single, kDisplayed, kNoList},
+    {40, "AlarmSummaryAckElement", sizeof(AlarmSummaryAckElement), Storage::Record, Copy::Refused, 0, kNoList},
+    {41, "EnrolmentSummaryAckElement", sizeof(EnrolmentSummaryAckElement), Storage::Record, Copy::Refused, 0, kNoList},
+    {42, "ReadAccessResult", sizeof(ReadAccessResult), Storage::Record, Copy::Single, kDisplayed, kNoList},
+    {43, "ReadAccessPropertyValue", sizeof(ReadAccessPropertyValue), Storage::Record, Copy::Refused, kDisplayed, kNoList},
+    {44, "BACnetPropertyReference", sizeof(BACnetPropertyReference), Storage::Record, Copy::Single, kPlain | kDisplayed, kNoList},
+    {45, "BACnetDestination", sizeof(BACnetDestination), Storage::Record, Copy::Single, kComparable | kDisplayed, kNoList},
+    {46, "BACnetDailySchedule", sizeof(BACnetDailySchedule), Storage::Record, Copy::Single, kComparable | kDisplayed, kNoList},
+    {47, "BACnetSpecialEvent", sizeof(BACnetSpecialEvent), Storage::Record, Copy::Single, kComparable | kDisplayed, kNoList},
+    {48, "BACnetPriorityValue", sizeof(BACnetPriorityValue), Storage::Record, Copy::Single, kComparable | kDisplayed, kNoList},
+    {49, "BACnetPropertyValue", sizeof(BACnetPropertyValue), Storage::Record, Copy::Single, kComparable | kDisplayed, kNoList},
+    {50, "BACnetPropertyStates", sizeof(BACnetPropertyStates), Storage::Record, Copy::Single, kPlain | kComparable | kDisplayed, kNoList},
+    {51, "BACnetEventParameter", sizeof(BACnetEventParameter), Storage::Record, Copy::Single, kComparable | kDisplayed, kNoList},
+    {52, "BACnetNotificationParameters", sizeof(BACnetNotificationParameters), Storage::Record, Copy::Refused, kComparable | kDisplayed, kNoList},
+    {53, "BACnetSelectionCriteria", sizeof(BACnetSelectionCriteria), Storage::Record, Copy::Refused, kComparable | kDisplayed, kNoList},
+    {54, "BACnetClientCOV", sizeof(BACnetClientCOV), Storage::Record, Copy::Single, kPlain | kComparable | kDisplayed, kNoList},
+    {55, "BACnetObjectPropertyValue", sizeof(BACnetObjectPropertyValue), Storage::Record, Copy::Single, kComparable | kDisplayed, kNoList},
+    {56, "BACnetNestedValue", sizeof(BACnetNestedValue), Storage::Record, Copy::Single, kComparable | kDisplayed, kNoList},
+    {57, "BACnetArray", sizeof(BACnetValueList), Storage::List, Copy::ByIndex, kComparable | kDisplayed, {-1, false, false}},
+    {58, "BACnetPriorityArray", sizeof(BACnetValueList), Storage::List, Copy::ByIndex, kComparable | kArrayView | kDisplayed, {48, true, true}},
+    {59, "BACnetActionList", sizeof(BACnetActionList), Storage::Record, Copy::Single, kComparable | kArrayView | kDisplayed, kNoList},
+    {60, "ListOfBACnetLogRecord", sizeof(BACnetValueList), Storage::List, Copy::ByIndex, kComparable | kArrayView | kDisplayed, {37, true, true}},
+    {61, "ListOfBACnetCalendarEntry", sizeof(BACnetValueList), Storage::List, Copy::ByIndex, kComparable | kArrayView | kDisplayed, {23, true, true}},
+    {62, "ListOfBACnetActionList", sizeof(BACnetValueList), Storage::List, Copy::ByIndex, kComparable | kArrayView | kDisplayed, {59, true, true}},
+    {63, "ListOfBACnetActionCommand", sizeof(BACnetValueList), Storage::List, Copy::ByIndex, kComparable | kArrayView | kDisplayed, {28, true, true}},
+    {64, "ListOfCharacterString", sizeof(BACnetValueList), Storage::List, Copy::ByIndex, kComparable | kArrayView | kDisplayed, {7, true, true}},
+    {65, "ListOfObjectIdentifier", sizeof(BACnetValueList), Storage::List, Copy::ByIndex, kComparable | kArrayView | kDisplayed, {12, true, true}},
+    {66, "BACnetSpecialEventPeriod", 0, Storage::None, Copy::Refused, 0, kNoList},
+    {67, "Reserved67", 0, Storage::None, Copy::Refused, 0, kNoList},
+    {68, "Reserved68", 0, Storage::None, Copy::Refused, 0, kNoList},
+    {69, "ListOfBACnetSessionKey", sizeof(BACnetValueList), Storage::List, Copy::ByIndex, kComparable | kArrayView | kDisplayed, {29, true, false}},
+    {70, "ListOfBACnetRecipient", sizeof(BACnetValueList), Storage::List, Copy::ByIndex, kComparable | kArrayView | kDisplayed, {30, true, true}},
+    {71, "ListOfBACnetAddressBinding", sizeof(BACnetValueList), Storage::List, Copy::ByIndex, kComparable | kArrayView | kDisplayed, {32, true, true}},
+    {72, "ListOfReadAccessSpecification", sizeof(BACnetValueList), Storage::List, Copy::ByIndex, kComparable | kArrayView | kDisplayed, {38, true, true}},
+    {73, "ListOfReadAccessResult", sizeof(BACnetValueList), Storage::List, Copy::ByIndex, kComparable | kArrayView | kDisplayed, {42, true, true}},
+    {74, "SequenceOfBACnetReadAccessPropertyValue", sizeof(BACnetValueList), Storage::List, Copy::ByIndex, kComparable | kArrayView | kDisplayed, {43, true, true}},
+    {75, "ListOfUnsigned", sizeof(BACnetValueList), Storage::List, Copy::ByIndex, kComparable | kArrayView | kDisplayed, {2, true, true}},
+    {76, "ListOfBACnetDestination", sizeof(BACnetValueList), Storage::List, Copy::ByIndex, kComparable | kArrayView | kDisplayed, {45, true, true}},
+    {77, "ListOfBACnetDailySchedule", sizeof(BACnetValueList), Storage::List, Copy::ByIndex, kComparable | kArrayView | kDisplayed, {46, true, true}},
+    {78, "ListOfBACnetSpecialEvent", sizeof(BACnetValueList), Storage::List, Copy::ByIndex, kComparable | kArrayView | kDisplayed, {47, true, true}},
+    {79, "ListOfBACnetDeviceObjectPropertyReference", sizeof(BACnetValueList), Storage::List, Copy::ByIndex, kComparable | kArrayView | kDisplayed, {36, true, true}},
+    {80, "ListOfBACnetTimeValue", sizeof(BACnetValueList), Storage::List, Copy::ByIndex, kComparable | kArrayView | kDisplayed, {26, true, true}},
+    {81, "ListOfBitString", sizeof(BACnetValueList), Storage::List, Copy::ByIndex, kComparable | kArrayView | kDisplayed, {8, true, true}},
+    {82, "ListOfBACnetPropertyStates", sizeof(BACnetValueList), Storage::List, Copy::ByIndex, kComparable | kArrayView | kDisplayed, {50, true, true}},
+    {83, "ListOfBACnetObjectPropertyValue", sizeof(BACnetValueList), Storage::List, Copy::ByIndex, kComparable | kArrayView | kDisplayed, {55, true, true}},
+    {84, "ListOfBACnetTimeStamp", sizeof(BACnetValueList), Storage::List, Copy::ByIndex, kComparable | kArrayView | kDisplayed, {27, true, true}},
+    {85, "Reserved85", 0, Storage::None, Copy::Refused, 0, kNoList},
+    {86, "Reserved86", 0, Storage::None, Copy::Refused, 0, kNoList},
+    {87, "ListOfBACnetPropertyValue", sizeof(BACnetValueList), Storage::List, Copy::WholeList, kComparable | kArrayView | kDisplayed, {49, false, true}},
+    {88, "ListOfWriteAccessSpecification", sizeof(BACnetValueList), Storage::List, Copy::WholeList, kComparable | kArrayView | kDisplayed, {39, false, true}},
+    {89, "SequenceOfReadAccessSpecification", sizeof(SequenceOfReadAccessSpecification), Storage::Record, Copy::Single, kArrayView | kDisplayed, kNoList},
+    {90, "SequenceOfReadAccessResult", sizeof(SequenceOfReadAccessResult), Storage::Record, Copy::Single, kDisplayed, kNoList},
+    {91, "SequenceOfBACnetPropertyReference", sizeof(SequenceOfBACnetPropertyReference), Storage::Described, Copy::Refused, 0, kNoList},
+    {92, "ReservedList92", sizeof(BACnetValueList), Storage::List, Copy::WholeList, kComparable | kDisplayed, {-1, false, false}},
+    {93, "ListOfAlarmSummaryAckElement", sizeof(BACnetValueList), Storage::List, Copy::WholeList, kComparable | kArrayView | kDisplayed, {40, false, true}},
+    {94, "ListOfEnrolmentSummaryAckElement", sizeof(BACnetValueList), Storage::List, Copy::WholeList, kComparable | kArrayView | kDisplayed, {41, false, true}},
+    {95, "ReservedList95", sizeof(BACnetValueList), Storage::List, Copy::WholeList, kComparable | kArrayView | kDisplayed, {-1, false, false}},
+    {96, "ReservedList96", sizeof(BACnetValueList), Storage::List, Copy::WholeList, kComparable | kDisplayed, {-1, false, false}},
+    {97, "BACnetConstructed", sizeof(BACnetConstructed), Storage::Record, Copy::Single, kComparable | kDisplayed, kNoList},
+    {98, "ListOfBACnetConstructed", sizeof(BACnetValueList), Storage::List, Copy::ByIndex, kComparable | kDisplayed, {97, true, false}},
+    {99, "Reserved99", 0, Storage::None, Copy::Refused, 0, kNoList},
+    {100, "Reserved100", 0, Storage::None, Copy::Refused, 0, kNoList},
+    {101, "BACnetCOVSubscription", sizeof(BACnetCOVSubscription), Storage::Record, Copy::Single, kPlain | kComparable | kDisplayed, kNoList},
+    {102, "BACnetScale", sizeof(BACnetScale), Storage::Record, Copy::Single, kPlain | kComparable | kDisplayed, kNoList},
+    {103, "BACnetPrescale", sizeof(BACnetPrescale), Storage::Record, Copy::Single, kPlain | kComparable | kDisplayed, kNoList},
+    {104, "BACnetAccumulatorRecord", sizeof(BACnetAccumulatorRecord), Storage::Record, Copy::Single, kPlain | kComparable | kDisplayed, kNoList},
+    {105, "EventSummaryElement", sizeof(EventSummaryElement), Storage::Record, Copy::Single, kComparable | kDisplayed, kNoList},
+    {106, "ListOfEventSummaryElement", sizeof(BACnetValueList), Storage::List, Copy::WholeList, kComparable | kArrayView | kDisplayed, {105, false, true}},
+    {107, "ListOfBACnetCOVSubscription", sizeof(BACnetValueList), Storage::List, Copy::WholeList, kComparable | kDisplayed, {101, false, true}},
+    {108, "Reserved108", 0, Storage::None, Copy::Refused, 0, kNoList},
+    {109, "Reserved109", 0, Storage::None, Copy::Refused, 0, kNoList},
+    {110, "BACnetDeviceObjectPropertyValue", sizeof(BACnetDeviceObjectPropertyValue), Storage::Record, Copy::Single, kComparable | kDisplayed, kNoList},
+    {111, "ListOfEnumerated", sizeof(BACnetValueList), Storage::List, Copy::ByIndex, kComparable | kArrayView | kDisplayed, {9, true, true}},
+    {112, "BACnetSetpointReference", sizeof(BACnetSetpointReference), Storage::Record, Copy::Single, kPlain | kComparable | kDisplayed, kNoList},
+    {113, "ListOfReal", sizeof(BACnetValueList), Storage::List, Copy::ByIndex, kComparable | kDisplayed, {4, true, true}},
+    {114, "ListOfBoolean", sizeof(BACnetValueList), Storage::List, Copy::ByIndex, kComparable | kArrayView, {1, true, true}},
+    {115, "Reserved115", 0, Storage::None, Copy::Refused, 0, kNoList},
+    {116, "BACnetEventLogRecord", sizeof(BACnetEventLogRecord), Storage::Record, Copy::Single, kComparable | kDisplayed, kNoList},
+    {117, "BACnetLogData", sizeof(BACnetLogData), Storage::Record, Copy::Single, kComparable | kDisplayed, kNoList},
+    {118, "BACnetLogMultipleRecord", sizeof(BACnetLogMultipleRecord), Storage::Record, Copy::Single, kComparable | kDisplayed, kNoList},
+    {119, "BACnetLogDataElement", sizeof(BACnetLogDataElement), Storage::Record, Copy::Single, kComparable | kDisplayed, kNoList},
+    {120, "ListOfBACnetLogDataElement", sizeof(BACnetValueList), Storage::List, Copy::ByIndex, kComparable | kArrayView | kDisplayed, {119, false, true}},
+    {121, "ListOfBACnetEventLogRecord", sizeof(BACnetValueList), Storage::List, Copy::ByIndex, kComparable | kArrayView | kDisplayed, {116, true, true}},
+    {122, "ListOfBACnetLogMultipleRecord", sizeof(BACnetValueList), Storage::List, Copy::ByIndex, kComparable | kArrayView | kDisplayed, {118, true, true}},
+    {123, "BACnetShedLevel", sizeof(BACnetShedLevel), Storage::Record, Copy::Single, kComparable | kDisplayed, kNoList},
+    {124, "BACnetDeviceObjectReference", sizeof(BACnetDeviceObjectReference), Storage::Record, Copy::Single, kPlain | kComparable | kDisplayed, kNoList},
+    {125, "ListOfBACnetDeviceObjectReference", sizeof(BACnetValueList), Storage::List, Copy::ByIndex, kComparable | kArrayView | kDisplayed, {124, true, true}},
+    {126, "EventParameterChangeOfBitstring", 0, Storage::None, Copy::Refused, 0, kNoList},
+    {127, "EventParameterChangeOfState", 0, Storage::None, Copy::Refused, 0, kNoList},
+    {128, "EventParameterChangeOfValue", 0, Storage::None, Copy::Refused, 0, kNoList},
+    {129, "EventParameterCommandFailure", 0, Storage::None, Copy::Refused, 0, kNoList},
+    {130, "EventParameterFloatingLimit", 0, Storage::None, Copy::Refused, 0, kNoList},
+    {131, "EventParameterOutOfRange", 0, Storage::None, Copy::Refused, 0, kNoList},
+    {132, "EventParameterBufferReady", 0, Storage::None, Copy::Refused, 0, kNoList},
+    {133, "EventParameterChangeOfLifeSafety", 0, Storage::None, Copy::Refused, 0, kNoList},
+    {134, "EventParameterExtended", 0, Storage::None, Copy::Refused, 0, kNoList},
+    {135, "EventParameterBufferReady2", 0, Storage::None, Copy::Refused, 0, kNoList},
+    {136, "EventParameterUnsignedRange", 0, Storage::None, Copy::Refused, 0, kNoList},
+    {137, "BACnetCOVCriteria", 0, Storage::None, Copy::Refused, 0, kNoList},
+    {138, "NotificationChangeOfBitstring", 0, Storage::None, Copy::Refused, 0, kNoList},
+    {139, "NotificationChangeOfState", 0, Storage::None, Copy::Refused, 0, kNoList},
+    {140, "NotificationChangeOfValue", 0, Storage::None, Copy::Refused, 0, kNoList},
+    {141, "NotificationCommandFailure", 0, Storage::None, Copy::Refused, 0, kNoList},
+    {142, "NotificationFloatingLimit", 0, Storage::None, Copy::Refused, 0, kNoList},
+    {143, "NotificationOutOfRange", 0, Storage::None, Copy::Refused, 0, kNoList},
+    {144, "NotificationBufferReady", 0, Storage::None, Copy::Refused, 0, kNoList},
+    {145, "NotificationChangeOfLifeSafety", 0, Storage::None, Copy::Refused, 0, kNoList},
+    {146, "NotificationExtended", 0, Storage::None, Copy::Refused, 0, kNoList},
+    {147, "NotificationBufferReady2", 0, Storage::None, Copy::Refused, 0, kNoList},
+    {148, "NotificationUnsignedRange", 0, Storage::None, Copy::Refused, 0, kNoList},
+    {149, "NotificationChangedValue", 0, Storage::None, Copy::Refused, 0, kNoList},
+    {150, "ReadAccessResultList", sizeof(ReadAccessResultList), Storage::Described, Copy::Refused, 0, kNoList},
+    {151, "ReadPropertyMultipleAck", sizeof(ReadPropertyMultipleAck), Storage::Described, Copy::Refused, 0, kNoList},
+    {152, "BACnetServiceConfirmedEventNotificationRequest", sizeof(BACnetServiceConfirmedEventNotificationRequest), Storage::Described, Copy::Refused, 0, kNoList},
+    {153, "BACnetEventLogDatum", 0, Storage::None, Copy::Refused, 0, kNoList},
+};
+// clang-format on
+
+constexpr bool catalogue_in_code_order()
+{
+    for (int32_t i = 0; i < kTypeCodeCount; ++i)
+        if (kTypeCatalogue[i].code != i) return false;
+    return true;
+}
+static_assert(catalogue_in_code_order(), "row i of the type catalogue must describe type code i");
+
+// The readers below test the code's range rather than a row pointer, so that they stay constant
+// expressions in every build (pointer tests are not, under some sanitizer instrumentation).
+constexpr bool is_type_code(int32_t type) { return type >= 0 && type < kTypeCodeCount; }
+
+// The row of a type code, or null for a code outside 0..153.
+constexpr const TypeRow* type_row(int32_t type) { return is_type_code(type) ? &kTypeCatalogue[type] : nullptr; }
+
+constexpr Storage storage_of(int32_t type)
+{
+    return is_type_code(type) ? kTypeCatalogue[type].storage : Storage::None;
+}
+
+constexpr bool has_flag(int32_t type, TypeFlag flag)
+{
+    return is_type_code(type) && (kTypeCatalogue[type].flags & flag) != 0;
+}
+
+// A value of the type can be made by initialise (it is inline, or owns its record or list).
+constexpr bool has_initial_form(int32_t type)
+{
+    const Storage s = storage_of(type);
+    return s == Storage::Inline || s == Storage::Record || s == Storage::List;
+}
+
+} // namespace bacnapi
