@@ -10,13 +10,7 @@ namespace {
 
 bool is_digit(char c) { return c >= '0' && c <= '9'; }
 
-int hex_value(char c)
-{
-    if (c >= '0' && c <= '9') return c - '0';
-    if (c >= 'a' && c <= 'f') return c - 'a' + 10;
-    if (c >= 'A' && c <= 'F') return c - 'A' + 10;
-    return -1;
-}
+int hex_value(char c) { return hex_digit_value(c); }
 
 // Characters that a floating-point conversion of sscanf can consume: digits, signs, the point,
 // exponent and hex markers and the letters of "inf", "infinity" and "nan". The first character
@@ -54,11 +48,7 @@ const char* next_delimiter(const char* p)
     return *p ? p : nullptr;
 }
 
-const char* token_end_with_brace(const char* p)
-{
-    while (*p && *p != ',' && *p != '}' && *p != '{') ++p;
-    return p;
-}
+const char* token_end_with_brace(const char* p) { return p + std::strcspn(p, ",}{"); }
 
 const char* scan_decimal(const char* p, int width, int32_t* value)
 {

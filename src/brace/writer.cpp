@@ -87,24 +87,22 @@ int32_t write_double(uint32_t, int32_t, void*, const void* src, void* ctx)
     return put_fixed(ctx, d);
 }
 
-// Pieces of at most this many bytes are built on the stack and appended in one go.
-constexpr size_t kChunk = 256;
-
+// Octet and bit strings know their text's size: the room is made once, exactly, and the digits
+// are written straight into it.
 int32_t write_octets(uint32_t, int32_t, void*, const void* src, void* ctx)
 {
     if (!src) return BACNAPI_E_FAIL;
     const auto* octets = static_cast<const BACnetOctetString*>(src);
     if (!octets->data) return BACNAPI_S_OK;
-    char buf[kChunk];
-    size_t used = 0;
-    for (uint64_t i = 0; i < octets->length; ++i) {
-        used += format_hex_octet(buf + used, octets->data[i]);
-        if (used + 2 > kChunk) {
-            if (put(ctx, buf, used) != 0) return BACNAPI_E_FAIL;
-            used = 0;
-        }
-    }
-    return used ? put(ctx, buf, used) : BACNAPI_S_OK;
+    if (octets->length > SIZE_MAX / 2) return BACNAPI_E_FAIL;
+    const size_t n = static_cast<size_t>(octets->length);
+    TextSink& sink = sink_of(ctx);
+    if (sink.reserve(2 * n) != BACNAPI_S_OK) return BACNAPI_E_FAIL;
+    char* out = sink.extend(2 * n);
+    if (!out) return BACNAPI_E_FAIL;
+    const uint8_t* data = octets->data; // held locally: the text's bytes may alias the record
+    for (size_t i = 0; i < n; ++i) out += format_hex_octet(out, data[i]);
+    return BACNAPI_S_OK;
 }
 
 int32_t write_bits(uint32_t, int32_t, void*, const void* src, void* ctx)
@@ -112,16 +110,15 @@ int32_t write_bits(uint32_t, int32_t, void*, const void* src, void* ctx)
     if (!src) return BACNAPI_E_FAIL;
     const auto* bits = static_cast<const BACnetBitString*>(src);
     if (!bits->bits) return BACNAPI_S_OK;
-    char buf[kChunk];
-    size_t used = 0;
-    for (uint64_t i = 0; i < bits->bitCount; ++i) {
-        buf[used++] = bits->bits[i] ? '1' : '0';
-        if (used == kChunk) {
-            if (put(ctx, buf, used) != 0) return BACNAPI_E_FAIL;
-            used = 0;
-        }
-    }
-    return used ? put(ctx, buf, used) : BACNAPI_S_OK;
+    if (bits->bitCount > SIZE_MAX / 2) return BACNAPI_E_FAIL;
+    const size_t n = static_cast<size_t>(bits->bitCount);
+    TextSink& sink = sink_of(ctx);
+    if (sink.reserve(n) != BACNAPI_S_OK) return BACNAPI_E_FAIL;
+    char* out = sink.extend(n);
+    if (!out) return BACNAPI_E_FAIL;
+    const uint8_t* set = bits->bits; // held locally: the text's bytes may alias the record
+    for (size_t i = 0; i < n; ++i) out[i] = static_cast<char>('0' + (set[i] != 0));
+    return BACNAPI_S_OK;
 }
 
 // The text of a character string ends at its first NUL or at its stored length, whichever comes

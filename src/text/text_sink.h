@@ -4,7 +4,11 @@
 // (measured once), and every time the block moves the pointer is updated, so the caller holds a
 // valid NUL-terminated text of everything appended so far at any moment, also when a walk stops
 // part way. The bytes are exactly those that appending each piece with an exact reallocation
-// would give; only the block may be larger until finish() trims it.
+// would give; only the block may be larger than the text.
+//
+// The sink asks the heap how large a block really is (malloc_usable_size where the platform has
+// it), so a caller that appends to the same text again and again finds the room left over from
+// the last call instead of reallocating every time.
 #pragma once
 
 #include <cstddef>
@@ -26,13 +30,24 @@ public:
     int32_t append(const char* piece, size_t n);
     int32_t append_char(char c) { return append(&c, 1); }
 
-    // Trims the block to the text's exact size (when the heap agrees; otherwise it stays larger).
+    // Makes room for `extra` more bytes at once, for a writer that knows the size of what comes:
+    // a block that must grow grows to exactly that, or by the usual half again when that is more
+    // (so reserving piece by piece stays amortized). 0 or BACNAPI_E_FAIL as append.
+    int32_t reserve(size_t extra);
+
+    // Appends n bytes that the caller writes itself into the returned area, which is only valid
+    // until the next call on the sink; null (text as it was) where append would fail. The text
+    // is terminated behind the area, so it is whole whatever the caller writes there.
+    char* extend(size_t n);
+
+    // Returns a block that is more than half unused to the heap (when the heap agrees). Smaller
+    // slack stays, ready for the caller's next append to the same text.
     void finish();
 
     size_t length() const { return length_; }
 
 private:
-    int32_t reserve(size_t extra);
+    int32_t grow_to(size_t need, size_t wanted);
 
     char** owner_;
     size_t length_ = 0;
