@@ -23,10 +23,14 @@ TextSink& sink_of(void* ctx) { return *static_cast<WriterContext*>(ctx)->sink; }
 
 int32_t put(void* ctx, const char* text, size_t n) { return sink_of(ctx).append(text, n); }
 
+// Numbers are formatted straight into the text's room.
 int32_t put_int(void* ctx, int32_t value)
 {
-    char buf[kIntTextMax];
-    return put(ctx, buf, format_int(buf, value));
+    TextSink& sink = sink_of(ctx);
+    char* out = sink.room(kIntTextMax);
+    if (!out) return BACNAPI_E_FAIL;
+    sink.commit(format_int(out, value));
+    return BACNAPI_S_OK;
 }
 
 int32_t put_word(void* ctx, const void* src)
@@ -39,8 +43,11 @@ int32_t put_word(void* ctx, const void* src)
 
 int32_t put_fixed(void* ctx, double value)
 {
-    char buf[kFixedTextMax];
-    return put(ctx, buf, format_fixed6(buf, value));
+    TextSink& sink = sink_of(ctx);
+    char* out = sink.room(kFixedTextMax);
+    if (!out) return BACNAPI_E_FAIL;
+    sink.commit(format_fixed6(out, value));
+    return BACNAPI_S_OK;
 }
 
 // One date or time octet: "*" when unspecified (255), else zero-padded to width.

@@ -11,12 +11,6 @@
 
 namespace bacnapi {
 
-size_t format_int(char* out, int32_t value)
-{
-    const auto result = std::to_chars(out, out + kIntTextMax, value);
-    return static_cast<size_t>(result.ptr - out);
-}
-
 size_t format_long(char* out, int64_t value)
 {
     const auto result = std::to_chars(out, out + kLongTextMax, value);

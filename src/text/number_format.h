@@ -5,6 +5,7 @@
 // Each function writes into a caller's buffer (no terminator) and returns the length written.
 #pragma once
 
+#include <charconv>
 #include <cstddef>
 #include <cstdint>
 
@@ -15,8 +16,11 @@ inline constexpr size_t kIntTextMax = 16;
 // Enough for "%f" of any double: sign, 309 integer digits, point, six decimals.
 inline constexpr size_t kFixedTextMax = 328;
 
-// "%d".
-size_t format_int(char* out, int32_t value);
+// "%d". Inline: it is the innermost step of writing every list of numbers.
+inline size_t format_int(char* out, int32_t value)
+{
+    return static_cast<size_t>(std::to_chars(out, out + kIntTextMax, value).ptr - out);
+}
 // "%lld": at most kLongTextMax characters.
 inline constexpr size_t kLongTextMax = 24;
 size_t format_long(char* out, int64_t value);

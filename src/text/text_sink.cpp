@@ -65,7 +65,8 @@ int32_t TextSink::reserve(size_t extra)
     return grow_to(need, usual > need ? usual : need);
 }
 
-char* TextSink::extend(size_t n)
+// The slow road of room(): no text yet, or not enough room left.
+char* TextSink::grow_for(size_t n)
 {
     if (!owner_) return nullptr;
     if (n > SIZE_MAX - length_ - 1) return nullptr;
@@ -77,19 +78,7 @@ char* TextSink::extend(size_t n)
         if (next < need) next = need;
         if (grow_to(need, next) != BACNAPI_S_OK) return nullptr;
     }
-    char* area = *owner_ + length_;
-    length_ += n;
-    (*owner_)[length_] = '\0';
-    return area;
-}
-
-int32_t TextSink::append(const char* piece, size_t n)
-{
-    if (!piece) return BACNAPI_E_FAIL;
-    char* area = extend(n);
-    if (!area) return BACNAPI_E_FAIL;
-    std::memcpy(area, piece, n);
-    return BACNAPI_S_OK;
+    return *owner_ + length_;
 }
 
 void TextSink::finish()

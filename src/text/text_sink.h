@@ -11,8 +11,11 @@
 // the last call instead of reallocating every time.
 #pragma once
 
+#include <bacnapi/bacnapi_types.h>
+
 #include <cstddef>
 #include <cstdint>
+#include <cstring>
 
 namespace bacnapi {
 
@@ -27,7 +30,15 @@ public:
 
     // Appends n bytes. 0, or BACNAPI_E_FAIL (no text pointer, size overflow, heap refusal) with
     // the text as it was. Appending 0 bytes still makes a text exist ("" rather than null).
-    int32_t append(const char* piece, size_t n);
+    int32_t append(const char* piece, size_t n)
+    {
+        if (!piece) return BACNAPI_E_FAIL;
+        char* area = room(n);
+        if (!area) return BACNAPI_E_FAIL;
+        std::memcpy(area, piece, n);
+        commit(n);
+        return BACNAPI_S_OK;
+    }
     int32_t append_char(char c) { return append(&c, 1); }
 
     // Makes room for `extra` more bytes at once, for a writer that knows the size of what comes:
@@ -35,10 +46,29 @@ public:
     // (so reserving piece by piece stays amortized). 0 or BACNAPI_E_FAIL as append.
     int32_t reserve(size_t extra);
 
-    // Appends n bytes that the caller writes itself into the returned area, which is only valid
-    // until the next call on the sink; null (text as it was) where append would fail. The text
-    // is terminated behind the area, so it is whole whatever the caller writes there.
-    char* extend(size_t n);
+    // Room for n more bytes behind the text (and its terminator), for a writer that formats in
+    // place: the bytes it writes there count once it commits them. Null where append would fail.
+    // The area is valid until the next call that may grow the text.
+    char* room(size_t n)
+    {
+        if (owner_ && *owner_ && n < capacity_ - length_) return *owner_ + length_;
+        return grow_for(n);
+    }
+    // Takes n bytes written at room() into the text (n no more than the room asked for).
+    void commit(size_t n)
+    {
+        length_ += n;
+        (*owner_)[length_] = '\0';
+    }
+
+    // Appends n bytes that the caller writes itself into the returned area (room and commit in
+    // one); null, with the text as it was, where append would fail.
+    char* extend(size_t n)
+    {
+        char* area = room(n);
+        if (area) commit(n);
+        return area;
+    }
 
     // Returns a block that is more than half unused to the heap (when the heap agrees). Smaller
     // slack stays, ready for the caller's next append to the same text.
@@ -47,6 +77,7 @@ public:
     size_t length() const { return length_; }
 
 private:
+    char* grow_for(size_t n);
     int32_t grow_to(size_t need, size_t wanted);
 
     char** owner_;
