@@ -162,7 +162,9 @@ int32_t write_date(uint32_t, int32_t, void*, const void* src, void* ctx)
     if (!src) return BACNAPI_E_FAIL;
     BACnetDate d;
     std::memcpy(&d, src, sizeof d);
-    char buf[32];
+    TextSink& sink = sink_of(ctx);
+    char* buf = sink.room(32);
+    if (!buf) return BACNAPI_E_FAIL;
     size_t n = octet_or_star(buf, d.month, 2);
     buf[n++] = '/';
     n += octet_or_star(buf + n, d.day, 2);
@@ -173,7 +175,8 @@ int32_t write_date(uint32_t, int32_t, void*, const void* src, void* ctx)
         buf[n++] = ' ';
         n += octet_or_star(buf + n, d.dayOfWeek, 1);
     }
-    return put(ctx, buf, n);
+    sink.commit(n);
+    return BACNAPI_S_OK;
 }
 
 // Hour:minute, a blank, second.hundredths: "13:45 30.25", "*:* *.*".
@@ -182,7 +185,9 @@ int32_t write_time(uint32_t, int32_t, void*, const void* src, void* ctx)
     if (!src) return BACNAPI_E_FAIL;
     BACnetTime t;
     std::memcpy(&t, src, sizeof t);
-    char buf[32];
+    TextSink& sink = sink_of(ctx);
+    char* buf = sink.room(32);
+    if (!buf) return BACNAPI_E_FAIL;
     size_t n = octet_or_star(buf, t.hour, 2);
     buf[n++] = ':';
     n += octet_or_star(buf + n, t.minute, 2);
@@ -190,7 +195,8 @@ int32_t write_time(uint32_t, int32_t, void*, const void* src, void* ctx)
     n += octet_or_star(buf + n, t.second, 2);
     buf[n++] = '.';
     n += octet_or_star(buf + n, t.hundredths, 2);
-    return put(ctx, buf, n);
+    sink.commit(n);
+    return BACNAPI_S_OK;
 }
 
 int32_t write_object_identifier(uint32_t, int32_t, void*, const void* src, void* ctx)

@@ -19,6 +19,12 @@ size_t format_long(char* out, int64_t value)
 
 size_t format_int_padded(char* out, int32_t value, int width)
 {
+    if (width == 2 && value >= 0 && value < 100) {
+        // The two digits of every date and time field.
+        out[0] = static_cast<char>('0' + value / 10);
+        out[1] = static_cast<char>('0' + value % 10);
+        return 2;
+    }
     char digits[kIntTextMax];
     const size_t n = format_int(digits, value);
     const size_t want = width > 0 ? static_cast<size_t>(width) : 0;
