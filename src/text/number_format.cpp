@@ -41,14 +41,6 @@ size_t format_int_padded(char* out, int32_t value, int width)
     return want;
 }
 
-size_t format_hex_octet(char* out, uint8_t value)
-{
-    static constexpr char kHex[] = "0123456789ABCDEF";
-    out[0] = kHex[value >> 4];
-    out[1] = kHex[value & 0x0F];
-    return 2;
-}
-
 size_t format_fixed6(char* out, double value) { return format_fixed(out, value, 6); }
 
 size_t format_fixed(char* out, double value, int precision)

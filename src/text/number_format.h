@@ -26,8 +26,15 @@ inline constexpr size_t kLongTextMax = 24;
 size_t format_long(char* out, int64_t value);
 // "%0<width>d": zero-padded to width characters, the sign counted in the width (width 1..10).
 size_t format_int_padded(char* out, int32_t value, int width);
-// "%02X" of one octet: two upper-case hex digits.
-size_t format_hex_octet(char* out, uint8_t value);
+// "%02X" of one octet: two upper-case hex digits. Inline: octet strings are written a digit pair
+// at a time.
+inline size_t format_hex_octet(char* out, uint8_t value)
+{
+    constexpr char kHex[] = "0123456789ABCDEF";
+    out[0] = kHex[value >> 4];
+    out[1] = kHex[value & 0x0F];
+    return 2;
+}
 // "%f": six decimals, rounded as printf rounds (exactly, ties to even); "nan", "-nan", "inf",
 // "-inf" for the special values. out must hold kFixedTextMax characters.
 size_t format_fixed6(char* out, double value);
