@@ -35,8 +35,17 @@ TextSink::TextSink(char** owner) : owner_(owner)
 {
     if (owner_ && *owner_) {
         length_ = std::strlen(*owner_);
-        capacity_ = usable_size(*owner_, length_ + 1);
+        capacity_ = length_ + 1; // the block's real size is asked only when more room is needed
     }
+}
+
+// True when the caller's block turns out to hold `need` bytes already.
+bool TextSink::fits_callers_block(size_t need)
+{
+    if (callerMeasured_ || !*owner_) return false;
+    callerMeasured_ = true;
+    capacity_ = usable_size(*owner_, capacity_);
+    return need <= capacity_;
 }
 
 // Moves the text to a block of `wanted` bytes, or of `need` when the heap refuses the larger.
@@ -50,6 +59,7 @@ int32_t TextSink::grow_to(size_t need, size_t wanted)
     if (!block) return BACNAPI_E_FAIL;
     *owner_ = block;
     capacity_ = usable_size(block, wanted);
+    callerMeasured_ = true; // the block is the sink's own now, its size known
     return BACNAPI_S_OK;
 }
 
@@ -59,6 +69,7 @@ int32_t TextSink::reserve(size_t extra)
     if (extra > SIZE_MAX - length_ - 1) return BACNAPI_E_FAIL;
     const size_t need = length_ + extra + 1;
     if (*owner_ && need <= capacity_) return BACNAPI_S_OK;
+    if (fits_callers_block(need)) return BACNAPI_S_OK;
     // Exactly the size asked for, unless that is less than the usual growth: many small
     // reservations in a row must still cost amortized constant copying per byte.
     const size_t usual = capacity_ + capacity_ / 2;
@@ -71,7 +82,7 @@ char* TextSink::grow_for(size_t n)
     if (!owner_) return nullptr;
     if (n > SIZE_MAX - length_ - 1) return nullptr;
     const size_t need = length_ + n + 1;
-    if (!*owner_ || need > capacity_) {
+    if ((!*owner_ || need > capacity_) && !fits_callers_block(need)) {
         // Grow by half again: amortized constant copying per appended byte.
         size_t next = capacity_ + capacity_ / 2;
         if (next < kFirstBlock) next = kFirstBlock;

@@ -78,11 +78,13 @@ public:
 
 private:
     char* grow_for(size_t n);
+    bool fits_callers_block(size_t need);
     int32_t grow_to(size_t need, size_t wanted);
 
     char** owner_;
     size_t length_ = 0;
     size_t capacity_ = 0; // bytes known to be usable in *owner_, terminator included
+    bool callerMeasured_ = false; // the real size of the block the sink started from was asked
 };
 
 } // namespace bacnapi
