@@ -129,13 +129,25 @@ int32_t parse_octets(uint32_t, int32_t, void* dest, const void*, void* ctx)
     if (count) std::memset(octets->data, 0, count);
     // Each pair is scanned from character 2i, white space first skipped as sscanf does. The
     // first non-blank at or after a point is remembered, so a long run of blanks is crossed once.
+    // Two hex digits right at their place, the usual text, read directly: the scan would read
+    // them alike.
     const char* firstNonBlank = p;
+    uint8_t* data = octets->data;
     for (uint64_t i = 0; i < count; ++i) {
         const char* at = p + 2 * i;
+        if (firstNonBlank <= at) {
+            const int high = hex_digit_value(at[0]);
+            const int low = high >= 0 ? hex_digit_value(at[1]) : -1;
+            if (low >= 0) {
+                data[i] = static_cast<uint8_t>(high << 4 | low);
+                firstNonBlank = at;
+                continue;
+            }
+        }
         if (firstNonBlank < at) firstNonBlank = skip_scan_blanks(at);
         uint32_t number;
         if (!scan_hex(firstNonBlank, 2, &number)) return refuse(ctx, at, "expected two hex digits");
-        octets->data[i] = static_cast<uint8_t>(number);
+        data[i] = static_cast<uint8_t>(number);
     }
     return settle(ctx, end);
 }
@@ -177,7 +189,7 @@ int32_t parse_bits(uint32_t, int32_t, void* dest, const void*, void* ctx)
     if (n > 0) {
         block = static_cast<uint8_t*>(std::malloc(n));
         if (!block) return refuse(ctx, p, "out of memory");
-        for (size_t i = 0; i < n; ++i) block[i] = p[i] == '1' ? 1 : 0;
+        for (size_t i = 0; i < n; ++i) block[i] = static_cast<uint8_t>(p[i] == '1');
     }
     std::free(bits->bits);
     bits->bits = block;

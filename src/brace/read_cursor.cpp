@@ -3,6 +3,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <type_traits>
 
 namespace bacnapi {
 
@@ -10,13 +11,7 @@ namespace {
 
 bool is_digit(char c) { return c >= '0' && c <= '9'; }
 
-int hex_value(char c)
-{
-    if (c >= '0' && c <= '9') return c - '0';
-    if (c >= 'a' && c <= 'f') return c - 'a' + 10;
-    if (c >= 'A' && c <= 'F') return c - 'A' + 10;
-    return -1;
-}
+int hex_value(char c) { return hex_digit_value(c); }
 
 // Characters that a floating-point conversion of sscanf can consume: digits, signs, the point,
 // exponent and hex markers and the letters of "inf", "infinity" and "nan". The first character
@@ -24,6 +19,22 @@ int hex_value(char c)
 bool is_float_char(char c)
 {
     return is_digit(c) || (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || c == '.' || c == '+' || c == '-';
+}
+
+// A plain decimal: digits, at most one point, a sign only in front. strtof and strtod read such
+// a number exactly as the scanf conversion does (the same correctly rounded conversion of the
+// same characters), so it takes the short road; anything else goes through sscanf itself.
+bool is_plain_decimal(const char* p, size_t n)
+{
+    size_t i = p[0] == '+' || p[0] == '-';
+    size_t digits = 0;
+    bool point = false;
+    for (; i < n; ++i) {
+        if (is_digit(p[i])) ++digits;
+        else if (p[i] == '.' && !point) point = true;
+        else return false;
+    }
+    return digits > 0;
 }
 
 template <typename T>
@@ -34,6 +45,17 @@ bool scan_floating(const char* p, const char* format, T* value)
     while (is_float_char(*end)) ++end;
     const size_t n = static_cast<size_t>(end - p);
     if (n == 0) return false;
+    if (is_plain_decimal(p, n)) {
+        // The number ends at a character strtof does not take either, so it reads in place.
+        char* stop = nullptr;
+        T converted;
+        if constexpr (std::is_same_v<T, float>) converted = std::strtof(p, &stop);
+        else converted = std::strtod(p, &stop);
+        if (stop == end) {
+            *value = converted;
+            return true;
+        }
+    }
     char local[128];
     char* copy = n < sizeof local ? local : static_cast<char*>(std::malloc(n + 1));
     if (!copy) return false;
@@ -54,11 +76,7 @@ const char* next_delimiter(const char* p)
     return *p ? p : nullptr;
 }
 
-const char* token_end_with_brace(const char* p)
-{
-    while (*p && *p != ',' && *p != '}' && *p != '{') ++p;
-    return p;
-}
+const char* token_end_with_brace(const char* p) { return p + std::strcspn(p, ",}{"); }
 
 const char* scan_decimal(const char* p, int width, int32_t* value)
 {

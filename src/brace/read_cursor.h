@@ -25,6 +25,22 @@ inline const char* skip_scan_blanks(const char* p)
     return p;
 }
 
+// The value of every character as a hex digit, -1 where it is none: one load per character.
+inline constexpr struct HexDigits {
+    int8_t value[256];
+    constexpr HexDigits() : value()
+    {
+        for (int c = 0; c < 256; ++c)
+            value[c] = static_cast<int8_t>(c >= '0' && c <= '9'   ? c - '0'
+                                           : c >= 'a' && c <= 'f' ? c - 'a' + 10
+                                           : c >= 'A' && c <= 'F' ? c - 'A' + 10
+                                                                  : -1);
+    }
+} kHexDigits;
+
+// The value of a hex digit, or -1 for any other character.
+inline int hex_digit_value(char c) { return kHexDigits.value[static_cast<unsigned char>(c)]; }
+
 // The first "," or "}" at or after p, or null when the text holds neither.
 const char* next_delimiter(const char* p);
 

@@ -23,10 +23,14 @@ TextSink& sink_of(void* ctx) { return *static_cast<WriterContext*>(ctx)->sink; }
 
 int32_t put(void* ctx, const char* text, size_t n) { return sink_of(ctx).append(text, n); }
 
+// Numbers are formatted straight into the text's room.
 int32_t put_int(void* ctx, int32_t value)
 {
-    char buf[kIntTextMax];
-    return put(ctx, buf, format_int(buf, value));
+    TextSink& sink = sink_of(ctx);
+    char* out = sink.room(kIntTextMax);
+    if (!out) return BACNAPI_E_FAIL;
+    sink.commit(format_int(out, value));
+    return BACNAPI_S_OK;
 }
 
 int32_t put_word(void* ctx, const void* src)
@@ -39,8 +43,11 @@ int32_t put_word(void* ctx, const void* src)
 
 int32_t put_fixed(void* ctx, double value)
 {
-    char buf[kFixedTextMax];
-    return put(ctx, buf, format_fixed6(buf, value));
+    TextSink& sink = sink_of(ctx);
+    char* out = sink.room(kFixedTextMax);
+    if (!out) return BACNAPI_E_FAIL;
+    sink.commit(format_fixed6(out, value));
+    return BACNAPI_S_OK;
 }
 
 // One date or time octet: "*" when unspecified (255), else zero-padded to width.
@@ -87,24 +94,22 @@ int32_t write_double(uint32_t, int32_t, void*, const void* src, void* ctx)
     return put_fixed(ctx, d);
 }
 
-// Pieces of at most this many bytes are built on the stack and appended in one go.
-constexpr size_t kChunk = 256;
-
+// Octet and bit strings know their text's size: the room is made once, exactly, and the digits
+// are written straight into it.
 int32_t write_octets(uint32_t, int32_t, void*, const void* src, void* ctx)
 {
     if (!src) return BACNAPI_E_FAIL;
     const auto* octets = static_cast<const BACnetOctetString*>(src);
     if (!octets->data) return BACNAPI_S_OK;
-    char buf[kChunk];
-    size_t used = 0;
-    for (uint64_t i = 0; i < octets->length; ++i) {
-        used += format_hex_octet(buf + used, octets->data[i]);
-        if (used + 2 > kChunk) {
-            if (put(ctx, buf, used) != 0) return BACNAPI_E_FAIL;
-            used = 0;
-        }
-    }
-    return used ? put(ctx, buf, used) : BACNAPI_S_OK;
+    if (octets->length > SIZE_MAX / 2) return BACNAPI_E_FAIL;
+    const size_t n = static_cast<size_t>(octets->length);
+    TextSink& sink = sink_of(ctx);
+    if (sink.reserve(2 * n) != BACNAPI_S_OK) return BACNAPI_E_FAIL;
+    char* out = sink.extend(2 * n);
+    if (!out) return BACNAPI_E_FAIL;
+    const uint8_t* data = octets->data; // held locally: the text's bytes may alias the record
+    for (size_t i = 0; i < n; ++i) out += format_hex_octet(out, data[i]);
+    return BACNAPI_S_OK;
 }
 
 int32_t write_bits(uint32_t, int32_t, void*, const void* src, void* ctx)
@@ -112,16 +117,15 @@ int32_t write_bits(uint32_t, int32_t, void*, const void* src, void* ctx)
     if (!src) return BACNAPI_E_FAIL;
     const auto* bits = static_cast<const BACnetBitString*>(src);
     if (!bits->bits) return BACNAPI_S_OK;
-    char buf[kChunk];
-    size_t used = 0;
-    for (uint64_t i = 0; i < bits->bitCount; ++i) {
-        buf[used++] = bits->bits[i] ? '1' : '0';
-        if (used == kChunk) {
-            if (put(ctx, buf, used) != 0) return BACNAPI_E_FAIL;
-            used = 0;
-        }
-    }
-    return used ? put(ctx, buf, used) : BACNAPI_S_OK;
+    if (bits->bitCount > SIZE_MAX / 2) return BACNAPI_E_FAIL;
+    const size_t n = static_cast<size_t>(bits->bitCount);
+    TextSink& sink = sink_of(ctx);
+    if (sink.reserve(n) != BACNAPI_S_OK) return BACNAPI_E_FAIL;
+    char* out = sink.extend(n);
+    if (!out) return BACNAPI_E_FAIL;
+    const uint8_t* set = bits->bits; // held locally: the text's bytes may alias the record
+    for (size_t i = 0; i < n; ++i) out[i] = static_cast<char>('0' + (set[i] != 0));
+    return BACNAPI_S_OK;
 }
 
 // The text of a character string ends at its first NUL or at its stored length, whichever comes
@@ -158,7 +162,9 @@ int32_t write_date(uint32_t, int32_t, void*, const void* src, void* ctx)
     if (!src) return BACNAPI_E_FAIL;
     BACnetDate d;
     std::memcpy(&d, src, sizeof d);
-    char buf[32];
+    TextSink& sink = sink_of(ctx);
+    char* buf = sink.room(32);
+    if (!buf) return BACNAPI_E_FAIL;
     size_t n = octet_or_star(buf, d.month, 2);
     buf[n++] = '/';
     n += octet_or_star(buf + n, d.day, 2);
@@ -169,7 +175,8 @@ int32_t write_date(uint32_t, int32_t, void*, const void* src, void* ctx)
         buf[n++] = ' ';
         n += octet_or_star(buf + n, d.dayOfWeek, 1);
     }
-    return put(ctx, buf, n);
+    sink.commit(n);
+    return BACNAPI_S_OK;
 }
 
 // Hour:minute, a blank, second.hundredths: "13:45 30.25", "*:* *.*".
@@ -178,7 +185,9 @@ int32_t write_time(uint32_t, int32_t, void*, const void* src, void* ctx)
     if (!src) return BACNAPI_E_FAIL;
     BACnetTime t;
     std::memcpy(&t, src, sizeof t);
-    char buf[32];
+    TextSink& sink = sink_of(ctx);
+    char* buf = sink.room(32);
+    if (!buf) return BACNAPI_E_FAIL;
     size_t n = octet_or_star(buf, t.hour, 2);
     buf[n++] = ':';
     n += octet_or_star(buf + n, t.minute, 2);
@@ -186,7 +195,8 @@ int32_t write_time(uint32_t, int32_t, void*, const void* src, void* ctx)
     n += octet_or_star(buf + n, t.second, 2);
     buf[n++] = '.';
     n += octet_or_star(buf + n, t.hundredths, 2);
-    return put(ctx, buf, n);
+    sink.commit(n);
+    return BACNAPI_S_OK;
 }
 
 int32_t write_object_identifier(uint32_t, int32_t, void*, const void* src, void* ctx)

@@ -11,12 +11,6 @@
 
 namespace bacnapi {
 
-size_t format_int(char* out, int32_t value)
-{
-    const auto result = std::to_chars(out, out + kIntTextMax, value);
-    return static_cast<size_t>(result.ptr - out);
-}
-
 size_t format_long(char* out, int64_t value)
 {
     const auto result = std::to_chars(out, out + kLongTextMax, value);
@@ -25,6 +19,12 @@ size_t format_long(char* out, int64_t value)
 
 size_t format_int_padded(char* out, int32_t value, int width)
 {
+    if (width == 2 && value >= 0 && value < 100) {
+        // The two digits of every date and time field.
+        out[0] = static_cast<char>('0' + value / 10);
+        out[1] = static_cast<char>('0' + value % 10);
+        return 2;
+    }
     char digits[kIntTextMax];
     const size_t n = format_int(digits, value);
     const size_t want = width > 0 ? static_cast<size_t>(width) : 0;
@@ -39,14 +39,6 @@ size_t format_int_padded(char* out, int32_t value, int width)
     std::memset(out + sign, '0', zeros);
     std::memcpy(out + sign + zeros, digits + sign, n - sign);
     return want;
-}
-
-size_t format_hex_octet(char* out, uint8_t value)
-{
-    static constexpr char kHex[] = "0123456789ABCDEF";
-    out[0] = kHex[value >> 4];
-    out[1] = kHex[value & 0x0F];
-    return 2;
 }
 
 size_t format_fixed6(char* out, double value) { return format_fixed(out, value, 6); }

@@ -5,6 +5,7 @@
 // Each function writes into a caller's buffer (no terminator) and returns the length written.
 #pragma once
 
+#include <charconv>
 #include <cstddef>
 #include <cstdint>
 
@@ -15,15 +16,25 @@ inline constexpr size_t kIntTextMax = 16;
 // Enough for "%f" of any double: sign, 309 integer digits, point, six decimals.
 inline constexpr size_t kFixedTextMax = 328;
 
-// "%d".
-size_t format_int(char* out, int32_t value);
+// "%d". Inline: it is the innermost step of writing every list of numbers.
+inline size_t format_int(char* out, int32_t value)
+{
+    return static_cast<size_t>(std::to_chars(out, out + kIntTextMax, value).ptr - out);
+}
 // "%lld": at most kLongTextMax characters.
 inline constexpr size_t kLongTextMax = 24;
 size_t format_long(char* out, int64_t value);
 // "%0<width>d": zero-padded to width characters, the sign counted in the width (width 1..10).
 size_t format_int_padded(char* out, int32_t value, int width);
-// "%02X" of one octet: two upper-case hex digits.
-size_t format_hex_octet(char* out, uint8_t value);
+// "%02X" of one octet: two upper-case hex digits. Inline: octet strings are written a digit pair
+// at a time.
+inline size_t format_hex_octet(char* out, uint8_t value)
+{
+    constexpr char kHex[] = "0123456789ABCDEF";
+    out[0] = kHex[value >> 4];
+    out[1] = kHex[value & 0x0F];
+    return 2;
+}
 // "%f": six decimals, rounded as printf rounds (exactly, ties to even); "nan", "-nan", "inf",
 // "-inf" for the special values. out must hold kFixedTextMax characters.
 size_t format_fixed6(char* out, double value);

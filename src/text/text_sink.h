@@ -4,11 +4,18 @@
 // (measured once), and every time the block moves the pointer is updated, so the caller holds a
 // valid NUL-terminated text of everything appended so far at any moment, also when a walk stops
 // part way. The bytes are exactly those that appending each piece with an exact reallocation
-// would give; only the block may be larger until finish() trims it.
+// would give; only the block may be larger than the text.
+//
+// The sink asks the heap how large a block really is (malloc_usable_size where the platform has
+// it), so a caller that appends to the same text again and again finds the room left over from
+// the last call instead of reallocating every time.
 #pragma once
+
+#include <bacnapi/bacnapi_types.h>
 
 #include <cstddef>
 #include <cstdint>
+#include <cstring>
 
 namespace bacnapi {
 
@@ -23,20 +30,61 @@ public:
 
     // Appends n bytes. 0, or BACNAPI_E_FAIL (no text pointer, size overflow, heap refusal) with
     // the text as it was. Appending 0 bytes still makes a text exist ("" rather than null).
-    int32_t append(const char* piece, size_t n);
+    int32_t append(const char* piece, size_t n)
+    {
+        if (!piece) return BACNAPI_E_FAIL;
+        char* area = room(n);
+        if (!area) return BACNAPI_E_FAIL;
+        std::memcpy(area, piece, n);
+        commit(n);
+        return BACNAPI_S_OK;
+    }
     int32_t append_char(char c) { return append(&c, 1); }
 
-    // Trims the block to the text's exact size (when the heap agrees; otherwise it stays larger).
+    // Makes room for `extra` more bytes at once, for a writer that knows the size of what comes:
+    // a block that must grow grows to exactly that, or by the usual half again when that is more
+    // (so reserving piece by piece stays amortized). 0 or BACNAPI_E_FAIL as append.
+    int32_t reserve(size_t extra);
+
+    // Room for n more bytes behind the text (and its terminator), for a writer that formats in
+    // place: the bytes it writes there count once it commits them. Null where append would fail.
+    // The area is valid until the next call that may grow the text.
+    char* room(size_t n)
+    {
+        if (owner_ && *owner_ && n < capacity_ - length_) return *owner_ + length_;
+        return grow_for(n);
+    }
+    // Takes n bytes written at room() into the text (n no more than the room asked for).
+    void commit(size_t n)
+    {
+        length_ += n;
+        (*owner_)[length_] = '\0';
+    }
+
+    // Appends n bytes that the caller writes itself into the returned area (room and commit in
+    // one); null, with the text as it was, where append would fail.
+    char* extend(size_t n)
+    {
+        char* area = room(n);
+        if (area) commit(n);
+        return area;
+    }
+
+    // Returns a block that is more than half unused to the heap (when the heap agrees). Smaller
+    // slack stays, ready for the caller's next append to the same text.
     void finish();
 
     size_t length() const { return length_; }
 
 private:
-    int32_t reserve(size_t extra);
+    char* grow_for(size_t n);
+    bool fits_callers_block(size_t need);
+    int32_t grow_to(size_t need, size_t wanted);
 
     char** owner_;
     size_t length_ = 0;
     size_t capacity_ = 0; // bytes known to be usable in *owner_, terminator included
+    bool callerMeasured_ = false; // the real size of the block the sink started from was asked
 };
 
 } // namespace bacnapi

@@ -79,10 +79,15 @@ TEST(ReadCursor, FloatScansAgreeWithSscanf)
     std::vector<std::string> inputs = {
         "1.5", " \t\n2.5", "+.5", ".", "-", "", "abc", "1e", "1e+", "1,5", "1_000", "0x", "0x1p3", "-0x1.8p1",
         "infinity", "-INF", "infin", "nan", "-nan", "NaN(abc)", "1e5000", "1e-400", "3.4028236e38", "1e-46",
-        std::string(400, '9')};
+        std::string(400, '9'),
+        // Plain decimals, which read without sscanf, and near misses that must not.
+        "1.", "-0.0", "00012.50", "1.2.3", "+-1", "1-2", "-.", "7}", "0.1,2", "1.5 x", "12345678901234567890.5",
+        "0." + std::string(60, '0') + "1", std::string(50, '1') + "." + std::string(50, '7')};
     std::mt19937_64 rng(3);
     for (int i = 0; i < 3000; ++i)
         inputs.push_back(printed(i % 3 == 0 ? "%.17g" : i % 3 == 1 ? "%a" : "%.9g", random_double(rng)));
+    for (int i = 0; i < 1000; ++i)
+        inputs.push_back(printed(i % 2 ? "%f" : "%.40f", random_double(rng)));
     for (const auto& input : inputs) {
         float ef = 0, gf = 0;
         double ed = 0, gd = 0;

@@ -1,0 +1,69 @@
+// Timing a library call beside a hand-written loop that produces or reads the same bytes, in the
+// same benchmark iteration, so that every line of output carries its own ratio:
+//   lib_ns    library time per element, best iteration
+//   ref_ns    hand-written reference time per element, best iteration
+//   ratio     lib_ns / ref_ns
+// The best iteration rather than the mean: the machine is shared, and descheduling only ever
+// adds time, so the fastest of many runs is the steadiest figure for both sides.
+//   peak_MB   the most heap held at once during the library call, above what was held before it
+//             (only where the benchmark's counting allocator is active)
+// Work that is not part of either conversion (checking results, clearing values) runs outside
+// both clocks.
+#pragma once
+
+#include <benchmark/benchmark.h>
+
+#include <chrono>
+#include <cstddef>
+#include <cstdint>
+
+namespace bench_heap {
+// Bytes currently allocated through malloc/calloc/realloc by this process, and the peak since
+// the last reset_peak(); both 0 when the counting allocator is not linked in.
+size_t current();
+size_t peak();
+void reset_peak();
+} // namespace bench_heap
+
+namespace paired {
+
+using Clock = std::chrono::steady_clock;
+
+struct Totals {
+    double libNs = 0; // best iteration
+    double refNs = 0;
+    size_t peakBytes = 0;
+};
+
+// Runs lib() under the library clock and ref() under the reference clock; after() (outside both)
+// checks and releases what they made.
+template <typename Lib, typename Ref, typename After>
+void step(Totals& totals, Lib&& lib, Ref&& ref, After&& after)
+{
+    const size_t base = bench_heap::current();
+    bench_heap::reset_peak();
+    const auto t0 = Clock::now();
+    lib();
+    const auto t1 = Clock::now();
+    const size_t peak = bench_heap::peak();
+    if (peak > base && peak - base > totals.peakBytes) totals.peakBytes = peak - base;
+    ref();
+    const auto t2 = Clock::now();
+    after();
+    const double libTime = std::chrono::duration<double, std::nano>(t1 - t0).count();
+    const double refTime = std::chrono::duration<double, std::nano>(t2 - t1).count();
+    if (totals.libNs == 0 || libTime < totals.libNs) totals.libNs = libTime;
+    if (totals.refNs == 0 || refTime < totals.refNs) totals.refNs = refTime;
+}
+
+inline void report(benchmark::State& state, const Totals& totals, int64_t n)
+{
+    const double elements = static_cast<double>(n);
+    if (elements <= 0 || totals.refNs <= 0) return;
+    state.counters["lib_ns"] = totals.libNs / elements;
+    state.counters["ref_ns"] = totals.refNs / elements;
+    state.counters["ratio"] = totals.libNs / totals.refNs;
+    if (totals.peakBytes) state.counters["peak_MB"] = static_cast<double>(totals.peakBytes) / 1e6;
+}
+
+} // namespace paired
