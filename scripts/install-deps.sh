@@ -12,6 +12,10 @@ command -v clang++ >/dev/null || need+=(clang)
 [ -e /usr/include/benchmark/benchmark.h ] || need+=(libbenchmark-dev)
 # The command-line tool's argument parser, and the tools its tests and the install check use.
 [ -e /usr/include/CLI/CLI.hpp ] || need+=(libcli11-dev)
+# The JSON parser's event reader (header-only, compiled into the library), and the schema
+# validator the JSON tests run over every generated schema.
+[ -e /usr/include/rapidjson/reader.h ] || need+=(rapidjson-dev)
+python3 -c 'import jsonschema' 2>/dev/null || need+=(python3-jsonschema)
 command -v pkg-config >/dev/null || need+=(pkg-config)
 command -v script >/dev/null || need+=(bsdutils)
 if [ ${#need[@]} -gt 0 ]; then

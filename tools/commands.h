@@ -17,7 +17,8 @@ struct ReadOptions {
 
 int run_read(const ReadOptions& options);
 int run_types(const std::string& pattern);
-int run_property(int32_t objectType, int32_t property, int32_t index);
+// OBJECT-TYPE and PROPERTY are numbers or the standard's names (any case).
+int run_property(const std::string& objectType, const std::string& property, int32_t index);
 int run_compare(const std::string& type, const std::string& first, const std::string& second);
 int run_charset(const std::string& from, const std::string& to, uint32_t codePage, const std::string& text);
 

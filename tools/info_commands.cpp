@@ -98,8 +98,28 @@ int run_types(const std::string& pattern)
     return any ? kExitOk : kExitFailed;
 }
 
-int run_property(int32_t objectType, int32_t property, int32_t index)
+namespace {
+
+// A number (up to nine digits) or a standard name looked up with code_of; -1 when neither.
+int32_t number_or_name(const std::string& text, int32_t (*code_of)(const char*))
 {
+    return all_digits(text) ? std::atoi(text.c_str()) : code_of(text.c_str());
+}
+
+} // namespace
+
+int run_property(const std::string& objectTypeText, const std::string& propertyText, int32_t index)
+{
+    const int32_t objectType = number_or_name(objectTypeText, bacnapi_object_type_code);
+    if (objectType < 0) {
+        report("bacnapi property", "unknown object type '" + objectTypeText + "'");
+        return kExitUsage;
+    }
+    const int32_t property = number_or_name(propertyText, bacnapi_property_code);
+    if (property < 0) {
+        report("bacnapi property", "unknown property '" + propertyText + "'");
+        return kExitUsage;
+    }
     const int32_t code = bacnapi_get_data_type(objectType, property, index);
     const char* name = bacnapi_type_name(code);
     return print_line(std::to_string(code) + "\t" + (name ? name : "?")) ? kExitOk : kExitFailed;

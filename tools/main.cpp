@@ -39,12 +39,12 @@ int main(int argc, char** argv)
     auto* types = app.add_subcommand("types", "List type codes, their names and which text forms they have");
     types->add_option("PATTERN", typesPattern, "Only names that contain PATTERN (any case; * ? [] as in a shell)");
 
-    int32_t objectType = 0;
-    int32_t property = 0;
+    std::string objectType;
+    std::string property;
     int32_t index = -1;
     auto* prop = app.add_subcommand("property", "The type code and name a property of an object type carries");
-    prop->add_option("OBJECT-TYPE", objectType, "Object type number")->required();
-    prop->add_option("PROPERTY", property, "Property identifier number")->required();
+    prop->add_option("OBJECT-TYPE", objectType, "Object type: number or standard name, e.g. 8, device, analog-input")->required();
+    prop->add_option("PROPERTY", property, "Property identifier: number or standard name, e.g. 85, present-value")->required();
     prop->add_option("INDEX", index, "Array index: 0 the length, k element k; leave out for the whole property");
 
     std::string compareType;

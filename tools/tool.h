@@ -23,6 +23,9 @@ struct TypeOperand {
     int charset = -1; // -1: keep what reading gives (UTF-8)
 };
 
+// True for 1 to 9 decimal digits: a number that fits an int32_t.
+bool all_digits(const std::string& s);
+
 // The type, or an error message.
 std::optional<TypeOperand> parse_type(const std::string& text, std::string* error);
 

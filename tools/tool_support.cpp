@@ -13,15 +13,6 @@ namespace {
 constexpr const char* kCharsetNames[] = {"utf-8", "dbcs", "jis", "ucs-4", "ucs-2", "iso-8859-1"};
 constexpr int kCharsetCount = 6;
 
-bool all_digits(const std::string& s)
-{
-    if (s.empty() || s.size() > 9) return false;
-    for (char c : s) {
-        if (c < '0' || c > '9') return false;
-    }
-    return true;
-}
-
 bool g_outputFailed = false;
 bool g_progressShown = false;
 
@@ -37,6 +28,15 @@ int parse_charset(const std::string& text)
         if (strcasecmp(text.c_str(), kCharsetNames[set]) == 0) return set;
     }
     return -1;
+}
+
+bool all_digits(const std::string& s)
+{
+    if (s.empty() || s.size() > 9) return false;
+    for (char c : s) {
+        if (c < '0' || c > '9') return false;
+    }
+    return true;
 }
 
 const char* charset_name(int set) { return set >= 0 && set < kCharsetCount ? kCharsetNames[set] : "?"; }

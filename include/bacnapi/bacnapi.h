@@ -242,6 +242,18 @@ BACNAPI_API const char* bacnapi_type_name(int32_t typeCode);
  * BACNAPI_E_INVALIDARG (negative) for a null or unknown name. */
 BACNAPI_API int32_t bacnapi_type_code(const char* name);
 
+/* ---- Standard names -------------------------------------------------------------------- */
+
+/* The standard's name of an object type ("analog-input") or a property identifier
+ * ("present-value"): a static text that is never freed, or null for a number without a standard
+ * name (print it as the number). Thread-safe. */
+BACNAPI_API const char* bacnapi_object_type_name(int32_t objectType);
+BACNAPI_API const char* bacnapi_property_name(int32_t propertyIdentifier);
+/* The number whose standard name equals name without regard to ASCII case, or
+ * BACNAPI_E_INVALIDARG (negative) for a null or unknown name. Thread-safe. */
+BACNAPI_API int32_t bacnapi_object_type_code(const char* name);
+BACNAPI_API int32_t bacnapi_property_code(const char* name);
+
 /* ---- Accessors ------------------------------------------------------------------------- */
 
 /*

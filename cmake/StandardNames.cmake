@@ -1,0 +1,16 @@
+# Turns the standard's name lists (data/*.tsv, "number<TAB>name" sorted by number) into C++ table
+# rows that the library compiles in. Rows whose name is not a name (a note such as "(deleted ...)")
+# are left out: such numbers print as the number.
+function(bacnapi_generate_names tsv out)
+  file(STRINGS ${tsv} lines ENCODING UTF-8)
+  set(rows "")
+  foreach(line IN LISTS lines)
+    if(line MATCHES "^([0-9]+)\t([A-Za-z0-9-]+)$")
+      string(APPEND rows "    {${CMAKE_MATCH_1}, \"${CMAKE_MATCH_2}\"},\n")
+    elseif(NOT line MATCHES "^[0-9]+\t\\(")
+      message(FATAL_ERROR "${tsv}: unexpected line '${line}'")
+    endif()
+  endforeach()
+  file(CONFIGURE OUTPUT ${out} CONTENT "// Generated from ${tsv}; do not edit.\n${rows}")
+  set_property(DIRECTORY APPEND PROPERTY CMAKE_CONFIGURE_DEPENDS ${tsv})
+endfunction()
