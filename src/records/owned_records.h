@@ -1,0 +1,209 @@
+// The ownership of every record that has a Clear or that a value may own: which members hold
+// heap storage, under which alternative, and what the record holds once they are released.
+// The generic Clear (value/clear.cpp) follows these tables; the type catalogue points at the
+// ones of the records a value owns.
+#pragma once
+
+#include <bacnapi/bacnapi.h>
+
+#include "records/ownership.h"
+
+namespace bacnapi::owned {
+
+using A = Afterwards;
+
+// ---- Strings: the buffer is released and the string left zero-filled ----
+inline constexpr OwnedPart kBitsParts[] = {block(offsetof(BACnetBitString, bits))};
+inline constexpr Ownership kBitString = owns(sizeof(BACnetBitString), kBitsParts, A::Zeroed);
+inline constexpr OwnedPart kOctetsParts[] = {block(offsetof(BACnetOctetString, data))};
+inline constexpr Ownership kOctetString = owns(sizeof(BACnetOctetString), kOctetsParts, A::Zeroed);
+inline constexpr OwnedPart kBufferParts[] = {block(offsetof(BACnetByteBuffer, data))};
+inline constexpr Ownership kByteBuffer = owns(sizeof(BACnetByteBuffer), kBufferParts, A::Zeroed);
+
+constexpr OwnedPart bits(size_t offset, int32_t when = kAlways) { return record(offset, kBitString, when); }
+constexpr OwnedPart octets(size_t offset, int32_t when = kAlways) { return record(offset, kOctetString, when); }
+
+// ---- Records that own nothing ----
+template <class Record>
+inline constexpr Ownership kZeroFilled = owns_nothing(sizeof(Record), A::Zeroed);
+template <class Record>
+inline constexpr Ownership kUntouched = owns_nothing(sizeof(Record), A::Kept);
+
+// ---- Records with nested values and strings ----
+#define BACNAPI_OWN(name, Record, after, ...)                                                                 \
+    inline constexpr OwnedPart name##Parts[] = {__VA_ARGS__};                                                 \
+    inline constexpr Ownership name = owns(sizeof(Record), name##Parts, after)
+#define BACNAPI_OWN_CHOICE(name, Record, after, selector, ...)                                                \
+    inline constexpr OwnedPart name##Parts[] = {__VA_ARGS__};                                                 \
+    inline constexpr Ownership name = owns(sizeof(Record), name##Parts, after, offsetof(Record, selector))
+#define AT(Record, member) offsetof(Record, member)
+
+// Time, identifiers and priority stay; only the value goes.
+BACNAPI_OWN(kTimeValue, BACnetTimeValue, A::Kept, value(AT(BACnetTimeValue, value)));
+BACNAPI_OWN(kObjectPropertyValue, BACnetObjectPropertyValue, A::Kept, value(AT(BACnetObjectPropertyValue, value)));
+BACNAPI_OWN(kNestedValue, BACnetNestedValue, A::Kept, value(AT(BACnetNestedValue, value)));
+BACNAPI_OWN(kActionCommand, BACnetActionCommand, A::Zeroed, value(AT(BACnetActionCommand, propertyValue)));
+BACNAPI_OWN(kDeviceObjectPropertyValue, BACnetDeviceObjectPropertyValue, A::Zeroed,
+            value(AT(BACnetDeviceObjectPropertyValue, value)));
+BACNAPI_OWN(kPropertyValue, BACnetPropertyValue, A::Zeroed, value(AT(BACnetPropertyValue, value)));
+BACNAPI_OWN(kSelectionCriteria, BACnetSelectionCriteria, A::Zeroed,
+            value(AT(BACnetSelectionCriteria, comparisonValue)));
+BACNAPI_OWN(kDailySchedule, BACnetDailySchedule, A::Zeroed, value(AT(BACnetDailySchedule, daySchedule)));
+BACNAPI_OWN(kActionList, BACnetActionList, A::Zeroed, value(AT(BACnetActionList, action)));
+BACNAPI_OWN(kWriteAccessSpecification, WriteAccessSpecification, A::Zeroed,
+            value(AT(WriteAccessSpecification, listOfProperties)));
+BACNAPI_OWN(kSpecialEvent, BACnetSpecialEvent, A::Zeroed, value(AT(BACnetSpecialEvent, listOfTimeValues)),
+            value(AT(BACnetSpecialEvent, extraValue)));
+BACNAPI_OWN(kSessionKey, BACnetSessionKey, A::Zeroed, octets(AT(BACnetSessionKey, sessionKey)));
+BACNAPI_OWN(kAlarmSummaryAckElement, AlarmSummaryAckElement, A::Zeroed,
+            bits(AT(AlarmSummaryAckElement, acknowledgedTransitions)));
+BACNAPI_OWN(kDestination, BACnetDestination, A::Zeroed, bits(AT(BACnetDestination, validDays)),
+            bits(AT(BACnetDestination, transitions)));
+BACNAPI_OWN(kEventSummaryElement, EventSummaryElement, A::Zeroed,
+            bits(AT(EventSummaryElement, acknowledgedTransitions)), bits(AT(EventSummaryElement, eventEnable)),
+            value(AT(EventSummaryElement, eventTimeStamps)), value(AT(EventSummaryElement, eventPriorities)));
+// The leading member goes back to its "absent" mark, as in a fresh record.
+inline constexpr OwnedPart kConstructedParts[] = {value(AT(BACnetConstructed, value))};
+inline constexpr Ownership kConstructed = owns_then(sizeof(BACnetConstructed), kConstructedParts, A::Kept,
+                                                    kNoSelector, AT(BACnetConstructed, leadingField),
+                                                    BACNAPI_ARRAY_INDEX_ABSENT);
+
+// ---- Choices: only the alternative the selector names is read ----
+BACNAPI_OWN_CHOICE(kPriorityValue, BACnetPriorityValue, A::Zeroed, kind,
+                   value(AT(BACnetPriorityValue, value.constructedValue), 5));
+BACNAPI_OWN_CHOICE(kReadAccessPropertyValue, ReadAccessPropertyValue, A::Zeroed, choice,
+                   value(AT(ReadAccessPropertyValue, result.propertyValue), 0));
+// The status flags always; of the datum, log-status and bitstring-value own bits, any-value a value.
+BACNAPI_OWN_CHOICE(kLogRecord, BACnetLogRecord, A::Zeroed, logDatumChoice, bits(AT(BACnetLogRecord, statusFlags)),
+                   bits(AT(BACnetLogRecord, logDatum.logStatus), 0),
+                   bits(AT(BACnetLogRecord, logDatum.bitstringValue), 6),
+                   value(AT(BACnetLogRecord, logDatum.anyValue), 10));
+BACNAPI_OWN_CHOICE(kLogData, BACnetLogData, A::Zeroed, choice, bits(AT(BACnetLogData, value.logStatus), 0),
+                   value(AT(BACnetLogData, value.logData), 1));
+BACNAPI_OWN(kLogMultipleRecord, BACnetLogMultipleRecord, A::Zeroed,
+            record(AT(BACnetLogMultipleRecord, logData), kLogData));
+BACNAPI_OWN_CHOICE(kLogDataElement, BACnetLogDataElement, A::Zeroed, choice,
+                   bits(AT(BACnetLogDataElement, value.bitstringValue), 5),
+                   value(AT(BACnetLogDataElement, value.anyValue), 8));
+
+// Change-of-value: only the bitmask criterion owns bits.
+BACNAPI_OWN_CHOICE(kCovCriteria, BACnetCOVCriteria, A::Kept, choice, bits(AT(BACnetCOVCriteria, value.bitmask), 0));
+// Left zero-filled with the "no alternative" selector, as a fresh record.
+inline constexpr uint32_t kNoEventParameter = 999;
+inline constexpr OwnedPart kEventParameterParts[] = {
+    bits(AT(BACnetEventParameter, parameters.changeOfBitstring.bitmask), 0),
+    value(AT(BACnetEventParameter, parameters.changeOfBitstring.listOfBitstringValues), 0),
+    value(AT(BACnetEventParameter, parameters.changeOfState.listOfValues), 1),
+    record(AT(BACnetEventParameter, parameters.changeOfValue.covCriteria), kCovCriteria, 2),
+    value(AT(BACnetEventParameter, parameters.changeOfLifeSafety.listOfLifeSafetyAlarmValues), 8),
+    value(AT(BACnetEventParameter, parameters.changeOfLifeSafety.listOfAlarmValues), 8),
+};
+inline constexpr Ownership kEventParameter =
+    owns_then(sizeof(BACnetEventParameter), kEventParameterParts, A::Zeroed, AT(BACnetEventParameter, choice),
+              AT(BACnetEventParameter, choice), kNoEventParameter);
+
+// Unlike the other records the notification parameters are not zero-filled: the selector and the
+// plain members of the alternative stay, and only what was released is left empty.
+BACNAPI_OWN_CHOICE(kChangedValue, NotificationChangedValue, A::Kept, choice,
+                   bits(AT(NotificationChangedValue, value.changedBits), 0));
+BACNAPI_OWN_CHOICE(kNotificationExtended, NotificationExtended, A::Kept, parametersChoice,
+                   record(AT(NotificationExtended, parameters.propertyValue), kDeviceObjectPropertyValue, 8));
+#define NP(member) AT(BACnetNotificationParameters, parameters.member)
+BACNAPI_OWN_CHOICE(kNotificationParameters, BACnetNotificationParameters, A::Kept, choice,
+                   bits(NP(changeOfBitstring.referencedBitstring), 0), bits(NP(changeOfBitstring.statusFlags), 0),
+                   bits(NP(changeOfState.statusFlags), 1),
+                   zeroed(NP(changeOfState.newState), sizeof(BACnetPropertyStates), 1),
+                   record(NP(changeOfValue.newValue), kChangedValue, 2), bits(NP(changeOfValue.statusFlags), 2),
+                   value(NP(commandFailure.commandValue), 3), value(NP(commandFailure.feedbackValue), 3),
+                   bits(NP(commandFailure.statusFlags), 3), bits(NP(floatingLimit.statusFlags), 4),
+                   bits(NP(outOfRange.statusFlags), 5), value(NP(complexEventType), 6),
+                   bits(NP(changeOfLifeSafety.statusFlags), 8), record(NP(extended), kNotificationExtended, 9),
+                   bits(NP(unsignedRange.statusFlags), 11));
+#undef NP
+
+// The message text, then the event values (which keep their selector); the rest is kept.
+BACNAPI_OWN(kEventNotification, BACnetServiceConfirmedEventNotificationRequest, A::Kept,
+            characters(AT(BACnetServiceConfirmedEventNotificationRequest, messageText)),
+            record(AT(BACnetServiceConfirmedEventNotificationRequest, eventValues), kNotificationParameters));
+// A notification datum owns its message text and its event values.
+BACNAPI_OWN_CHOICE(kEventLogRecord, BACnetEventLogRecord, A::Zeroed, logDatumChoice,
+                   bits(AT(BACnetEventLogRecord, logDatum.logStatus), 0),
+                   record(AT(BACnetEventLogRecord, logDatum.notification), kEventNotification, 1));
+
+// ---- Head-inline sequences and the read-access records ----
+inline constexpr Ownership kPropertyReference = owns_nothing(sizeof(BACnetPropertyReference), A::Zeroed);
+inline constexpr Ownership kPropertyReferences = sequence_of<SequenceOfBACnetPropertyReference>(kPropertyReference);
+BACNAPI_OWN(kReadAccessSpecification, ReadAccessSpecification, A::Zeroed,
+            record(AT(ReadAccessSpecification, listOfPropertyReferences), kPropertyReferences));
+inline constexpr Ownership kReadAccessSpecifications =
+    sequence_of<SequenceOfReadAccessSpecification>(kReadAccessSpecification);
+inline constexpr Ownership kReadAccessResultList = sequence_of<ReadAccessResultList>(kReadAccessPropertyValue);
+BACNAPI_OWN(kReadAccessResult, ReadAccessResult, A::Zeroed,
+            record(AT(ReadAccessResult, listOfResults), kReadAccessResultList));
+inline constexpr Ownership kReadAccessResults = sequence_of<SequenceOfReadAccessResult>(kReadAccessResult);
+
+// ---- Service records ----
+// Only the addresses (or the enrolment filter) are emptied; the identifiers and filters are kept.
+inline constexpr OwnedPart kRequestKeyParts[] = {
+    zeroed(AT(RequestKeyRequest, requestingDeviceAddress), sizeof(BACnetAddress)),
+    zeroed(AT(RequestKeyRequest, remoteDeviceAddress), sizeof(BACnetAddress))};
+inline constexpr Ownership kRequestKey = owns(sizeof(RequestKeyRequest), kRequestKeyParts, A::Kept);
+inline constexpr OwnedPart kEnrolmentSummaryParts[] = {
+    zeroed(AT(GetEnrolmentSummaryRequest, enrollmentFilter), sizeof(BACnetRecipientProcess))};
+inline constexpr Ownership kEnrolmentSummary =
+    owns(sizeof(GetEnrolmentSummaryRequest), kEnrolmentSummaryParts, A::Kept);
+
+BACNAPI_OWN(kPrivateTransferRequest, ConfirmedPrivateTransferRequest, A::Kept,
+            value(AT(ConfirmedPrivateTransferRequest, serviceParameters)));
+BACNAPI_OWN(kPrivateTransferAck, ConfirmedPrivateTransferAck, A::Kept,
+            value(AT(ConfirmedPrivateTransferAck, resultBlock)));
+BACNAPI_OWN(kListElement, AddListElementRequest, A::Kept, value(AT(AddListElementRequest, listOfElements)));
+BACNAPI_OWN(kCovNotification, ConfirmedCOVNotificationRequest, A::Kept,
+            value(AT(ConfirmedCOVNotificationRequest, listOfValues)));
+BACNAPI_OWN(kWriteProperty, WritePropertyRequest, A::Zeroed, value(AT(WritePropertyRequest, propertyValue)));
+BACNAPI_OWN(kCreateObject, CreateObjectRequest, A::Zeroed, value(AT(CreateObjectRequest, listOfInitialValues)));
+BACNAPI_OWN(kReadPropertyAck, ReadPropertyAck, A::Zeroed, value(AT(ReadPropertyAck, propertyValue)));
+BACNAPI_OWN(kWritePropertyMultiple, WritePropertyMultipleRequest, A::Zeroed,
+            value(AT(WritePropertyMultipleRequest, listOfWriteAccessSpecifications)));
+// The error PDU: the nested value of the two services whose error carries one.
+BACNAPI_OWN_CHOICE(kServiceError, BACnetServiceError, A::Zeroed, serviceChoice,
+                   value(AT(BACnetServiceError, details.errorParameters), 18),
+                   value(AT(BACnetServiceError, details.listOfVTSessionIdentifiers), 22));
+BACNAPI_OWN(kReadPropertyMultipleRequest, ReadPropertyMultipleRequest, A::Zeroed,
+            record(AT(ReadPropertyMultipleRequest, listOfReadAccessSpecs), kReadAccessSpecifications));
+BACNAPI_OWN(kReadPropertyMultipleAck, ReadPropertyMultipleAck, A::Zeroed,
+            record(AT(ReadPropertyMultipleAck, listOfReadAccessResults), kReadAccessResults));
+BACNAPI_OWN(kReadPropertyConditionalAck, ReadPropertyConditionalAck, A::Zeroed,
+            record(AT(ReadPropertyConditionalAck, listOfReadAccessResults), kReadAccessResults));
+// The property references (left empty) and the selection criteria; the selection logic is kept.
+BACNAPI_OWN(kReadPropertyConditionalRequest, ReadPropertyConditionalRequest, A::Kept,
+            record(AT(ReadPropertyConditionalRequest, listOfPropertyReferences), kPropertyReferences),
+            value(AT(ReadPropertyConditionalRequest, listOfSelectionCriteria)));
+BACNAPI_OWN_CHOICE(kTextMessage, TextMessageRequest, A::Kept, messageClassChoice,
+                   characters(AT(TextMessageRequest, message)),
+                   characters(AT(TextMessageRequest, messageClass.character), 1));
+BACNAPI_OWN_CHOICE(kWhoHas, WhoHasRequest, A::Kept, objectChoice, characters(AT(WhoHasRequest, object.objectName), 1));
+BACNAPI_OWN(kReinitializeDevice, ReinitializeDeviceRequest, A::Kept,
+            characters(AT(ReinitializeDeviceRequest, password)));
+BACNAPI_OWN(kCommunicationControl, DeviceCommunicationControlRequest, A::Kept,
+            characters(AT(DeviceCommunicationControlRequest, password)));
+BACNAPI_OWN(kLifeSafetyOperation, LifeSafetyOperationRequest, A::Kept,
+            characters(AT(LifeSafetyOperationRequest, requestingSource)));
+BACNAPI_OWN(kAuthenticate, AuthenticateRequest, A::Kept, characters(AT(AuthenticateRequest, operatorName)),
+            characters(AT(AuthenticateRequest, operatorPassword)));
+BACNAPI_OWN(kIHave, IHaveRequest, A::Zeroed, characters(AT(IHaveRequest, objectName)));
+BACNAPI_OWN(kAcknowledgeAlarm, AcknowledgeAlarmRequest, A::Zeroed,
+            characters(AT(AcknowledgeAlarmRequest, acknowledgmentSource)));
+BACNAPI_OWN(kReadRangeAck, ReadRangeAck, A::Kept, value(AT(ReadRangeAck, itemData)),
+            bits(AT(ReadRangeAck, resultFlags)));
+// Stream (0) and record (1) access hold file data.
+BACNAPI_OWN_CHOICE(kReadFileAck, AtomicReadFileAck, A::Kept, accessMethod, octets(AT(AtomicReadFileAck, fileData), 0),
+                   octets(AT(AtomicReadFileAck, fileData), 1));
+BACNAPI_OWN_CHOICE(kWriteFileRequest, AtomicWriteFileRequest, A::Kept, accessMethod,
+                   octets(AT(AtomicWriteFileRequest, fileData), 0), octets(AT(AtomicWriteFileRequest, fileData), 1));
+
+#undef AT
+#undef BACNAPI_OWN_CHOICE
+#undef BACNAPI_OWN
+
+} // namespace bacnapi::owned

@@ -1,0 +1,118 @@
+// What a record owns, as data: the members that hold heap storage (or must be emptied) and what
+// the record holds once they are released. One generic Clear follows these tables for every
+// record type; the tables sit below the value layer and name nothing but the public records.
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+
+namespace bacnapi {
+
+struct Ownership;
+
+// What one member of a record is to its Clear.
+enum class Part : uint8_t {
+    Block,      // a heap block pointer at `offset` (released, then left null)
+    Characters, // a BACnetCharacterString (its text released, the string left empty)
+    Value,      // an embedded BACnetDataType, cleared one level deeper than its record
+    Record,     // an embedded record (or head-inline sequence) described by `inner`
+    Zeroed,     // `size` bytes emptied; nothing is released
+};
+
+inline constexpr int32_t kAlways = INT32_MIN;
+
+struct OwnedPart {
+    uint32_t offset;
+    Part kind;
+    int32_t when = kAlways; // the selector value for which the member exists (a choice's alternative)
+    const Ownership* inner = nullptr; // Record: the member's own ownership
+    uint32_t size = 0;                // Zeroed: bytes to empty
+};
+
+enum class Shape : uint8_t {
+    Record,   // the parts, as listed
+    Sequence, // a head-inline sequence: element 0 at offset 0, element i >= 1 in slot i of an
+              // overflow array; `element` describes one element
+};
+
+enum class Afterwards : uint8_t {
+    Zeroed, // the whole record is zero-filled after its parts are released
+    Kept,   // only the released members change
+};
+
+inline constexpr int32_t kNoSelector = -1;
+inline constexpr int32_t kNoReset = -1;
+
+struct Ownership {
+    uint32_t size;
+    const OwnedPart* parts;
+    size_t count;
+    Afterwards after;
+    int32_t selector = kNoSelector; // offset of the record's 32-bit alternative number
+    int32_t resetOffset = kNoReset; // a 32-bit member set to resetValue once the record is cleared
+    uint32_t resetValue = 0;
+    Shape shape = Shape::Record;
+    const Ownership* element = nullptr; // Sequence: its element
+    uint32_t elementsOffset = 0;        // Sequence: the overflow array pointer
+    uint32_t countOffset = 0;           // Sequence: the signed element count
+};
+
+// ---- Table-building helpers, so that a table reads as the record it describes ----
+
+constexpr OwnedPart block(size_t offset, int32_t when = kAlways)
+{
+    return OwnedPart{static_cast<uint32_t>(offset), Part::Block, when};
+}
+constexpr OwnedPart characters(size_t offset, int32_t when = kAlways)
+{
+    return OwnedPart{static_cast<uint32_t>(offset), Part::Characters, when};
+}
+constexpr OwnedPart value(size_t offset, int32_t when = kAlways)
+{
+    return OwnedPart{static_cast<uint32_t>(offset), Part::Value, when};
+}
+constexpr OwnedPart record(size_t offset, const Ownership& inner, int32_t when = kAlways)
+{
+    return OwnedPart{static_cast<uint32_t>(offset), Part::Record, when, &inner};
+}
+constexpr OwnedPart zeroed(size_t offset, size_t size, int32_t when = kAlways)
+{
+    return OwnedPart{static_cast<uint32_t>(offset), Part::Zeroed, when, nullptr, static_cast<uint32_t>(size)};
+}
+
+template <size_t N>
+constexpr Ownership owns(size_t size, const OwnedPart (&parts)[N], Afterwards after, int32_t selector = kNoSelector)
+{
+    return Ownership{static_cast<uint32_t>(size), parts, N, after, selector};
+}
+// A record that owns nothing: zero-filled, or left exactly as it is.
+constexpr Ownership owns_nothing(size_t size, Afterwards after)
+{
+    return Ownership{static_cast<uint32_t>(size), nullptr, 0, after};
+}
+// owns() whose cleared record then holds resetValue in the 32-bit member at resetOffset.
+template <size_t N>
+constexpr Ownership owns_then(size_t size, const OwnedPart (&parts)[N], Afterwards after, int32_t selector,
+                              size_t resetOffset, uint32_t resetValue)
+{
+    return Ownership{static_cast<uint32_t>(size), parts, N, after, selector, static_cast<int32_t>(resetOffset),
+                     resetValue};
+}
+// A head-inline sequence whose elements are described by `element`.
+template <class Sequence>
+constexpr Ownership sequence_of(const Ownership& element)
+{
+    return Ownership{sizeof(Sequence),
+                     nullptr,
+                     0,
+                     Afterwards::Zeroed,
+                     kNoSelector,
+                     kNoReset,
+                     0,
+                     Shape::Sequence,
+                     &element,
+                     static_cast<uint32_t>(offsetof(Sequence, elements)),
+                     static_cast<uint32_t>(offsetof(Sequence, count))};
+}
+
+} // namespace bacnapi
