@@ -13,15 +13,12 @@ namespace bacnapi::owned {
 using A = Afterwards;
 
 // ---- Strings: the buffer is released and the string left zero-filled ----
-inline constexpr OwnedPart kBitsParts[] = {block(offsetof(BACnetBitString, bits))};
+inline constexpr OwnedPart kBitsParts[] = {bits(0)};
 inline constexpr Ownership kBitString = owns(sizeof(BACnetBitString), kBitsParts, A::Zeroed);
-inline constexpr OwnedPart kOctetsParts[] = {block(offsetof(BACnetOctetString, data))};
+inline constexpr OwnedPart kOctetsParts[] = {octets(0)};
 inline constexpr Ownership kOctetString = owns(sizeof(BACnetOctetString), kOctetsParts, A::Zeroed);
 inline constexpr OwnedPart kBufferParts[] = {block(offsetof(BACnetByteBuffer, data))};
 inline constexpr Ownership kByteBuffer = owns(sizeof(BACnetByteBuffer), kBufferParts, A::Zeroed);
-
-constexpr OwnedPart bits(size_t offset, int32_t when = kAlways) { return record(offset, kBitString, when); }
-constexpr OwnedPart octets(size_t offset, int32_t when = kAlways) { return record(offset, kOctetString, when); }
 
 // ---- Records that own nothing ----
 template <class Record>
@@ -33,40 +30,44 @@ inline constexpr Ownership kUntouched = owns_nothing(sizeof(Record), A::Kept);
 #define BACNAPI_OWN(name, Record, after, ...)                                                                 \
     inline constexpr OwnedPart name##Parts[] = {__VA_ARGS__};                                                 \
     inline constexpr Ownership name = owns(sizeof(Record), name##Parts, after)
+#define BACNAPI_OWN_COPIED(name, Record, after, rule, ...)                                                    \
+    inline constexpr OwnedPart name##Parts[] = {__VA_ARGS__};                                                 \
+    inline constexpr Ownership name = copied_by(owns(sizeof(Record), name##Parts, after), CopyRule::rule)
 #define BACNAPI_OWN_CHOICE(name, Record, after, selector, ...)                                                \
     inline constexpr OwnedPart name##Parts[] = {__VA_ARGS__};                                                 \
     inline constexpr Ownership name = owns(sizeof(Record), name##Parts, after, offsetof(Record, selector))
 #define AT(Record, member) offsetof(Record, member)
 
 // Time, identifiers and priority stay; only the value goes.
-BACNAPI_OWN(kTimeValue, BACnetTimeValue, A::Kept, value(AT(BACnetTimeValue, value)));
-BACNAPI_OWN(kObjectPropertyValue, BACnetObjectPropertyValue, A::Kept, value(AT(BACnetObjectPropertyValue, value)));
-BACNAPI_OWN(kNestedValue, BACnetNestedValue, A::Kept, value(AT(BACnetNestedValue, value)));
-BACNAPI_OWN(kActionCommand, BACnetActionCommand, A::Zeroed, value(AT(BACnetActionCommand, propertyValue)));
-BACNAPI_OWN(kDeviceObjectPropertyValue, BACnetDeviceObjectPropertyValue, A::Zeroed,
+BACNAPI_OWN_COPIED(kTimeValue, BACnetTimeValue, A::Kept, Members, value(AT(BACnetTimeValue, value)));
+BACNAPI_OWN_COPIED(kObjectPropertyValue, BACnetObjectPropertyValue, A::Kept, Members, value(AT(BACnetObjectPropertyValue, value)));
+BACNAPI_OWN_COPIED(kNestedValue, BACnetNestedValue, A::Kept, Members, value(AT(BACnetNestedValue, value)));
+BACNAPI_OWN_COPIED(kActionCommand, BACnetActionCommand, A::Zeroed, Members, value(AT(BACnetActionCommand, propertyValue)));
+BACNAPI_OWN_COPIED(kDeviceObjectPropertyValue, BACnetDeviceObjectPropertyValue, A::Zeroed, Members,
             value(AT(BACnetDeviceObjectPropertyValue, value)));
-BACNAPI_OWN(kPropertyValue, BACnetPropertyValue, A::Zeroed, value(AT(BACnetPropertyValue, value)));
+BACNAPI_OWN_COPIED(kPropertyValue, BACnetPropertyValue, A::Zeroed, Members, value(AT(BACnetPropertyValue, value)));
 BACNAPI_OWN(kSelectionCriteria, BACnetSelectionCriteria, A::Zeroed,
             value(AT(BACnetSelectionCriteria, comparisonValue)));
-BACNAPI_OWN(kDailySchedule, BACnetDailySchedule, A::Zeroed, value(AT(BACnetDailySchedule, daySchedule)));
-BACNAPI_OWN(kActionList, BACnetActionList, A::Zeroed, value(AT(BACnetActionList, action)));
-BACNAPI_OWN(kWriteAccessSpecification, WriteAccessSpecification, A::Zeroed,
+BACNAPI_OWN_COPIED(kDailySchedule, BACnetDailySchedule, A::Zeroed, Members, value(AT(BACnetDailySchedule, daySchedule)));
+BACNAPI_OWN_COPIED(kActionList, BACnetActionList, A::Zeroed, Members, value(AT(BACnetActionList, action)));
+BACNAPI_OWN_COPIED(kWriteAccessSpecification, WriteAccessSpecification, A::Zeroed, MembersBestEffort,
             value(AT(WriteAccessSpecification, listOfProperties)));
 BACNAPI_OWN(kSpecialEvent, BACnetSpecialEvent, A::Zeroed, value(AT(BACnetSpecialEvent, listOfTimeValues)),
             value(AT(BACnetSpecialEvent, extraValue)));
-BACNAPI_OWN(kSessionKey, BACnetSessionKey, A::Zeroed, octets(AT(BACnetSessionKey, sessionKey)));
+BACNAPI_OWN_COPIED(kSessionKey, BACnetSessionKey, A::Zeroed, Members, octets(AT(BACnetSessionKey, sessionKey)));
 BACNAPI_OWN(kAlarmSummaryAckElement, AlarmSummaryAckElement, A::Zeroed,
             bits(AT(AlarmSummaryAckElement, acknowledgedTransitions)));
 BACNAPI_OWN(kDestination, BACnetDestination, A::Zeroed, bits(AT(BACnetDestination, validDays)),
             bits(AT(BACnetDestination, transitions)));
-BACNAPI_OWN(kEventSummaryElement, EventSummaryElement, A::Zeroed,
+BACNAPI_OWN_COPIED(kEventSummaryElement, EventSummaryElement, A::Zeroed, MembersBestEffort,
             bits(AT(EventSummaryElement, acknowledgedTransitions)), bits(AT(EventSummaryElement, eventEnable)),
             value(AT(EventSummaryElement, eventTimeStamps)), value(AT(EventSummaryElement, eventPriorities)));
 // The leading member goes back to its "absent" mark, as in a fresh record.
 inline constexpr OwnedPart kConstructedParts[] = {value(AT(BACnetConstructed, value))};
-inline constexpr Ownership kConstructed = owns_then(sizeof(BACnetConstructed), kConstructedParts, A::Kept,
-                                                    kNoSelector, AT(BACnetConstructed, leadingField),
-                                                    BACNAPI_ARRAY_INDEX_ABSENT);
+inline constexpr Ownership kConstructed =
+    copied_by(owns_then(sizeof(BACnetConstructed), kConstructedParts, A::Kept, kNoSelector,
+                        AT(BACnetConstructed, leadingField), BACNAPI_ARRAY_INDEX_ABSENT),
+              CopyRule::MembersBestEffort);
 
 // ---- Choices: only the alternative the selector names is read ----
 BACNAPI_OWN_CHOICE(kPriorityValue, BACnetPriorityValue, A::Zeroed, kind,
@@ -204,6 +205,7 @@ BACNAPI_OWN_CHOICE(kWriteFileRequest, AtomicWriteFileRequest, A::Kept, accessMet
 
 #undef AT
 #undef BACNAPI_OWN_CHOICE
+#undef BACNAPI_OWN_COPIED
 #undef BACNAPI_OWN
 
 } // namespace bacnapi::owned

@@ -5,6 +5,7 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <cstring>
 
 namespace bacnapi {
 
@@ -13,6 +14,8 @@ struct Ownership;
 // What one member of a record is to its Clear.
 enum class Part : uint8_t {
     Block,      // a heap block pointer at `offset` (released, then left null)
+    Bits,       // a BACnetBitString (its bits released, the string left zero-filled)
+    Octets,     // a BACnetOctetString (its octets released, the string left zero-filled)
     Characters, // a BACnetCharacterString (its text released, the string left empty)
     Value,      // an embedded BACnetDataType, cleared one level deeper than its record
     Record,     // an embedded record (or head-inline sequence) described by `inner`
@@ -40,6 +43,14 @@ enum class Afterwards : uint8_t {
     Kept,   // only the released members change
 };
 
+// How a record is copied.
+enum class CopyRule : uint8_t {
+    ByHand,            // a copy routine of its own (irregular, or not copied at all)
+    Members,           // the bytes, then each owned member duplicated; the first failure is reported
+    MembersBestEffort, // the same, but a member that cannot be duplicated is left empty and the
+                       // copy still succeeds
+};
+
 inline constexpr int32_t kNoSelector = -1;
 inline constexpr int32_t kNoReset = -1;
 
@@ -55,6 +66,7 @@ struct Ownership {
     const Ownership* element = nullptr; // Sequence: its element
     uint32_t elementsOffset = 0;        // Sequence: the overflow array pointer
     uint32_t countOffset = 0;           // Sequence: the signed element count
+    CopyRule copy = CopyRule::ByHand;
 };
 
 // ---- Table-building helpers, so that a table reads as the record it describes ----
@@ -62,6 +74,14 @@ struct Ownership {
 constexpr OwnedPart block(size_t offset, int32_t when = kAlways)
 {
     return OwnedPart{static_cast<uint32_t>(offset), Part::Block, when};
+}
+constexpr OwnedPart bits(size_t offset, int32_t when = kAlways)
+{
+    return OwnedPart{static_cast<uint32_t>(offset), Part::Bits, when};
+}
+constexpr OwnedPart octets(size_t offset, int32_t when = kAlways)
+{
+    return OwnedPart{static_cast<uint32_t>(offset), Part::Octets, when};
 }
 constexpr OwnedPart characters(size_t offset, int32_t when = kAlways)
 {
@@ -84,6 +104,12 @@ template <size_t N>
 constexpr Ownership owns(size_t size, const OwnedPart (&parts)[N], Afterwards after, int32_t selector = kNoSelector)
 {
     return Ownership{static_cast<uint32_t>(size), parts, N, after, selector};
+}
+// The same ownership, copied by the given rule.
+constexpr Ownership copied_by(Ownership ownership, CopyRule rule)
+{
+    ownership.copy = rule;
+    return ownership;
 }
 // A record that owns nothing: zero-filled, or left exactly as it is.
 constexpr Ownership owns_nothing(size_t size, Afterwards after)
@@ -113,6 +139,29 @@ constexpr Ownership sequence_of(const Ownership& element)
                      &element,
                      static_cast<uint32_t>(offsetof(Sequence, elements)),
                      static_cast<uint32_t>(offsetof(Sequence, count))};
+}
+
+// ---- Reading a record through its table ----
+
+inline void* owned_member(void* record, uint32_t offset) { return static_cast<unsigned char*>(record) + offset; }
+inline const void* owned_member(const void* record, uint32_t offset)
+{
+    return static_cast<const unsigned char*>(record) + offset;
+}
+
+// The alternative number the record holds (0 for a record without a selector).
+inline int32_t selector_of(const Ownership& ownership, const void* record)
+{
+    int32_t selector = 0;
+    if (ownership.selector != kNoSelector)
+        std::memcpy(&selector, owned_member(record, static_cast<uint32_t>(ownership.selector)), sizeof selector);
+    return selector;
+}
+
+// The member exists in a record holding alternative `selector`.
+constexpr bool part_present(const OwnedPart& part, int32_t selector)
+{
+    return part.when == kAlways || part.when == selector;
 }
 
 } // namespace bacnapi

@@ -25,16 +25,6 @@ void release_record_parts(int32_t type, void* record, ClearScope& scope)
 
 namespace {
 
-void* member_at(void* record, uint32_t offset) { return static_cast<unsigned char*>(record) + offset; }
-
-int32_t selector_of(const Ownership& ownership, void* record)
-{
-    int32_t selector = 0;
-    if (ownership.selector != kNoSelector)
-        std::memcpy(&selector, member_at(record, static_cast<uint32_t>(ownership.selector)), sizeof selector);
-    return selector;
-}
-
 void clear_part(const OwnedPart& part, void* member, ClearScope& scope)
 {
     switch (part.kind) {
@@ -42,6 +32,18 @@ void clear_part(const OwnedPart& part, void* member, ClearScope& scope)
         void** block = static_cast<void**>(member);
         std::free(*block);
         *block = nullptr;
+        break;
+    }
+    case Part::Bits: {
+        auto* bits = static_cast<BACnetBitString*>(member);
+        std::free(bits->bits);
+        std::memset(bits, 0, sizeof *bits);
+        break;
+    }
+    case Part::Octets: {
+        auto* octets = static_cast<BACnetOctetString*>(member);
+        std::free(octets->data);
+        std::memset(octets, 0, sizeof *octets);
         break;
     }
     case Part::Characters:
@@ -65,8 +67,8 @@ void clear_sequence(const Ownership& sequence, void* record, ClearScope& scope)
 {
     const Ownership& element = *sequence.element;
     int32_t count = 0;
-    std::memcpy(&count, member_at(record, sequence.countOffset), sizeof count);
-    auto* overflow = *static_cast<unsigned char**>(member_at(record, sequence.elementsOffset));
+    std::memcpy(&count, owned_member(record, sequence.countOffset), sizeof count);
+    auto* overflow = *static_cast<unsigned char**>(owned_member(record, sequence.elementsOffset));
     if (element.count > 0 || element.shape == Shape::Sequence) { // elements that own nothing are not read
         if (count > 0) clear_owned(element, record, scope);
         if (overflow != nullptr)
@@ -86,12 +88,12 @@ void clear_owned(const Ownership& ownership, void* record, ClearScope& scope)
         const int32_t selector = selector_of(ownership, record);
         for (size_t i = 0; i < ownership.count; ++i) {
             const OwnedPart& part = ownership.parts[i];
-            if (part.when == kAlways || part.when == selector) clear_part(part, member_at(record, part.offset), scope);
+            if (part_present(part, selector)) clear_part(part, owned_member(record, part.offset), scope);
         }
     }
     if (ownership.after == Afterwards::Zeroed) std::memset(record, 0, ownership.size);
     if (ownership.resetOffset != kNoReset)
-        std::memcpy(member_at(record, static_cast<uint32_t>(ownership.resetOffset)), &ownership.resetValue,
+        std::memcpy(owned_member(record, static_cast<uint32_t>(ownership.resetOffset)), &ownership.resetValue,
                     sizeof ownership.resetValue);
 }
 

@@ -2,8 +2,9 @@
 // BACnetNotificationParameters (52). The destination's alternative is released first, then the
 // source's alternative is copied member by member: bit strings duplicated, nested values deep
 // copied, plain members assigned.
-#include "copy_internal.h"
-#include "value_internal.h"
+#include "records/owned_records.h"
+#include "value/copy_internal.h"
+#include "value/value_internal.h"
 
 #include <cstring>
 
@@ -132,8 +133,8 @@ int32_t copy_notification_parameters(BACnetNotificationParameters* dst, const BA
         d.extended.parametersChoice = s.extended.parametersChoice;
         // Only parameters alternative 8 holds a value (a BACnetDeviceObjectPropertyValue).
         if (s.extended.parametersChoice != 8) return BACNAPI_S_OK;
-        return copy_device_object_property_value(&d.extended.parameters.propertyValue,
-                                                 &s.extended.parameters.propertyValue, nest);
+        return copy_owned(owned::kDeviceObjectPropertyValue, &d.extended.parameters.propertyValue,
+                          &s.extended.parameters.propertyValue, nest);
     case 10:
         d.bufferReady2 = s.bufferReady2;
         return BACNAPI_S_OK;
