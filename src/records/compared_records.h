@@ -1,7 +1,7 @@
 // The comparison of every record that has one by table: the members that identify the record,
 // in the order they decide. Members not listed are not part of a record's identity. The type
-// catalogue points at these; the event and notification parameters and the setpoint reference
-// keep rules of their own.
+// catalogue points at these; only the setpoint reference
+// keep a rule of their own.
 #pragma once
 
 #include <bacnapi/bacnapi.h>
@@ -134,6 +134,75 @@ BACNAPI_COMPARE(kShedLevel, key(Key::UnsignedSelector, AT(BACnetShedLevel, choic
                 key(Key::Real, AT(BACnetShedLevel, value.amount), 2));
 BACNAPI_COMPARE(kDeviceObjectReference, key(Key::ObjectIdentifier, AT(BACnetDeviceObjectReference, deviceIdentifier)),
                 key(Key::ObjectIdentifier, AT(BACnetDeviceObjectReference, objectIdentifier)));
+
+// ---- The event and notification parameters ----
+// The selectors are compared first, as unsigned numbers; equal selectors then compare the members
+// of that alternative in a fixed order. Alternatives without keys (extended, buffer-ready with a
+// property reference in a notification, selectors above 11) cannot be compared.
+BACNAPI_COMPARE(kCovCriteriaValue, key(Key::UnreadSelector, AT(BACnetCOVCriteria, choice)),
+                key(Key::BitString, AT(BACnetCOVCriteria, value.bitmask), 0),
+                key(Key::Real, AT(BACnetCOVCriteria, value.referencedPropertyIncrement), 1));
+#define EP(member) AT(BACnetEventParameter, parameters.member)
+BACNAPI_COMPARE(kEventParameter, key(Key::UnsignedSelector, AT(BACnetEventParameter, choice)),
+                key(Key::BitString, EP(changeOfBitstring.bitmask), 0),
+                key(Key::Unsigned, EP(changeOfBitstring.timeDelay), 0),
+                key(Key::Value, EP(changeOfBitstring.listOfBitstringValues), 0),
+                key(Key::Unsigned, EP(changeOfState.timeDelay), 1), key(Key::Value, EP(changeOfState.listOfValues), 1),
+                key(Key::Unsigned, EP(changeOfValue.covCriteria.choice), 2),
+                key(Key::Unsigned, EP(changeOfValue.timeDelay), 2),
+                record_key(EP(changeOfValue.covCriteria), kCovCriteriaValue, 2),
+                record_key(EP(commandFailure.feedbackPropertyReference), kDeviceObjectPropertyReference, 3),
+                key(Key::Unsigned, EP(commandFailure.timeDelay), 3), key(Key::Real, EP(floatingLimit.deadband), 4),
+                key(Key::Real, EP(floatingLimit.highDiffLimit), 4), key(Key::Real, EP(floatingLimit.lowDiffLimit), 4),
+                record_key(EP(floatingLimit.setpointReference), kDeviceObjectPropertyReference, 4),
+                key(Key::Unsigned, EP(floatingLimit.timeDelay), 4), key(Key::Real, EP(outOfRange.highLimit), 5),
+                key(Key::Real, EP(outOfRange.lowLimit), 5), key(Key::Real, EP(outOfRange.deadband), 5),
+                key(Key::Unsigned, EP(outOfRange.timeDelay), 5), key(Key::Nothing, 0, 6),
+                key(Key::Unsigned, EP(bufferReady.notificationThreshold), 7),
+                key(Key::Unsigned, EP(bufferReady.previousNotificationCount), 7),
+                // The time delay is not part of a life-safety parameter's identity.
+                key(Key::Value, EP(changeOfLifeSafety.listOfLifeSafetyAlarmValues), 8),
+                key(Key::Value, EP(changeOfLifeSafety.listOfAlarmValues), 8),
+                record_key(EP(changeOfLifeSafety.modePropertyReference), kDeviceObjectPropertyReference, 8),
+                key(Key::Unsigned, EP(bufferReady2.notificationThreshold), 10),
+                key(Key::Unsigned, EP(bufferReady2.previousNotificationCount), 10),
+                key(Key::Unsigned, EP(unsignedRange.highLimit), 11), key(Key::Unsigned, EP(unsignedRange.lowLimit), 11),
+                key(Key::Unsigned, EP(unsignedRange.timeDelay), 11));
+#undef EP
+
+// The selector of a changed value is compared as its stored octets (the word after it is padding
+// that carries no data); the status flags count unless the value is a real.
+BACNAPI_COMPARE(kNotificationChangeOfValue,
+                bytes_key(AT(NotificationChangeOfValue, newValue.choice), sizeof(int32_t)),
+                key(Key::UnreadSelector, AT(NotificationChangeOfValue, newValue.choice)),
+                key(Key::BitString, AT(NotificationChangeOfValue, newValue.value.changedBits), 0),
+                key(Key::BitString, AT(NotificationChangeOfValue, statusFlags), 0),
+                key(Key::Real, AT(NotificationChangeOfValue, newValue.value.changedValue), 1),
+                key(Key::BitString, AT(NotificationChangeOfValue, statusFlags), kOtherAlternative));
+#define NP(member) AT(BACnetNotificationParameters, parameters.member)
+BACNAPI_COMPARE(kNotificationParameters, key(Key::UnsignedSelector, AT(BACnetNotificationParameters, choice)),
+                key(Key::BitString, NP(changeOfBitstring.referencedBitstring), 0),
+                key(Key::BitString, NP(changeOfBitstring.statusFlags), 0),
+                // The new state is compared as the octets it is stored in, as the record type does.
+                bytes_key(NP(changeOfState.newState), sizeof(BACnetPropertyStates), 1),
+                key(Key::BitString, NP(changeOfState.statusFlags), 1),
+                record_key(NP(changeOfValue), kNotificationChangeOfValue, 2),
+                key(Key::Value, NP(commandFailure.commandValue), 3), key(Key::Value, NP(commandFailure.feedbackValue), 3),
+                key(Key::BitString, NP(commandFailure.statusFlags), 3), key(Key::Real, NP(floatingLimit.errorLimit), 4),
+                key(Key::Real, NP(floatingLimit.referenceValue), 4), key(Key::Real, NP(floatingLimit.setpointValue), 4),
+                key(Key::BitString, NP(floatingLimit.statusFlags), 4), key(Key::Real, NP(outOfRange.deadband), 5),
+                key(Key::Real, NP(outOfRange.exceededLimit), 5), key(Key::Real, NP(outOfRange.exceedingValue), 5),
+                key(Key::BitString, NP(outOfRange.statusFlags), 5), key(Key::Value, NP(complexEventType), 6),
+                key(Key::ObjectIdentifier, NP(bufferReady.bufferDevice), 7),
+                key(Key::ObjectIdentifier, NP(bufferReady.bufferObject), 7),
+                key(Key::Unsigned, NP(bufferReady.currentNotification), 7),
+                key(Key::Unsigned, NP(bufferReady.previousNotification), 7),
+                // Status flags and the expected operation are not part of the comparison.
+                key(Key::Signed, NP(changeOfLifeSafety.newState), 8), key(Key::Signed, NP(changeOfLifeSafety.newMode), 8),
+                key(Key::Unsigned, NP(unsignedRange.exceededLimit), 11),
+                key(Key::Unsigned, NP(unsignedRange.exceedingValue), 11),
+                key(Key::BitString, NP(unsignedRange.statusFlags), 11));
+#undef NP
 
 #undef BACNAPI_COMPARE
 #undef AT

@@ -31,6 +31,7 @@ enum class Key : uint8_t {
 };
 
 inline constexpr int32_t kEveryAlternative = INT32_MIN;
+inline constexpr int32_t kOtherAlternative = INT32_MIN + 1; // any alternative no other key names
 
 struct CompareKey {
     uint32_t offset;
@@ -41,8 +42,9 @@ struct CompareKey {
 };
 
 // A record compares key by key; the first difference decides. At a selector key the alternative
-// the first record holds is looked up among the keys: one that no key names cannot be compared
-// (-1), and only the keys of the alternative held are read after it.
+// the first record holds is looked up among the keys: one that no key names (and that no
+// kOtherAlternative key covers) cannot be compared (-1), and only the keys of the alternative held
+// are read after it.
 struct Comparison {
     const CompareKey* keys;
     size_t count;

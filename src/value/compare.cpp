@@ -1,8 +1,7 @@
 // Equality and order of values: the exported entry, the application types and the lists.
 //
-// The rules for records live in compare_records.cpp, those of the event and notification
-// parameter choices in compare_params.cpp. Everything here only reads its arguments.
-#include "records/compared_records.h"
+// The rules for records live in compare_records.cpp and in the comparison tables it follows.
+// Everything here only reads its arguments.
 #include "value/compare_internal.h"
 #include "value/list_types.h"
 #include "value/type_catalogue.h"
@@ -155,13 +154,6 @@ int32_t bit_string(const BACnetBitString& a, const BACnetBitString& b)
     for (uint64_t i = 0; i < n; ++i)
         if (int32_t r = order(a.bits[i], b.bits[i])) return r;
     return 0;
-}
-
-int32_t device_object_property_reference(const BACnetDeviceObjectPropertyReference& a,
-                                         const BACnetDeviceObjectPropertyReference& b)
-{
-    NestingScope unused; // the reference holds no nested value
-    return by_table(compared::kDeviceObjectPropertyReference, &a, &b, unused);
 }
 
 } // namespace compare

@@ -16,8 +16,8 @@ const T& at(const void* record, uint32_t offset)
     return *reinterpret_cast<const T*>(static_cast<const unsigned char*>(record) + offset);
 }
 
-// The alternative held by the first record has a key, or is an alternative without members.
-bool has_alternative(const Comparison& comparison, int32_t alternative)
+// Some key names the alternative.
+bool names_alternative(const Comparison& comparison, int32_t alternative)
 {
     for (size_t i = 0; i < comparison.count; ++i)
         if (comparison.keys[i].when == alternative) return true;
@@ -67,13 +67,18 @@ int32_t setpoint_reference(const BACnetSetpointReference& a, const BACnetSetpoin
 int32_t by_table(const Comparison& comparison, const void* a, const void* b, NestingScope& nest)
 {
     int32_t alternative = kEveryAlternative;
+    bool named = false; // the alternative held has keys of its own (else kOtherAlternative keys apply)
     for (size_t i = 0; i < comparison.count; ++i) {
         const CompareKey& k = comparison.keys[i];
-        if (k.when != kEveryAlternative && k.when != alternative) continue;
+        const bool applies = k.when == kEveryAlternative || (k.when == alternative && named) ||
+                             (k.when == kOtherAlternative && !named && alternative != kEveryAlternative);
+        if (!applies) continue;
         if (int32_t r = by_key(k, a, b, nest)) return r;
         if (!is_selector(k.key)) continue;
         alternative = at<int32_t>(a, k.offset);
-        if (alternative == kEveryAlternative || !has_alternative(comparison, alternative)) return -1;
+        if (alternative == kEveryAlternative || alternative == kOtherAlternative) return -1;
+        named = names_alternative(comparison, alternative);
+        if (!named && !names_alternative(comparison, kOtherAlternative)) return -1;
     }
     return 0;
 }
@@ -83,12 +88,6 @@ int32_t record(int32_t type, const void* a, const void* b, NestingScope& nest)
     const TypeRow* row = type_row(type);
     if (row != nullptr && row->compares != nullptr) return by_table(*row->compares, a, b, nest);
     switch (type) {
-    case BACNAPI_TYPE_BACnetEventParameter:
-        return event_parameter(*static_cast<const BACnetEventParameter*>(a),
-                               *static_cast<const BACnetEventParameter*>(b), nest);
-    case BACNAPI_TYPE_BACnetNotificationParameters:
-        return notification_parameters(*static_cast<const BACnetNotificationParameters*>(a),
-                                       *static_cast<const BACnetNotificationParameters*>(b), nest);
     case BACNAPI_TYPE_BACnetSetpointReference:
         return setpoint_reference(*static_cast<const BACnetSetpointReference*>(a),
                                   *static_cast<const BACnetSetpointReference*>(b), nest);
