@@ -75,17 +75,26 @@ BACNAPI_OWN_CHOICE(kPriorityValue, BACnetPriorityValue, A::Zeroed, kind,
 BACNAPI_OWN_CHOICE(kReadAccessPropertyValue, ReadAccessPropertyValue, A::Zeroed, choice,
                    value(AT(ReadAccessPropertyValue, result.propertyValue), 0));
 // The status flags always; of the datum, log-status and bitstring-value own bits, any-value a value.
-BACNAPI_OWN_CHOICE(kLogRecord, BACnetLogRecord, A::Zeroed, logDatumChoice, bits(AT(BACnetLogRecord, statusFlags)),
-                   bits(AT(BACnetLogRecord, logDatum.logStatus), 0),
-                   bits(AT(BACnetLogRecord, logDatum.bitstringValue), 6),
-                   value(AT(BACnetLogRecord, logDatum.anyValue), 10));
-BACNAPI_OWN_CHOICE(kLogData, BACnetLogData, A::Zeroed, choice, bits(AT(BACnetLogData, value.logStatus), 0),
-                   value(AT(BACnetLogData, value.logData), 1));
-BACNAPI_OWN(kLogMultipleRecord, BACnetLogMultipleRecord, A::Zeroed,
-            record(AT(BACnetLogMultipleRecord, logData), kLogData));
-BACNAPI_OWN_CHOICE(kLogDataElement, BACnetLogDataElement, A::Zeroed, choice,
-                   bits(AT(BACnetLogDataElement, value.bitstringValue), 5),
-                   value(AT(BACnetLogDataElement, value.anyValue), 8));
+#define BACNAPI_OWN_KNOWING(name, Record, selector, known, unknown, ...)                                      \
+    inline constexpr OwnedPart name##Parts[] = {__VA_ARGS__};                                                 \
+    inline constexpr Ownership name =                                                                         \
+        knowing(copied_by(owns(sizeof(Record), name##Parts, A::Zeroed, offsetof(Record, selector)), CopyRule::Members), \
+                known, Unknown::unknown)
+// The status flags always; of the datum, log-status and bitstring-value own bits, any-value a
+// value. Alternatives 0..10 are known to the copy.
+BACNAPI_OWN_KNOWING(kLogRecord, BACnetLogRecord, logDatumChoice, 0x7FF, Refused,
+                    bits(AT(BACnetLogRecord, statusFlags)), bits(AT(BACnetLogRecord, logDatum.logStatus), 0),
+                    bits(AT(BACnetLogRecord, logDatum.bitstringValue), 6),
+                    value(AT(BACnetLogRecord, logDatum.anyValue), 10));
+// An unknown alternative of log data keeps only its number.
+BACNAPI_OWN_KNOWING(kLogData, BACnetLogData, choice, 0x7, NumberOnly, bits(AT(BACnetLogData, value.logStatus), 0),
+                    value(AT(BACnetLogData, value.logData), 1));
+BACNAPI_OWN_COPIED(kLogMultipleRecord, BACnetLogMultipleRecord, A::Zeroed, Members,
+                   record(AT(BACnetLogMultipleRecord, logData), kLogData));
+BACNAPI_OWN_KNOWING(kLogDataElement, BACnetLogDataElement, choice, 0x1FF, Refused,
+                    bits(AT(BACnetLogDataElement, value.bitstringValue), 5),
+                    value(AT(BACnetLogDataElement, value.anyValue), 8));
+#undef BACNAPI_OWN_KNOWING
 
 // Change-of-value: only the bitmask criterion owns bits.
 BACNAPI_OWN_CHOICE(kCovCriteria, BACnetCOVCriteria, A::Kept, choice, bits(AT(BACnetCOVCriteria, value.bitmask), 0));

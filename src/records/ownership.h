@@ -51,6 +51,12 @@ enum class CopyRule : uint8_t {
                        // copy still succeeds
 };
 
+// What a copy does with a source whose selector names an alternative the record does not know.
+enum class Unknown : uint8_t {
+    Refused,    // BACNAPI_E_INVALIDARG, the destination left as its Clear leaves it
+    NumberOnly, // the destination holds the alternative number and nothing else; not an error
+};
+
 inline constexpr int32_t kNoSelector = -1;
 inline constexpr int32_t kNoReset = -1;
 
@@ -67,6 +73,8 @@ struct Ownership {
     uint32_t elementsOffset = 0;        // Sequence: the overflow array pointer
     uint32_t countOffset = 0;           // Sequence: the signed element count
     CopyRule copy = CopyRule::ByHand;
+    uint32_t known = 0; // bit i: alternative i is known to the copy (0: every alternative is)
+    Unknown unknown = Unknown::Refused;
 };
 
 // ---- Table-building helpers, so that a table reads as the record it describes ----
@@ -109,6 +117,13 @@ constexpr Ownership owns(size_t size, const OwnedPart (&parts)[N], Afterwards af
 constexpr Ownership copied_by(Ownership ownership, CopyRule rule)
 {
     ownership.copy = rule;
+    return ownership;
+}
+// The same ownership, whose copy knows only the alternatives of mask `known`.
+constexpr Ownership knowing(Ownership ownership, uint32_t known, Unknown unknown)
+{
+    ownership.known = known;
+    ownership.unknown = unknown;
     return ownership;
 }
 // A record that owns nothing: zero-filled, or left exactly as it is.
@@ -156,6 +171,14 @@ inline int32_t selector_of(const Ownership& ownership, const void* record)
     if (ownership.selector != kNoSelector)
         std::memcpy(&selector, owned_member(record, static_cast<uint32_t>(ownership.selector)), sizeof selector);
     return selector;
+}
+
+// The copy knows the alternative the record holds.
+inline bool knows_alternative(const Ownership& ownership, const void* record)
+{
+    if (ownership.known == 0) return true;
+    const int32_t selector = selector_of(ownership, record);
+    return selector >= 0 && selector < 32 && ((ownership.known >> selector) & 1u) != 0;
 }
 
 // The member exists in a record holding alternative `selector`.

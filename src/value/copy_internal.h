@@ -71,13 +71,8 @@ int32_t copy_destination(BACnetDestination* dst, const BACnetDestination* src); 
 int32_t copy_special_event(BACnetSpecialEvent* dst, const BACnetSpecialEvent* src, NestingScope& nest); // 47
 int32_t copy_priority_value(BACnetPriorityValue* dst, const BACnetPriorityValue* src, NestingScope& nest); // 48
 
-// ---- Logs (copy_logs.cpp) ----
-int32_t copy_log_record(BACnetLogRecord* dst, const BACnetLogRecord* src, NestingScope& nest); // 37
+// ---- Event-log record (copy_event.cpp) ----
 int32_t copy_event_log_record(BACnetEventLogRecord* dst, const BACnetEventLogRecord* src, NestingScope& nest); // 116
-int32_t copy_log_data(BACnetLogData* dst, const BACnetLogData* src, NestingScope& nest); // 117
-int32_t copy_log_multiple_record(BACnetLogMultipleRecord* dst, const BACnetLogMultipleRecord* src,
-                                 NestingScope& nest); // 118
-int32_t copy_log_data_element(BACnetLogDataElement* dst, const BACnetLogDataElement* src, NestingScope& nest); // 119
 
 // ---- Event and notification parameters (copy_parameters.cpp) ----
 int32_t copy_event_parameter(BACnetEventParameter* dst, const BACnetEventParameter* src, NestingScope& nest); // 51

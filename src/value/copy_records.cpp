@@ -47,7 +47,6 @@ int32_t copy_record(int32_t type, void* d, const void* s, NestingScope& nest)
     switch (type) {
     case BACNAPI_TYPE_BACnetRecipient: return dispatch(copy_recipient, d, s, nest);
     case BACNAPI_TYPE_BACnetRecipientProcess: return dispatch(copy_recipient_process, d, s, nest);
-    case BACNAPI_TYPE_BACnetLogRecord: return dispatch(copy_log_record, d, s, nest);
     case BACNAPI_TYPE_ReadAccessSpecification: return dispatch(copy_read_access_specification, d, s, nest);
     case BACNAPI_TYPE_ReadAccessResult: return dispatch(copy_read_access_result, d, s, nest);
     case BACNAPI_TYPE_ReadAccessPropertyValue: return dispatch(copy_read_access_property_value, d, s, nest);
@@ -61,9 +60,6 @@ int32_t copy_record(int32_t type, void* d, const void* s, NestingScope& nest)
     case BACNAPI_TYPE_SequenceOfReadAccessResult: return dispatch(copy_read_access_result_sequence, d, s, nest);
     case BACNAPI_TYPE_SequenceOfBACnetPropertyReference: return dispatch(copy_property_reference_sequence, d, s, nest);
     case BACNAPI_TYPE_BACnetEventLogRecord: return dispatch(copy_event_log_record, d, s, nest);
-    case BACNAPI_TYPE_BACnetLogData: return dispatch(copy_log_data, d, s, nest);
-    case BACNAPI_TYPE_BACnetLogMultipleRecord: return dispatch(copy_log_multiple_record, d, s, nest);
-    case BACNAPI_TYPE_BACnetLogDataElement: return dispatch(copy_log_data_element, d, s, nest);
     case BACNAPI_TYPE_BACnetShedLevel: return dispatch(copy_shed_level, d, s, nest);
     case BACNAPI_TYPE_ReadAccessResultList: return dispatch(copy_read_access_result_list, d, s, nest);
     case BACNAPI_TYPE_ReadPropertyMultipleAck: {
@@ -142,6 +138,26 @@ void empty_owned(const Ownership& ownership, void* record)
     }
 }
 
+int32_t copy_members(const Ownership& ownership, void* dst, const void* src, NestingScope& nest);
+
+// A source holding an alternative the copy does not know: dst, already as its Clear leaves it,
+// takes the alternative number or the copy is refused.
+int32_t copy_unknown_alternative(const Ownership& ownership, void* dst, const void* src)
+{
+    if (ownership.unknown == Unknown::Refused) return BACNAPI_E_INVALIDARG;
+    const auto offset = static_cast<uint32_t>(ownership.selector);
+    std::memcpy(owned_member(dst, offset), owned_member(src, offset), sizeof(int32_t));
+    return BACNAPI_S_OK;
+}
+
+// An embedded record of dst (emptied) from the same record of src.
+int32_t copy_record_member(const Ownership& inner, void* dst, const void* src, NestingScope& nest)
+{
+    if (knows_alternative(inner, src)) return copy_members(inner, dst, src, nest);
+    std::memset(dst, 0, inner.size);
+    return copy_unknown_alternative(inner, dst, src);
+}
+
 // Duplicates each member the source owns into the emptied member of dst, in table order.
 int32_t copy_members(const Ownership& ownership, void* dst, const void* src, NestingScope& nest)
 {
@@ -166,7 +182,7 @@ int32_t copy_members(const Ownership& ownership, void* dst, const void* src, Nes
         case Part::Value:
             status = copy_nested(static_cast<BACnetDataType*>(d), static_cast<const BACnetDataType*>(s), nest);
             break;
-        case Part::Record: status = copy_members(*part.inner, d, s, nest); break;
+        case Part::Record: status = copy_record_member(*part.inner, d, s, nest); break;
         case Part::Block:  // a bare block has no length to duplicate it by: left empty
         case Part::Zeroed: break;
         }
@@ -182,6 +198,7 @@ int32_t copy_owned(const Ownership& ownership, void* dst, const void* src, Nesti
     if (dst == nullptr || src == nullptr) return BACNAPI_E_INVALIDARG;
     if (dst == src) return BACNAPI_S_OK;
     (void)clear_record(ownership, dst);
+    if (!knows_alternative(ownership, src)) return copy_unknown_alternative(ownership, dst, src);
     std::memcpy(dst, src, ownership.size);
     empty_owned(ownership, dst);
     return copy_members(ownership, dst, src, nest);
