@@ -80,12 +80,13 @@ BACNAPI_OWN_CHOICE(kReadAccessPropertyValue, ReadAccessPropertyValue, A::Zeroed,
     inline constexpr Ownership name =                                                                         \
         knowing(copied_by(owns(sizeof(Record), name##Parts, A::Zeroed, offsetof(Record, selector)), CopyRule::Members), \
                 known, Unknown::unknown)
-// The status flags always; of the datum, log-status and bitstring-value own bits, any-value a
-// value. Alternatives 0..10 are known to the copy.
+// Of the datum, log-status and bitstring-value own bits, any-value a value; the status flags
+// always (after the datum: a datum that cannot be copied stops the copy before them).
+// Alternatives 0..10 are known to the copy.
 BACNAPI_OWN_KNOWING(kLogRecord, BACnetLogRecord, logDatumChoice, 0x7FF, Refused,
-                    bits(AT(BACnetLogRecord, statusFlags)), bits(AT(BACnetLogRecord, logDatum.logStatus), 0),
+                    bits(AT(BACnetLogRecord, logDatum.logStatus), 0),
                     bits(AT(BACnetLogRecord, logDatum.bitstringValue), 6),
-                    value(AT(BACnetLogRecord, logDatum.anyValue), 10));
+                    value(AT(BACnetLogRecord, logDatum.anyValue), 10), bits(AT(BACnetLogRecord, statusFlags)));
 // An unknown alternative of log data keeps only its number.
 BACNAPI_OWN_KNOWING(kLogData, BACnetLogData, choice, 0x7, NumberOnly, bits(AT(BACnetLogData, value.logStatus), 0),
                     value(AT(BACnetLogData, value.logData), 1));
@@ -97,7 +98,10 @@ BACNAPI_OWN_KNOWING(kLogDataElement, BACnetLogDataElement, choice, 0x1FF, Refuse
 #undef BACNAPI_OWN_KNOWING
 
 // Change-of-value: only the bitmask criterion owns bits.
-BACNAPI_OWN_CHOICE(kCovCriteria, BACnetCOVCriteria, A::Kept, choice, bits(AT(BACnetCOVCriteria, value.bitmask), 0));
+inline constexpr OwnedPart kCovCriteriaParts[] = {bits(AT(BACnetCOVCriteria, value.bitmask), 0)};
+inline constexpr Ownership kCovCriteria = knowing(
+    owns(sizeof(BACnetCOVCriteria), kCovCriteriaParts, A::Kept, AT(BACnetCOVCriteria, choice)), 0x3,
+    Unknown::NumberOnlyUnsupported);
 // Left zero-filled with the "no alternative" selector, as a fresh record.
 inline constexpr uint32_t kNoEventParameter = 999;
 inline constexpr OwnedPart kEventParameterParts[] = {
@@ -108,28 +112,40 @@ inline constexpr OwnedPart kEventParameterParts[] = {
     value(AT(BACnetEventParameter, parameters.changeOfLifeSafety.listOfLifeSafetyAlarmValues), 8),
     value(AT(BACnetEventParameter, parameters.changeOfLifeSafety.listOfAlarmValues), 8),
 };
+// A copy knows alternatives 0..11; another keeps its number and is not supported.
 inline constexpr Ownership kEventParameter =
-    owns_then(sizeof(BACnetEventParameter), kEventParameterParts, A::Zeroed, AT(BACnetEventParameter, choice),
-              AT(BACnetEventParameter, choice), kNoEventParameter);
+    knowing(copied_by(owns_then(sizeof(BACnetEventParameter), kEventParameterParts, A::Zeroed,
+                                AT(BACnetEventParameter, choice), AT(BACnetEventParameter, choice), kNoEventParameter),
+                      CopyRule::Members),
+            0xFFF, Unknown::NumberOnlyUnsupported);
 
 // Unlike the other records the notification parameters are not zero-filled: the selector and the
 // plain members of the alternative stay, and only what was released is left empty.
-BACNAPI_OWN_CHOICE(kChangedValue, NotificationChangedValue, A::Kept, choice,
-                   bits(AT(NotificationChangedValue, value.changedBits), 0));
+inline constexpr OwnedPart kChangedValueParts[] = {bits(AT(NotificationChangedValue, value.changedBits), 0)};
+inline constexpr Ownership kChangedValue =
+    knowing(owns(sizeof(NotificationChangedValue), kChangedValueParts, A::Kept, AT(NotificationChangedValue, choice)),
+            0x3, Unknown::NumberOnly);
 BACNAPI_OWN_CHOICE(kNotificationExtended, NotificationExtended, A::Kept, parametersChoice,
                    record(AT(NotificationExtended, parameters.propertyValue), kDeviceObjectPropertyValue, 8));
+// A copy knows alternatives 0..11; another keeps only its number.
+#define BACNAPI_OWN_NOTIFICATION(name, Record, after, selector, ...)                                          \
+    inline constexpr OwnedPart name##Parts[] = {__VA_ARGS__};                                                 \
+    inline constexpr Ownership name = knowing(                                                                \
+        copied_by(owns(sizeof(Record), name##Parts, after, offsetof(Record, selector)), CopyRule::Members), 0xFFF, \
+        Unknown::NumberOnly)
 #define NP(member) AT(BACnetNotificationParameters, parameters.member)
-BACNAPI_OWN_CHOICE(kNotificationParameters, BACnetNotificationParameters, A::Kept, choice,
+BACNAPI_OWN_NOTIFICATION(kNotificationParameters, BACnetNotificationParameters, A::Kept, choice,
                    bits(NP(changeOfBitstring.referencedBitstring), 0), bits(NP(changeOfBitstring.statusFlags), 0),
                    bits(NP(changeOfState.statusFlags), 1),
                    zeroed(NP(changeOfState.newState), sizeof(BACnetPropertyStates), 1),
-                   record(NP(changeOfValue.newValue), kChangedValue, 2), bits(NP(changeOfValue.statusFlags), 2),
-                   value(NP(commandFailure.commandValue), 3), value(NP(commandFailure.feedbackValue), 3),
-                   bits(NP(commandFailure.statusFlags), 3), bits(NP(floatingLimit.statusFlags), 4),
+                   bits(NP(changeOfValue.statusFlags), 2), record(NP(changeOfValue.newValue), kChangedValue, 2),
+                   bits(NP(commandFailure.statusFlags), 3), value(NP(commandFailure.commandValue), 3),
+                   value(NP(commandFailure.feedbackValue), 3), bits(NP(floatingLimit.statusFlags), 4),
                    bits(NP(outOfRange.statusFlags), 5), value(NP(complexEventType), 6),
                    bits(NP(changeOfLifeSafety.statusFlags), 8), record(NP(extended), kNotificationExtended, 9),
                    bits(NP(unsignedRange.statusFlags), 11));
 #undef NP
+#undef BACNAPI_OWN_NOTIFICATION
 
 // The message text, then the event values (which keep their selector); the rest is kept.
 BACNAPI_OWN(kEventNotification, BACnetServiceConfirmedEventNotificationRequest, A::Kept,

@@ -55,6 +55,7 @@ enum class CopyRule : uint8_t {
 enum class Unknown : uint8_t {
     Refused,    // BACNAPI_E_INVALIDARG, the destination left as its Clear leaves it
     NumberOnly, // the destination holds the alternative number and nothing else; not an error
+    NumberOnlyUnsupported, // the same, answered BACNAPI_E_NOTSUPPORTED
 };
 
 inline constexpr int32_t kNoSelector = -1;

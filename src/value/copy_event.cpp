@@ -3,6 +3,7 @@
 // notification alternative holds one. The selector of an event-log record is written before an
 // alternative that owns storage is filled, so that a failure part way leaves a record whose
 // selector names what the union holds (and which its Clear therefore releases correctly).
+#include "records/owned_records.h"
 #include "value/copy_internal.h"
 #include "value/value_internal.h"
 
@@ -18,7 +19,7 @@ int32_t copy_event_notification_fields(BACnetServiceConfirmedEventNotificationRe
     dst->ackRequired = src->ackRequired;
     dst->eventObjectIdentifier = src->eventObjectIdentifier;
     dst->eventType = src->eventType;
-    int32_t status = copy_notification_parameters(&dst->eventValues, &src->eventValues, nest);
+    int32_t status = copy_owned(owned::kNotificationParameters, &dst->eventValues, &src->eventValues, nest);
     if (status != BACNAPI_S_OK) return status;
     dst->fromState = src->fromState;
     dst->initiatingDeviceIdentifier = src->initiatingDeviceIdentifier;

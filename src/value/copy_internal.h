@@ -74,11 +74,6 @@ int32_t copy_priority_value(BACnetPriorityValue* dst, const BACnetPriorityValue*
 // ---- Event-log record (copy_event.cpp) ----
 int32_t copy_event_log_record(BACnetEventLogRecord* dst, const BACnetEventLogRecord* src, NestingScope& nest); // 116
 
-// ---- Event and notification parameters (copy_parameters.cpp) ----
-int32_t copy_event_parameter(BACnetEventParameter* dst, const BACnetEventParameter* src, NestingScope& nest); // 51
-int32_t copy_notification_parameters(BACnetNotificationParameters* dst,
-                                     const BACnetNotificationParameters* src, NestingScope& nest); // 52
-
 // ---- Read-access records and head-inline sequences (copy_sequences.cpp) ----
 int32_t copy_property_reference_sequence(SequenceOfBACnetPropertyReference* dst,
                                          const SequenceOfBACnetPropertyReference* src);          // 91

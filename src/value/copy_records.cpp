@@ -53,8 +53,6 @@ int32_t copy_record(int32_t type, void* d, const void* s, NestingScope& nest)
     case BACNAPI_TYPE_BACnetDestination: return dispatch(copy_destination, d, s, nest);
     case BACNAPI_TYPE_BACnetSpecialEvent: return dispatch(copy_special_event, d, s, nest);
     case BACNAPI_TYPE_BACnetPriorityValue: return dispatch(copy_priority_value, d, s, nest);
-    case BACNAPI_TYPE_BACnetEventParameter: return dispatch(copy_event_parameter, d, s, nest);
-    case BACNAPI_TYPE_BACnetNotificationParameters: return dispatch(copy_notification_parameters, d, s, nest);
     case BACNAPI_TYPE_SequenceOfReadAccessSpecification:
         return dispatch(copy_read_access_specification_sequence, d, s, nest);
     case BACNAPI_TYPE_SequenceOfReadAccessResult: return dispatch(copy_read_access_result_sequence, d, s, nest);
@@ -141,20 +139,20 @@ void empty_owned(const Ownership& ownership, void* record)
 int32_t copy_members(const Ownership& ownership, void* dst, const void* src, NestingScope& nest);
 
 // A source holding an alternative the copy does not know: dst, already as its Clear leaves it,
-// takes the alternative number or the copy is refused.
+// is refused, or holds nothing but the alternative number.
 int32_t copy_unknown_alternative(const Ownership& ownership, void* dst, const void* src)
 {
     if (ownership.unknown == Unknown::Refused) return BACNAPI_E_INVALIDARG;
     const auto offset = static_cast<uint32_t>(ownership.selector);
+    std::memset(dst, 0, ownership.size);
     std::memcpy(owned_member(dst, offset), owned_member(src, offset), sizeof(int32_t));
-    return BACNAPI_S_OK;
+    return ownership.unknown == Unknown::NumberOnly ? BACNAPI_S_OK : BACNAPI_E_NOTSUPPORTED;
 }
 
 // An embedded record of dst (emptied) from the same record of src.
 int32_t copy_record_member(const Ownership& inner, void* dst, const void* src, NestingScope& nest)
 {
     if (knows_alternative(inner, src)) return copy_members(inner, dst, src, nest);
-    std::memset(dst, 0, inner.size);
     return copy_unknown_alternative(inner, dst, src);
 }
 
