@@ -11,8 +11,8 @@
 namespace bacnapi::compared {
 
 #define AT(Record, member) offsetof(Record, member)
-#define BACNAPI_COMPARE(name, ...)                                                                            \
-    inline constexpr CompareKey name##Keys[] = {__VA_ARGS__};                                                 \
+#define BACNAPI_COMPARE(name, ...)                                                                                     \
+    inline constexpr CompareKey name##Keys[] = {__VA_ARGS__};                                                          \
     inline constexpr Comparison name = compares(name##Keys)
 
 // An address and property states are compared as the octets they are stored in, padding and
@@ -23,7 +23,8 @@ BACNAPI_COMPARE(kAddress, bytes_key(0, sizeof(BACnetAddress)));
 BACNAPI_COMPARE(kPropertyStates, bytes_key(0, sizeof(BACnetPropertyStates)));
 
 BACNAPI_COMPARE(kDateTime, key(Key::DateTime, 0));
-BACNAPI_COMPARE(kDateRange, key(Key::Date, AT(BACnetDateRange, startDate)), key(Key::Date, AT(BACnetDateRange, endDate)));
+BACNAPI_COMPARE(kDateRange, key(Key::Date, AT(BACnetDateRange, startDate)),
+                key(Key::Date, AT(BACnetDateRange, endDate)));
 BACNAPI_COMPARE(kWeekNDay, key(Key::Octet, AT(BACnetWeekNDay, month)), key(Key::Octet, AT(BACnetWeekNDay, weekOfMonth)),
                 key(Key::Octet, AT(BACnetWeekNDay, dayOfWeek)));
 BACNAPI_COMPARE(kCalendarEntry, key(Key::SignedSelector, AT(BACnetCalendarEntry, choice)),
@@ -172,36 +173,34 @@ BACNAPI_COMPARE(kEventParameter, key(Key::UnsignedSelector, AT(BACnetEventParame
 
 // The selector of a changed value is compared as its stored octets (the word after it is padding
 // that carries no data); the status flags count unless the value is a real.
-BACNAPI_COMPARE(kNotificationChangeOfValue,
-                bytes_key(AT(NotificationChangeOfValue, newValue.choice), sizeof(int32_t)),
+BACNAPI_COMPARE(kNotificationChangeOfValue, bytes_key(AT(NotificationChangeOfValue, newValue.choice), sizeof(int32_t)),
                 key(Key::UnreadSelector, AT(NotificationChangeOfValue, newValue.choice)),
                 key(Key::BitString, AT(NotificationChangeOfValue, newValue.value.changedBits), 0),
                 key(Key::BitString, AT(NotificationChangeOfValue, statusFlags), 0),
                 key(Key::Real, AT(NotificationChangeOfValue, newValue.value.changedValue), 1),
                 key(Key::BitString, AT(NotificationChangeOfValue, statusFlags), kOtherAlternative));
 #define NP(member) AT(BACnetNotificationParameters, parameters.member)
-BACNAPI_COMPARE(kNotificationParameters, key(Key::UnsignedSelector, AT(BACnetNotificationParameters, choice)),
-                key(Key::BitString, NP(changeOfBitstring.referencedBitstring), 0),
-                key(Key::BitString, NP(changeOfBitstring.statusFlags), 0),
-                // The new state is compared as the octets it is stored in, as the record type does.
-                bytes_key(NP(changeOfState.newState), sizeof(BACnetPropertyStates), 1),
-                key(Key::BitString, NP(changeOfState.statusFlags), 1),
-                record_key(NP(changeOfValue), kNotificationChangeOfValue, 2),
-                key(Key::Value, NP(commandFailure.commandValue), 3), key(Key::Value, NP(commandFailure.feedbackValue), 3),
-                key(Key::BitString, NP(commandFailure.statusFlags), 3), key(Key::Real, NP(floatingLimit.errorLimit), 4),
-                key(Key::Real, NP(floatingLimit.referenceValue), 4), key(Key::Real, NP(floatingLimit.setpointValue), 4),
-                key(Key::BitString, NP(floatingLimit.statusFlags), 4), key(Key::Real, NP(outOfRange.deadband), 5),
-                key(Key::Real, NP(outOfRange.exceededLimit), 5), key(Key::Real, NP(outOfRange.exceedingValue), 5),
-                key(Key::BitString, NP(outOfRange.statusFlags), 5), key(Key::Value, NP(complexEventType), 6),
-                key(Key::ObjectIdentifier, NP(bufferReady.bufferDevice), 7),
-                key(Key::ObjectIdentifier, NP(bufferReady.bufferObject), 7),
-                key(Key::Unsigned, NP(bufferReady.currentNotification), 7),
-                key(Key::Unsigned, NP(bufferReady.previousNotification), 7),
-                // Status flags and the expected operation are not part of the comparison.
-                key(Key::Signed, NP(changeOfLifeSafety.newState), 8), key(Key::Signed, NP(changeOfLifeSafety.newMode), 8),
-                key(Key::Unsigned, NP(unsignedRange.exceededLimit), 11),
-                key(Key::Unsigned, NP(unsignedRange.exceedingValue), 11),
-                key(Key::BitString, NP(unsignedRange.statusFlags), 11));
+BACNAPI_COMPARE(
+    kNotificationParameters, key(Key::UnsignedSelector, AT(BACnetNotificationParameters, choice)),
+    key(Key::BitString, NP(changeOfBitstring.referencedBitstring), 0),
+    key(Key::BitString, NP(changeOfBitstring.statusFlags), 0),
+    // The new state is compared as the octets it is stored in, as the record type does.
+    bytes_key(NP(changeOfState.newState), sizeof(BACnetPropertyStates), 1),
+    key(Key::BitString, NP(changeOfState.statusFlags), 1), record_key(NP(changeOfValue), kNotificationChangeOfValue, 2),
+    key(Key::Value, NP(commandFailure.commandValue), 3), key(Key::Value, NP(commandFailure.feedbackValue), 3),
+    key(Key::BitString, NP(commandFailure.statusFlags), 3), key(Key::Real, NP(floatingLimit.errorLimit), 4),
+    key(Key::Real, NP(floatingLimit.referenceValue), 4), key(Key::Real, NP(floatingLimit.setpointValue), 4),
+    key(Key::BitString, NP(floatingLimit.statusFlags), 4), key(Key::Real, NP(outOfRange.deadband), 5),
+    key(Key::Real, NP(outOfRange.exceededLimit), 5), key(Key::Real, NP(outOfRange.exceedingValue), 5),
+    key(Key::BitString, NP(outOfRange.statusFlags), 5), key(Key::Value, NP(complexEventType), 6),
+    key(Key::ObjectIdentifier, NP(bufferReady.bufferDevice), 7),
+    key(Key::ObjectIdentifier, NP(bufferReady.bufferObject), 7),
+    key(Key::Unsigned, NP(bufferReady.currentNotification), 7),
+    key(Key::Unsigned, NP(bufferReady.previousNotification), 7),
+    // Status flags and the expected operation are not part of the comparison.
+    key(Key::Signed, NP(changeOfLifeSafety.newState), 8), key(Key::Signed, NP(changeOfLifeSafety.newMode), 8),
+    key(Key::Unsigned, NP(unsignedRange.exceededLimit), 11), key(Key::Unsigned, NP(unsignedRange.exceedingValue), 11),
+    key(Key::BitString, NP(unsignedRange.statusFlags), 11));
 #undef NP
 
 #undef BACNAPI_COMPARE

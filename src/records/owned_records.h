@@ -27,31 +27,34 @@ template <class Record>
 inline constexpr Ownership kUntouched = owns_nothing(sizeof(Record), A::Kept);
 
 // ---- Records with nested values and strings ----
-#define BACNAPI_OWN(name, Record, after, ...)                                                                 \
-    inline constexpr OwnedPart name##Parts[] = {__VA_ARGS__};                                                 \
+#define BACNAPI_OWN(name, Record, after, ...)                                                                          \
+    inline constexpr OwnedPart name##Parts[] = {__VA_ARGS__};                                                          \
     inline constexpr Ownership name = owns(sizeof(Record), name##Parts, after)
-#define BACNAPI_OWN_COPIED(name, Record, after, rule, ...)                                                    \
-    inline constexpr OwnedPart name##Parts[] = {__VA_ARGS__};                                                 \
+#define BACNAPI_OWN_COPIED(name, Record, after, rule, ...)                                                             \
+    inline constexpr OwnedPart name##Parts[] = {__VA_ARGS__};                                                          \
     inline constexpr Ownership name = copied_by(owns(sizeof(Record), name##Parts, after), CopyRule::rule)
-#define BACNAPI_OWN_CHOICE(name, Record, after, selector, ...)                                                \
-    inline constexpr OwnedPart name##Parts[] = {__VA_ARGS__};                                                 \
+#define BACNAPI_OWN_CHOICE(name, Record, after, selector, ...)                                                         \
+    inline constexpr OwnedPart name##Parts[] = {__VA_ARGS__};                                                          \
     inline constexpr Ownership name = owns(sizeof(Record), name##Parts, after, offsetof(Record, selector))
 #define AT(Record, member) offsetof(Record, member)
 
 // Time, identifiers and priority stay; only the value goes.
 BACNAPI_OWN_COPIED(kTimeValue, BACnetTimeValue, A::Kept, Members, value(AT(BACnetTimeValue, value)));
-BACNAPI_OWN_COPIED(kObjectPropertyValue, BACnetObjectPropertyValue, A::Kept, Members, value(AT(BACnetObjectPropertyValue, value)));
+BACNAPI_OWN_COPIED(kObjectPropertyValue, BACnetObjectPropertyValue, A::Kept, Members,
+                   value(AT(BACnetObjectPropertyValue, value)));
 BACNAPI_OWN_COPIED(kNestedValue, BACnetNestedValue, A::Kept, Members, value(AT(BACnetNestedValue, value)));
-BACNAPI_OWN_COPIED(kActionCommand, BACnetActionCommand, A::Zeroed, Members, value(AT(BACnetActionCommand, propertyValue)));
+BACNAPI_OWN_COPIED(kActionCommand, BACnetActionCommand, A::Zeroed, Members,
+                   value(AT(BACnetActionCommand, propertyValue)));
 BACNAPI_OWN_COPIED(kDeviceObjectPropertyValue, BACnetDeviceObjectPropertyValue, A::Zeroed, Members,
-            value(AT(BACnetDeviceObjectPropertyValue, value)));
+                   value(AT(BACnetDeviceObjectPropertyValue, value)));
 BACNAPI_OWN_COPIED(kPropertyValue, BACnetPropertyValue, A::Zeroed, Members, value(AT(BACnetPropertyValue, value)));
 BACNAPI_OWN(kSelectionCriteria, BACnetSelectionCriteria, A::Zeroed,
             value(AT(BACnetSelectionCriteria, comparisonValue)));
-BACNAPI_OWN_COPIED(kDailySchedule, BACnetDailySchedule, A::Zeroed, Members, value(AT(BACnetDailySchedule, daySchedule)));
+BACNAPI_OWN_COPIED(kDailySchedule, BACnetDailySchedule, A::Zeroed, Members,
+                   value(AT(BACnetDailySchedule, daySchedule)));
 BACNAPI_OWN_COPIED(kActionList, BACnetActionList, A::Zeroed, Members, value(AT(BACnetActionList, action)));
 BACNAPI_OWN_COPIED(kWriteAccessSpecification, WriteAccessSpecification, A::Zeroed, MembersBestEffort,
-            value(AT(WriteAccessSpecification, listOfProperties)));
+                   value(AT(WriteAccessSpecification, listOfProperties)));
 BACNAPI_OWN(kSpecialEvent, BACnetSpecialEvent, A::Zeroed, value(AT(BACnetSpecialEvent, listOfTimeValues)),
             value(AT(BACnetSpecialEvent, extraValue)));
 BACNAPI_OWN_COPIED(kSessionKey, BACnetSessionKey, A::Zeroed, Members, octets(AT(BACnetSessionKey, sessionKey)));
@@ -60,8 +63,8 @@ BACNAPI_OWN(kAlarmSummaryAckElement, AlarmSummaryAckElement, A::Zeroed,
 BACNAPI_OWN(kDestination, BACnetDestination, A::Zeroed, bits(AT(BACnetDestination, validDays)),
             bits(AT(BACnetDestination, transitions)));
 BACNAPI_OWN_COPIED(kEventSummaryElement, EventSummaryElement, A::Zeroed, MembersBestEffort,
-            bits(AT(EventSummaryElement, acknowledgedTransitions)), bits(AT(EventSummaryElement, eventEnable)),
-            value(AT(EventSummaryElement, eventTimeStamps)), value(AT(EventSummaryElement, eventPriorities)));
+                   bits(AT(EventSummaryElement, acknowledgedTransitions)), bits(AT(EventSummaryElement, eventEnable)),
+                   value(AT(EventSummaryElement, eventTimeStamps)), value(AT(EventSummaryElement, eventPriorities)));
 // The leading member goes back to its "absent" mark, as in a fresh record.
 inline constexpr OwnedPart kConstructedParts[] = {value(AT(BACnetConstructed, value))};
 inline constexpr Ownership kConstructed =
@@ -75,11 +78,11 @@ BACNAPI_OWN_CHOICE(kPriorityValue, BACnetPriorityValue, A::Zeroed, kind,
 BACNAPI_OWN_CHOICE(kReadAccessPropertyValue, ReadAccessPropertyValue, A::Zeroed, choice,
                    value(AT(ReadAccessPropertyValue, result.propertyValue), 0));
 // The status flags always; of the datum, log-status and bitstring-value own bits, any-value a value.
-#define BACNAPI_OWN_KNOWING(name, Record, selector, known, unknown, ...)                                      \
-    inline constexpr OwnedPart name##Parts[] = {__VA_ARGS__};                                                 \
-    inline constexpr Ownership name =                                                                         \
-        knowing(copied_by(owns(sizeof(Record), name##Parts, A::Zeroed, offsetof(Record, selector)), CopyRule::Members), \
-                known, Unknown::unknown)
+#define BACNAPI_OWN_KNOWING(name, Record, selector, known, unknown, ...)                                               \
+    inline constexpr OwnedPart name##Parts[] = {__VA_ARGS__};                                                          \
+    inline constexpr Ownership name = knowing(                                                                         \
+        copied_by(owns(sizeof(Record), name##Parts, A::Zeroed, offsetof(Record, selector)), CopyRule::Members), known, \
+        Unknown::unknown)
 // Of the datum, log-status and bitstring-value own bits, any-value a value; the status flags
 // always (after the datum: a datum that cannot be copied stops the copy before them).
 // Alternatives 0..10 are known to the copy.
@@ -99,9 +102,9 @@ BACNAPI_OWN_KNOWING(kLogDataElement, BACnetLogDataElement, choice, 0x1FF, Refuse
 
 // Change-of-value: only the bitmask criterion owns bits.
 inline constexpr OwnedPart kCovCriteriaParts[] = {bits(AT(BACnetCOVCriteria, value.bitmask), 0)};
-inline constexpr Ownership kCovCriteria = knowing(
-    owns(sizeof(BACnetCOVCriteria), kCovCriteriaParts, A::Kept, AT(BACnetCOVCriteria, choice)), 0x3,
-    Unknown::NumberOnlyUnsupported);
+inline constexpr Ownership kCovCriteria =
+    knowing(owns(sizeof(BACnetCOVCriteria), kCovCriteriaParts, A::Kept, AT(BACnetCOVCriteria, choice)), 0x3,
+            Unknown::NumberOnlyUnsupported);
 // Left zero-filled with the "no alternative" selector, as a fresh record.
 inline constexpr uint32_t kNoEventParameter = 999;
 inline constexpr OwnedPart kEventParameterParts[] = {
@@ -128,22 +131,22 @@ inline constexpr Ownership kChangedValue =
 BACNAPI_OWN_CHOICE(kNotificationExtended, NotificationExtended, A::Kept, parametersChoice,
                    record(AT(NotificationExtended, parameters.propertyValue), kDeviceObjectPropertyValue, 8));
 // A copy knows alternatives 0..11; another keeps only its number.
-#define BACNAPI_OWN_NOTIFICATION(name, Record, after, selector, ...)                                          \
-    inline constexpr OwnedPart name##Parts[] = {__VA_ARGS__};                                                 \
-    inline constexpr Ownership name = knowing(                                                                \
-        copied_by(owns(sizeof(Record), name##Parts, after, offsetof(Record, selector)), CopyRule::Members), 0xFFF, \
-        Unknown::NumberOnly)
+#define BACNAPI_OWN_NOTIFICATION(name, Record, after, selector, ...)                                                   \
+    inline constexpr OwnedPart name##Parts[] = {__VA_ARGS__};                                                          \
+    inline constexpr Ownership name =                                                                                  \
+        knowing(copied_by(owns(sizeof(Record), name##Parts, after, offsetof(Record, selector)), CopyRule::Members),    \
+                0xFFF, Unknown::NumberOnly)
 #define NP(member) AT(BACnetNotificationParameters, parameters.member)
 BACNAPI_OWN_NOTIFICATION(kNotificationParameters, BACnetNotificationParameters, A::Kept, choice,
-                   bits(NP(changeOfBitstring.referencedBitstring), 0), bits(NP(changeOfBitstring.statusFlags), 0),
-                   bits(NP(changeOfState.statusFlags), 1),
-                   zeroed(NP(changeOfState.newState), sizeof(BACnetPropertyStates), 1),
-                   bits(NP(changeOfValue.statusFlags), 2), record(NP(changeOfValue.newValue), kChangedValue, 2),
-                   bits(NP(commandFailure.statusFlags), 3), value(NP(commandFailure.commandValue), 3),
-                   value(NP(commandFailure.feedbackValue), 3), bits(NP(floatingLimit.statusFlags), 4),
-                   bits(NP(outOfRange.statusFlags), 5), value(NP(complexEventType), 6),
-                   bits(NP(changeOfLifeSafety.statusFlags), 8), record(NP(extended), kNotificationExtended, 9),
-                   bits(NP(unsignedRange.statusFlags), 11));
+                         bits(NP(changeOfBitstring.referencedBitstring), 0), bits(NP(changeOfBitstring.statusFlags), 0),
+                         bits(NP(changeOfState.statusFlags), 1),
+                         zeroed(NP(changeOfState.newState), sizeof(BACnetPropertyStates), 1),
+                         bits(NP(changeOfValue.statusFlags), 2), record(NP(changeOfValue.newValue), kChangedValue, 2),
+                         bits(NP(commandFailure.statusFlags), 3), value(NP(commandFailure.commandValue), 3),
+                         value(NP(commandFailure.feedbackValue), 3), bits(NP(floatingLimit.statusFlags), 4),
+                         bits(NP(outOfRange.statusFlags), 5), value(NP(complexEventType), 6),
+                         bits(NP(changeOfLifeSafety.statusFlags), 8), record(NP(extended), kNotificationExtended, 9),
+                         bits(NP(unsignedRange.statusFlags), 11));
 #undef NP
 #undef BACNAPI_OWN_NOTIFICATION
 

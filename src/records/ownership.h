@@ -27,7 +27,7 @@ inline constexpr int32_t kAlways = INT32_MIN;
 struct OwnedPart {
     uint32_t offset;
     Part kind;
-    int32_t when = kAlways; // the selector value for which the member exists (a choice's alternative)
+    int32_t when = kAlways;           // the selector value for which the member exists (a choice's alternative)
     const Ownership* inner = nullptr; // Record: the member's own ownership
     uint32_t size = 0;                // Zeroed: bytes to empty
 };
@@ -53,8 +53,8 @@ enum class CopyRule : uint8_t {
 
 // What a copy does with a source whose selector names an alternative the record does not know.
 enum class Unknown : uint8_t {
-    Refused,    // BACNAPI_E_INVALIDARG, the destination left as its Clear leaves it
-    NumberOnly, // the destination holds the alternative number and nothing else; not an error
+    Refused,               // BACNAPI_E_INVALIDARG, the destination left as its Clear leaves it
+    NumberOnly,            // the destination holds the alternative number and nothing else; not an error
     NumberOnlyUnsupported, // the same, answered BACNAPI_E_NOTSUPPORTED
 };
 
@@ -137,8 +137,8 @@ template <size_t N>
 constexpr Ownership owns_then(size_t size, const OwnedPart (&parts)[N], Afterwards after, int32_t selector,
                               size_t resetOffset, uint32_t resetValue)
 {
-    return Ownership{static_cast<uint32_t>(size), parts, N, after, selector, static_cast<int32_t>(resetOffset),
-                     resetValue};
+    return Ownership{static_cast<uint32_t>(size),       parts,     N, after, selector,
+                     static_cast<int32_t>(resetOffset), resetValue};
 }
 // A head-inline sequence whose elements are described by `element`.
 template <class Sequence>
@@ -159,7 +159,10 @@ constexpr Ownership sequence_of(const Ownership& element)
 
 // ---- Reading a record through its table ----
 
-inline void* owned_member(void* record, uint32_t offset) { return static_cast<unsigned char*>(record) + offset; }
+inline void* owned_member(void* record, uint32_t offset)
+{
+    return static_cast<unsigned char*>(record) + offset;
+}
 inline const void* owned_member(const void* record, uint32_t offset)
 {
     return static_cast<const unsigned char*>(record) + offset;

@@ -28,7 +28,10 @@ int32_t dispatch(int32_t (*f)(Record*, const Record*, NestingScope&), void* d, c
 
 } // namespace
 
-bool is_plain_record(int32_t type) { return has_flag(type, kPlain); }
+bool is_plain_record(int32_t type)
+{
+    return has_flag(type, kPlain);
+}
 
 int32_t copy_record(int32_t type, void* d, const void* s)
 {
@@ -65,8 +68,7 @@ int32_t copy_record(int32_t type, void* d, const void* s, NestingScope& nest)
         const auto* src = static_cast<const ReadPropertyMultipleAck*>(s);
         return copy_read_access_result_sequence(&dst->listOfReadAccessResults, &src->listOfReadAccessResults, nest);
     }
-    default:
-        return BACNAPI_E_NOTSUPPORTED;
+    default: return BACNAPI_E_NOTSUPPORTED;
     }
 }
 
@@ -83,8 +85,10 @@ int32_t copy_recipient(BACnetRecipient* dst, const BACnetRecipient* src)
     if (dst == src) return BACNAPI_S_OK;
     std::memset(dst, 0, sizeof(*dst));
     dst->choice = src->choice;
-    if (src->choice == 0) dst->value.device = src->value.device;
-    else if (src->choice == 1) dst->value.address = src->value.address;
+    if (src->choice == 0)
+        dst->value.device = src->value.device;
+    else if (src->choice == 1)
+        dst->value.address = src->value.address;
     return BACNAPI_S_OK; // an unknown alternative keeps only its number
 }
 
@@ -131,8 +135,10 @@ void empty_owned(const Ownership& ownership, void* record)
         const OwnedPart& part = ownership.parts[i];
         if (!part_present(part, selector)) continue;
         void* member = owned_member(record, part.offset);
-        if (part.kind == Part::Record) empty_owned(*part.inner, member);
-        else std::memset(member, 0, member_size(part.kind));
+        if (part.kind == Part::Record)
+            empty_owned(*part.inner, member);
+        else
+            std::memset(member, 0, member_size(part.kind));
     }
 }
 
@@ -174,14 +180,14 @@ int32_t copy_members(const Ownership& ownership, void* dst, const void* src, Nes
             status = copy_octets(static_cast<BACnetOctetString*>(d), static_cast<const BACnetOctetString*>(s));
             break;
         case Part::Characters:
-            status = copy_characters(static_cast<BACnetCharacterString*>(d),
-                                     static_cast<const BACnetCharacterString*>(s));
+            status =
+                copy_characters(static_cast<BACnetCharacterString*>(d), static_cast<const BACnetCharacterString*>(s));
             break;
         case Part::Value:
             status = copy_nested(static_cast<BACnetDataType*>(d), static_cast<const BACnetDataType*>(s), nest);
             break;
         case Part::Record: status = copy_record_member(*part.inner, d, s, nest); break;
-        case Part::Block:  // a bare block has no length to duplicate it by: left empty
+        case Part::Block: // a bare block has no length to duplicate it by: left empty
         case Part::Zeroed: break;
         }
         if (status != BACNAPI_S_OK && ownership.copy != CopyRule::MembersBestEffort) return status;

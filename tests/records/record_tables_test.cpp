@@ -3,14 +3,13 @@
 // copy stops in, alternatives without keys of their own) hold on records built by hand.
 #include "value/copy_internal.h"
 #include "value/record_size.h"
-#include "value/value_internal.h"
 #include "value/type_catalogue.h"
-
-#include <gtest/gtest.h>
+#include "value/value_internal.h"
 
 #include <cstdlib>
 #include <cstring>
 #include <functional>
+#include <gtest/gtest.h>
 #include <string>
 #include <vector>
 
@@ -94,7 +93,8 @@ TEST(RecordTables, EveryTableFitsTheRecordOfItsRow)
         }
         // Every comparable record compares by table but the nested value (unwrapped by the
         // comparison itself) and the setpoint reference (its presence decides first).
-        const bool byHand = row.code == BACNAPI_TYPE_BACnetNestedValue || row.code == BACNAPI_TYPE_BACnetSetpointReference;
+        const bool byHand =
+            row.code == BACNAPI_TYPE_BACnetNestedValue || row.code == BACNAPI_TYPE_BACnetSetpointReference;
         EXPECT_EQ(row.compares != nullptr, record && (row.flags & kComparable) && !byHand) << where;
         if (row.compares != nullptr) expect_fits(*row.compares, row.recordSize, where);
     }
@@ -144,10 +144,7 @@ TEST(RecordTables, CopiesTreatUnknownAlternativesAndFailuresAsTheirTablesSay)
              EXPECT_EQ(std::memcmp(d, &expected, sizeof expected), 0);
          }},
         {"log multiple record: the embedded log data likewise, the timestamp copied", 118,
-         [&](void* s) {
-             std::memcpy(s, junk, sizeof(LMR)), static_cast<LMR*>(s)->logData.choice = 3;
-         },
-         BACNAPI_S_OK,
+         [&](void* s) { std::memcpy(s, junk, sizeof(LMR)), static_cast<LMR*>(s)->logData.choice = 3; }, BACNAPI_S_OK,
          [](const void* d, const void* s) {
              const auto& dst = *static_cast<const LMR*>(d);
              EXPECT_EQ(std::memcmp(&dst.timestamp, &static_cast<const LMR*>(s)->timestamp, sizeof dst.timestamp), 0);
@@ -158,8 +155,7 @@ TEST(RecordTables, CopiesTreatUnknownAlternativesAndFailuresAsTheirTablesSay)
          [&](void* s) { static_cast<BACnetLogRecord*>(s)->logDatumChoice = 11; }, BACNAPI_E_INVALIDARG,
          [](const void* d, const void*) { EXPECT_EQ(static_cast<const BACnetLogRecord*>(d)->logDatumChoice, 0); }},
         {"event parameter: an unknown alternative keeps its number, unsupported", 51,
-         [&](void* s) { std::memcpy(s, junk, sizeof(EP)), static_cast<EP*>(s)->choice = 12; },
-         BACNAPI_E_NOTSUPPORTED,
+         [&](void* s) { std::memcpy(s, junk, sizeof(EP)), static_cast<EP*>(s)->choice = 12; }, BACNAPI_E_NOTSUPPORTED,
          [](const void* d, const void*) {
              EP expected{};
              expected.choice = 12;
@@ -227,7 +223,12 @@ TEST(RecordTables, ComparisonsFollowTheAlternativeOfTheFirstRecord)
         p.parameters.changeOfValue.covCriteria.value.referencedPropertyIncrement = increment;
         return p;
     };
-    struct Case { const char* name; int32_t type; std::vector<unsigned char> a, b; int32_t ab, ba; };
+    struct Case {
+        const char* name;
+        int32_t type;
+        std::vector<unsigned char> a, b;
+        int32_t ab, ba;
+    };
     auto bytes = [](const auto& record) {
         const auto* p = reinterpret_cast<const unsigned char*>(&record);
         return std::vector<unsigned char>(p, p + sizeof record);
