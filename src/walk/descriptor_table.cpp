@@ -1,7 +1,6 @@
 // The descriptor table: one entry per type code 20..153, in type-code order.
-#include "walk_functions.h"
-
-#include "../value/record_size.h"
+#include "value/record_size.h"
+#include "walk/walk_functions.h"
 
 namespace bacnapi {
 
