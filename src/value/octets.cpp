@@ -91,17 +91,17 @@ int32_t bits_set(BACnetBitString* bits, const uint8_t* source, uint64_t count) {
 
 int32_t temp_octets_create(const uint8_t* bytes, uint64_t count, BACnetOctetString** out) {
     if (out == nullptr) {
-        return BACNAPI_WALK_E_REFUSED;
+        return BACNAPI_E_INVALIDARG;
     }
     *out = nullptr;
     auto* temp = static_cast<BACnetOctetString*>(std::calloc(1, sizeof(BACnetOctetString)));
     if (temp == nullptr) {
-        return BACNAPI_WALK_E_NOMEMORY;
+        return BACNAPI_E_OUTOFMEMORY;
     }
     // Without bytes to copy, a non-zero count cannot be honoured (the copy stays empty).
     if (octets_set(temp, bytes, count) != BACNAPI_S_OK || temp->length != count) {
         temp_octets_release(temp);
-        return BACNAPI_WALK_E_NOMEMORY;
+        return BACNAPI_E_OUTOFMEMORY;
     }
     *out = temp;
     return BACNAPI_S_OK;
