@@ -15,101 +15,94 @@ void release_record_parts(int32_t type, void* record)
     finish_clear(scope);
 }
 
-// Releases what the record of a constructed value owns (not the record itself). Records whose
-// members are all inline (addresses, dates, identifiers, numbers) own nothing and fall through.
+// Releases what the record of a constructed value owns (not the record itself), as its row in
+// the type catalogue says. Records whose members are all inline own nothing and have no table.
 void release_record_parts(int32_t type, void* record, ClearScope& scope)
 {
-    switch (type) {
-    case BACNAPI_TYPE_BACnetTimeValue:
-        clear_nested(&static_cast<BACnetTimeValue*>(record)->value, scope);
-        break;
-    case BACNAPI_TYPE_BACnetNestedValue:
-        clear_nested(&static_cast<BACnetNestedValue*>(record)->value, scope);
-        break;
-    case BACNAPI_TYPE_BACnetDailySchedule:
-        clear_nested(&static_cast<BACnetDailySchedule*>(record)->daySchedule, scope);
-        break;
-    case BACNAPI_TYPE_BACnetConstructed:
-        (void)clear_parts(static_cast<BACnetConstructed*>(record), scope);
-        break;
-    case BACNAPI_TYPE_BACnetObjectPropertyValue:
-        clear_nested(&static_cast<BACnetObjectPropertyValue*>(record)->value, scope);
-        break;
-    case BACNAPI_TYPE_BACnetActionCommand:
-        (void)clear_parts(static_cast<BACnetActionCommand*>(record), scope);
-        break;
-    case BACNAPI_TYPE_BACnetSessionKey:
-        bacnapi_ClearBACnetSessionKey(static_cast<BACnetSessionKey*>(record));
-        break;
-    case BACNAPI_TYPE_BACnetLogRecord:
-        (void)clear_parts(static_cast<BACnetLogRecord*>(record), scope);
-        break;
-    case BACNAPI_TYPE_ReadAccessSpecification:
-        bacnapi_ClearReadAccessSpecification(static_cast<ReadAccessSpecification*>(record));
-        break;
-    case BACNAPI_TYPE_WriteAccessSpecification:
-        (void)clear_parts(static_cast<WriteAccessSpecification*>(record), scope);
-        break;
-    case BACNAPI_TYPE_AlarmSummaryAckElement:
-        bacnapi_ClearAlarmSummaryAckElement(static_cast<AlarmSummaryAckElement*>(record));
-        break;
-    case BACNAPI_TYPE_ReadAccessResult:
-        (void)clear_parts(static_cast<ReadAccessResult*>(record), scope);
-        break;
-    case BACNAPI_TYPE_ReadAccessPropertyValue:
-        (void)clear_parts(static_cast<ReadAccessPropertyValue*>(record), scope);
-        break;
-    case BACNAPI_TYPE_BACnetDestination:
-        bacnapi_ClearBACnetDestination(static_cast<BACnetDestination*>(record));
-        break;
-    case BACNAPI_TYPE_BACnetSpecialEvent:
-        (void)clear_parts(static_cast<BACnetSpecialEvent*>(record), scope);
-        break;
-    case BACNAPI_TYPE_BACnetPriorityValue:
-        (void)clear_parts(static_cast<BACnetPriorityValue*>(record), scope);
-        break;
-    case BACNAPI_TYPE_BACnetPropertyValue:
-        (void)clear_parts(static_cast<BACnetPropertyValue*>(record), scope);
-        break;
-    case BACNAPI_TYPE_BACnetEventParameter:
-        (void)clear_parts(static_cast<BACnetEventParameter*>(record), scope);
-        break;
-    case BACNAPI_TYPE_BACnetNotificationParameters:
-        (void)clear_parts(static_cast<BACnetNotificationParameters*>(record), scope);
-        break;
-    case BACNAPI_TYPE_BACnetSelectionCriteria:
-        (void)clear_parts(static_cast<BACnetSelectionCriteria*>(record), scope);
-        break;
-    case BACNAPI_TYPE_BACnetActionList:
-        (void)clear_parts(static_cast<BACnetActionList*>(record), scope);
-        break;
-    case BACNAPI_TYPE_SequenceOfReadAccessSpecification:
-        bacnapi_ClearSequenceOfReadAccessSpecification(static_cast<SequenceOfReadAccessSpecification*>(record));
-        break;
-    case BACNAPI_TYPE_SequenceOfReadAccessResult:
-        (void)clear_parts(static_cast<SequenceOfReadAccessResult*>(record), scope);
-        break;
-    case BACNAPI_TYPE_EventSummaryElement:
-        (void)clear_parts(static_cast<EventSummaryElement*>(record), scope);
-        break;
-    case BACNAPI_TYPE_BACnetDeviceObjectPropertyValue:
-        (void)clear_parts(static_cast<BACnetDeviceObjectPropertyValue*>(record), scope);
-        break;
-    case BACNAPI_TYPE_BACnetEventLogRecord:
-        (void)clear_parts(static_cast<BACnetEventLogRecord*>(record), scope);
-        break;
-    case BACNAPI_TYPE_BACnetLogData:
-        (void)clear_parts(static_cast<BACnetLogData*>(record), scope);
-        break;
-    case BACNAPI_TYPE_BACnetLogMultipleRecord:
-        (void)clear_parts(static_cast<BACnetLogMultipleRecord*>(record), scope);
-        break;
-    case BACNAPI_TYPE_BACnetLogDataElement:
-        (void)clear_parts(static_cast<BACnetLogDataElement*>(record), scope);
-        break;
-    default:
+    const TypeRow* row = type_row(type);
+    if (row != nullptr && row->owns != nullptr) clear_owned(*row->owns, record, scope);
+}
+
+namespace {
+
+void clear_part(const OwnedPart& part, void* member, ClearScope& scope)
+{
+    switch (part.kind) {
+    case Part::Block: {
+        void** block = static_cast<void**>(member);
+        std::free(*block);
+        *block = nullptr;
         break;
     }
+    case Part::Bits: {
+        auto* bits = static_cast<BACnetBitString*>(member);
+        std::free(bits->bits);
+        std::memset(bits, 0, sizeof *bits);
+        break;
+    }
+    case Part::Octets: {
+        auto* octets = static_cast<BACnetOctetString*>(member);
+        std::free(octets->data);
+        std::memset(octets, 0, sizeof *octets);
+        break;
+    }
+    case Part::Characters:
+        bacnapi_ClearCharacterString(static_cast<BACnetCharacterString*>(member));
+        break;
+    case Part::Value:
+        clear_nested(static_cast<BACnetDataType*>(member), scope);
+        break;
+    case Part::Record:
+        clear_owned(*part.inner, member, scope);
+        break;
+    case Part::Zeroed:
+        std::memset(member, 0, part.size);
+        break;
+    }
+}
+
+// Element 0 lies in the sequence itself, element i >= 1 in slot i of the overflow array (slot 0
+// unused); a negative count means no element, a missing array that only the inline one exists.
+void clear_sequence(const Ownership& sequence, void* record, ClearScope& scope)
+{
+    const Ownership& element = *sequence.element;
+    int32_t count = 0;
+    std::memcpy(&count, owned_member(record, sequence.countOffset), sizeof count);
+    auto* overflow = *static_cast<unsigned char**>(owned_member(record, sequence.elementsOffset));
+    if (element.count > 0 || element.shape == Shape::Sequence) { // elements that own nothing are not read
+        if (count > 0) clear_owned(element, record, scope);
+        if (overflow != nullptr)
+            for (int32_t i = 1; i < count; ++i) clear_owned(element, overflow + size_t(i) * element.size, scope);
+    }
+    std::free(overflow);
+}
+
+} // namespace
+
+void clear_owned(const Ownership& ownership, void* record, ClearScope& scope)
+{
+    if (record == nullptr) return;
+    if (ownership.shape == Shape::Sequence) {
+        clear_sequence(ownership, record, scope);
+    } else {
+        const int32_t selector = selector_of(ownership, record);
+        for (size_t i = 0; i < ownership.count; ++i) {
+            const OwnedPart& part = ownership.parts[i];
+            if (part_present(part, selector)) clear_part(part, owned_member(record, part.offset), scope);
+        }
+    }
+    if (ownership.after == Afterwards::Zeroed) std::memset(record, 0, ownership.size);
+    if (ownership.resetOffset != kNoReset)
+        std::memcpy(owned_member(record, static_cast<uint32_t>(ownership.resetOffset)), &ownership.resetValue,
+                    sizeof ownership.resetValue);
+}
+
+int32_t clear_record(const Ownership& ownership, void* record)
+{
+    ClearScope scope;
+    clear_owned(ownership, record, scope);
+    finish_clear(scope);
+    return BACNAPI_S_OK;
 }
 
 namespace {

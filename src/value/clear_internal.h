@@ -12,6 +12,7 @@
 
 #include <bacnapi/bacnapi.h>
 
+#include "records/ownership.h"
 #include "value/nesting.h"
 
 #include <cstddef>
@@ -37,41 +38,11 @@ void release_record_parts(int32_t type, void* record, ClearScope& scope);
 // bacnapi_ClearArray within an operation under way: the elements are nested one level deeper.
 void clear_array_at(BACnetValueList* list, ClearScope& scope);
 
-// The record Clear operations that hold nested values, one per record type (0 always).
-int32_t clear_parts(BACnetConstructed* record, ClearScope& scope);
-int32_t clear_parts(BACnetTimeValue* record, ClearScope& scope);
-int32_t clear_parts(BACnetObjectPropertyValue* record, ClearScope& scope);
-int32_t clear_parts(BACnetActionCommand* record, ClearScope& scope);
-int32_t clear_parts(BACnetDeviceObjectPropertyValue* record, ClearScope& scope);
-int32_t clear_parts(BACnetPropertyValue* record, ClearScope& scope);
-int32_t clear_parts(BACnetSelectionCriteria* record, ClearScope& scope);
-int32_t clear_parts(BACnetDailySchedule* record, ClearScope& scope);
-int32_t clear_parts(BACnetActionList* record, ClearScope& scope);
-int32_t clear_parts(WriteAccessSpecification* record, ClearScope& scope);
-int32_t clear_parts(BACnetSpecialEvent* record, ClearScope& scope);
-int32_t clear_parts(EventSummaryElement* record, ClearScope& scope);
-int32_t clear_parts(BACnetPriorityValue* record, ClearScope& scope);
-int32_t clear_parts(ReadAccessPropertyValue* record, ClearScope& scope);
-int32_t clear_parts(BACnetLogRecord* record, ClearScope& scope);
-int32_t clear_parts(BACnetEventLogRecord* record, ClearScope& scope);
-int32_t clear_parts(BACnetLogData* record, ClearScope& scope);
-int32_t clear_parts(BACnetLogMultipleRecord* record, ClearScope& scope);
-int32_t clear_parts(BACnetLogDataElement* record, ClearScope& scope);
-int32_t clear_parts(BACnetEventParameter* record, ClearScope& scope);
-int32_t clear_parts(BACnetNotificationParameters* record, ClearScope& scope);
-int32_t clear_parts(ReadAccessResultList* record, ClearScope& scope);
-int32_t clear_parts(ReadAccessResult* record, ClearScope& scope);
-int32_t clear_parts(SequenceOfReadAccessResult* record, ClearScope& scope);
-int32_t clear_parts(BACnetServiceConfirmedEventNotificationRequest* record, ClearScope& scope);
+// Releases what a record owns as its ownership table says, and leaves it as the table says
+// (zero-filled, or with only the released members emptied). Null records are ignored.
+void clear_owned(const Ownership& ownership, void* record, ClearScope& scope);
 
-// Runs a record's Clear as one whole operation: the exported Clear functions are this.
-template <class Record>
-int32_t clear_scoped(Record* record)
-{
-    ClearScope scope;
-    (void)clear_parts(record, scope);
-    finish_clear(scope);
-    return BACNAPI_S_OK;
-}
+// A record's Clear as one whole operation: every exported record Clear is this (0 always).
+int32_t clear_record(const Ownership& ownership, void* record);
 
 } // namespace bacnapi

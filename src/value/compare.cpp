@@ -1,10 +1,10 @@
 // Equality and order of values: the exported entry, the application types and the lists.
 //
-// The rules for records live in compare_records.cpp, those of the event and notification
-// parameter choices in compare_params.cpp. Everything here only reads its arguments.
-#include "compare_internal.h"
-#include "list_types.h"
-#include "type_catalogue.h"
+// The rules for records live in compare_records.cpp and in the comparison tables it follows.
+// Everything here only reads its arguments.
+#include "value/compare_internal.h"
+#include "value/list_types.h"
+#include "value/type_catalogue.h"
 #include "text/number_format.h"
 
 #include <algorithm>
@@ -20,15 +20,6 @@ int32_t by_tolerance(double a_minus_b, double b_minus_a)
     if (round_five_decimals(b_minus_a) > 0.0) return -1;
     if (round_five_decimals(a_minus_b) > 0.0) return 1;
     return 0;
-}
-
-int32_t octet_string(const BACnetOctetString& a, const BACnetOctetString& b)
-{
-    if (int32_t r = order(a.length, b.length)) return r;
-    if (a.length == 0) return 0;
-    // A length that promises octets without a buffer behind it cannot be compared.
-    if (a.data == nullptr || b.data == nullptr) return -1;
-    return bytes(a.data, b.data, a.length);
 }
 
 // Length of a text without its trailing NUL octets.
@@ -100,6 +91,15 @@ int32_t same_type(int32_t type, const BACnetDataType& a, const BACnetDataType& b
 
 } // namespace
 
+int32_t octet_string(const BACnetOctetString& a, const BACnetOctetString& b)
+{
+    if (int32_t r = order(a.length, b.length)) return r;
+    if (a.length == 0) return 0;
+    // A length that promises octets without a buffer behind it cannot be compared.
+    if (a.data == nullptr || b.data == nullptr) return -1;
+    return bytes(a.data, b.data, a.length);
+}
+
 int32_t bytes(const void* a, const void* b, size_t n)
 {
     if (n == 0) return 0;
@@ -154,15 +154,6 @@ int32_t bit_string(const BACnetBitString& a, const BACnetBitString& b)
     for (uint64_t i = 0; i < n; ++i)
         if (int32_t r = order(a.bits[i], b.bits[i])) return r;
     return 0;
-}
-
-int32_t device_object_property_reference(const BACnetDeviceObjectPropertyReference& a,
-                                         const BACnetDeviceObjectPropertyReference& b)
-{
-    return first_difference({object_identifier(a.deviceIdentifier, b.deviceIdentifier),
-                             object_identifier(a.objectIdentifier, b.objectIdentifier),
-                             as_signed(a.propertyIdentifier, b.propertyIdentifier),
-                             as_signed(a.propertyArrayIndex, b.propertyArrayIndex)});
 }
 
 } // namespace compare

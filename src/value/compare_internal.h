@@ -7,6 +7,7 @@
 
 #include <bacnapi/bacnapi.h>
 
+#include "records/comparison.h"
 #include "value/nesting.h"
 
 #include <cstddef>
@@ -57,14 +58,12 @@ int32_t time(const BACnetTime& a, const BACnetTime& b);           // hour 255 in
 int32_t date_time(const BACnetDateTime& a, const BACnetDateTime& b);
 int32_t object_identifier(const BACnetObjectIdentifier& a, const BACnetObjectIdentifier& b);
 int32_t bit_string(const BACnetBitString& a, const BACnetBitString& b);
-int32_t device_object_property_reference(const BACnetDeviceObjectPropertyReference& a,
-                                         const BACnetDeviceObjectPropertyReference& b);
+int32_t octet_string(const BACnetOctetString& a, const BACnetOctetString& b); // length, then octets
 
+// A record by its comparison table (both records present).
+int32_t by_table(const Comparison& comparison, const void* a, const void* b, NestingScope& nest);
 // Record rules by type code (both records present). Codes without a rule answer -1.
 int32_t record(int32_t type, const void* a, const void* b, NestingScope& nest);
-int32_t event_parameter(const BACnetEventParameter& a, const BACnetEventParameter& b, NestingScope& nest);
-int32_t notification_parameters(const BACnetNotificationParameters& a, const BACnetNotificationParameters& b,
-                                NestingScope& nest);
 
 } // namespace compare
 } // namespace bacnapi

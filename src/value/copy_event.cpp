@@ -1,7 +1,11 @@
 // Copy of the event notification request record (the record of the Confirmed and Unconfirmed
-// EventNotification services), and its two exported entry points.
-#include "copy_internal.h"
-#include "value_internal.h"
+// EventNotification services), its two exported entry points, and the event-log record whose
+// notification alternative holds one. The selector of an event-log record is written before an
+// alternative that owns storage is filled, so that a failure part way leaves a record whose
+// selector names what the union holds (and which its Clear therefore releases correctly).
+#include "records/owned_records.h"
+#include "value/copy_internal.h"
+#include "value/value_internal.h"
 
 #include <cstring>
 
@@ -15,7 +19,7 @@ int32_t copy_event_notification_fields(BACnetServiceConfirmedEventNotificationRe
     dst->ackRequired = src->ackRequired;
     dst->eventObjectIdentifier = src->eventObjectIdentifier;
     dst->eventType = src->eventType;
-    int32_t status = copy_notification_parameters(&dst->eventValues, &src->eventValues, nest);
+    int32_t status = copy_owned(owned::kNotificationParameters, &dst->eventValues, &src->eventValues, nest);
     if (status != BACNAPI_S_OK) return status;
     dst->fromState = src->fromState;
     dst->initiatingDeviceIdentifier = src->initiatingDeviceIdentifier;
@@ -37,6 +41,36 @@ int32_t copy_event_notification(BACnetServiceConfirmedEventNotificationRequest* 
     NestingScope nest;
     const int32_t status = copy_event_notification_fields(dst, src, nest);
     return status == BACNAPI_S_OK && !nest.exceeded ? BACNAPI_S_OK : BACNAPI_E_FAIL;
+}
+
+int32_t copy_event_log_record(BACnetEventLogRecord* dst, const BACnetEventLogRecord* src, NestingScope& nest)
+{
+    if (dst == nullptr || src == nullptr) return BACNAPI_E_INVALIDARG;
+    if (dst == src) return BACNAPI_S_OK;
+    bacnapi_ClearBACnetEventLogRecord(dst);
+    const int32_t choice = src->logDatumChoice;
+    switch (choice) {
+    case 0: // log-status
+        dst->logDatumChoice = choice;
+        copy_bits(&dst->logDatum.logStatus, &src->logDatum.logStatus);
+        break;
+    case 1: { // notification
+        dst->logDatumChoice = choice;
+        std::memset(&dst->logDatum.notification, 0, sizeof(dst->logDatum.notification));
+        const int32_t status = copy_event_notification_fields(&dst->logDatum.notification,
+                                                              &src->logDatum.notification, nest);
+        if (status != BACNAPI_S_OK) return status;
+        break;
+    }
+    case 2: // time-change
+        dst->logDatum.timeChange = src->logDatum.timeChange;
+        break;
+    default:
+        return BACNAPI_E_INVALIDARG;
+    }
+    dst->logDatumChoice = choice;
+    dst->timestamp = src->timestamp;
+    return BACNAPI_S_OK;
 }
 
 } // namespace bacnapi

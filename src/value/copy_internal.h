@@ -14,6 +14,7 @@
 
 #include <bacnapi/bacnapi.h>
 
+#include "records/ownership.h"
 #include "value/limits.h"
 #include "value/nesting.h"
 
@@ -62,37 +63,16 @@ int32_t copy_recipient(BACnetRecipient* dst, const BACnetRecipient* src);       
 int32_t copy_recipient_process(BACnetRecipientProcess* dst, const BACnetRecipientProcess* src); // 31
 int32_t copy_shed_level(BACnetShedLevel* dst, const BACnetShedLevel* src);                      // 123
 
-int32_t copy_time_value(BACnetTimeValue* dst, const BACnetTimeValue* src, NestingScope& nest); // 26
-int32_t copy_action_command(BACnetActionCommand* dst, const BACnetActionCommand* src, NestingScope& nest); // 28
-int32_t copy_session_key(BACnetSessionKey* dst, const BACnetSessionKey* src);             // 29
-int32_t copy_write_access_specification(WriteAccessSpecification* dst,
-                                        const WriteAccessSpecification* src, NestingScope& nest); // 39
+// The copy a record's ownership table describes (CopyRule::Members or MembersBestEffort): dst
+// is released as its Clear would, takes src's bytes, and each member src owns is duplicated.
+int32_t copy_owned(const Ownership& ownership, void* dst, const void* src, NestingScope& nest);
+
 int32_t copy_destination(BACnetDestination* dst, const BACnetDestination* src);           // 45
-int32_t copy_daily_schedule(BACnetDailySchedule* dst, const BACnetDailySchedule* src, NestingScope& nest); // 46
 int32_t copy_special_event(BACnetSpecialEvent* dst, const BACnetSpecialEvent* src, NestingScope& nest); // 47
 int32_t copy_priority_value(BACnetPriorityValue* dst, const BACnetPriorityValue* src, NestingScope& nest); // 48
-int32_t copy_property_value(BACnetPropertyValue* dst, const BACnetPropertyValue* src, NestingScope& nest); // 49
-int32_t copy_object_property_value(BACnetObjectPropertyValue* dst,
-                                   const BACnetObjectPropertyValue* src, NestingScope& nest); // 55
-int32_t copy_nested_value(BACnetNestedValue* dst, const BACnetNestedValue* src, NestingScope& nest); // 56
-int32_t copy_action_list(BACnetActionList* dst, const BACnetActionList* src, NestingScope& nest); // 59
-int32_t copy_constructed(BACnetConstructed* dst, const BACnetConstructed* src, NestingScope& nest); // 97
-int32_t copy_event_summary_element(EventSummaryElement* dst, const EventSummaryElement* src, NestingScope& nest); // 105
-int32_t copy_device_object_property_value(BACnetDeviceObjectPropertyValue* dst,
-                                          const BACnetDeviceObjectPropertyValue* src, NestingScope& nest); // 110
 
-// ---- Logs (copy_logs.cpp) ----
-int32_t copy_log_record(BACnetLogRecord* dst, const BACnetLogRecord* src, NestingScope& nest); // 37
+// ---- Event-log record (copy_event.cpp) ----
 int32_t copy_event_log_record(BACnetEventLogRecord* dst, const BACnetEventLogRecord* src, NestingScope& nest); // 116
-int32_t copy_log_data(BACnetLogData* dst, const BACnetLogData* src, NestingScope& nest); // 117
-int32_t copy_log_multiple_record(BACnetLogMultipleRecord* dst, const BACnetLogMultipleRecord* src,
-                                 NestingScope& nest); // 118
-int32_t copy_log_data_element(BACnetLogDataElement* dst, const BACnetLogDataElement* src, NestingScope& nest); // 119
-
-// ---- Event and notification parameters (copy_parameters.cpp) ----
-int32_t copy_event_parameter(BACnetEventParameter* dst, const BACnetEventParameter* src, NestingScope& nest); // 51
-int32_t copy_notification_parameters(BACnetNotificationParameters* dst,
-                                     const BACnetNotificationParameters* src, NestingScope& nest); // 52
 
 // ---- Read-access records and head-inline sequences (copy_sequences.cpp) ----
 int32_t copy_property_reference_sequence(SequenceOfBACnetPropertyReference* dst,

@@ -1,10 +1,11 @@
-// Record copies: the dispatch by type code, and the copies of the records that own at most a
-// nested value or a string each. The logs, the parameter choices and the read-access records
-// have files of their own.
-#include "copy_internal.h"
-#include "record_size.h"
-#include "type_catalogue.h"
-#include "value_internal.h"
+// Record copies: the dispatch by type code, the generic copy that follows a record's ownership
+// table, and the few choice records whose alternatives the table cannot say how to copy. The
+// logs, the parameter choices and the read-access records have files of their own.
+#include "value/clear_internal.h"
+#include "value/copy_internal.h"
+#include "value/record_size.h"
+#include "value/type_catalogue.h"
+#include "value/value_internal.h"
 
 #include <cstring>
 
@@ -27,7 +28,10 @@ int32_t dispatch(int32_t (*f)(Record*, const Record*, NestingScope&), void* d, c
 
 } // namespace
 
-bool is_plain_record(int32_t type) { return has_flag(type, kPlain); }
+bool is_plain_record(int32_t type)
+{
+    return has_flag(type, kPlain);
+}
 
 int32_t copy_record(int32_t type, void* d, const void* s)
 {
@@ -40,38 +44,23 @@ int32_t copy_record(int32_t type, void* d, const void* s, NestingScope& nest)
 {
     if (d == nullptr || s == nullptr) return BACNAPI_E_INVALIDARG;
     if (is_plain_record(type)) return copy_plain(d, s, record_size_of(type));
+    const TypeRow* row = type_row(type);
+    if (row != nullptr && row->owns != nullptr && row->owns->copy != CopyRule::ByHand)
+        return copy_owned(*row->owns, d, s, nest);
     switch (type) {
-    case BACNAPI_TYPE_BACnetTimeValue: return dispatch(copy_time_value, d, s, nest);
-    case BACNAPI_TYPE_BACnetActionCommand: return dispatch(copy_action_command, d, s, nest);
-    case BACNAPI_TYPE_BACnetSessionKey: return dispatch(copy_session_key, d, s, nest);
     case BACNAPI_TYPE_BACnetRecipient: return dispatch(copy_recipient, d, s, nest);
     case BACNAPI_TYPE_BACnetRecipientProcess: return dispatch(copy_recipient_process, d, s, nest);
-    case BACNAPI_TYPE_BACnetLogRecord: return dispatch(copy_log_record, d, s, nest);
     case BACNAPI_TYPE_ReadAccessSpecification: return dispatch(copy_read_access_specification, d, s, nest);
-    case BACNAPI_TYPE_WriteAccessSpecification: return dispatch(copy_write_access_specification, d, s, nest);
     case BACNAPI_TYPE_ReadAccessResult: return dispatch(copy_read_access_result, d, s, nest);
     case BACNAPI_TYPE_ReadAccessPropertyValue: return dispatch(copy_read_access_property_value, d, s, nest);
     case BACNAPI_TYPE_BACnetDestination: return dispatch(copy_destination, d, s, nest);
-    case BACNAPI_TYPE_BACnetDailySchedule: return dispatch(copy_daily_schedule, d, s, nest);
     case BACNAPI_TYPE_BACnetSpecialEvent: return dispatch(copy_special_event, d, s, nest);
     case BACNAPI_TYPE_BACnetPriorityValue: return dispatch(copy_priority_value, d, s, nest);
-    case BACNAPI_TYPE_BACnetPropertyValue: return dispatch(copy_property_value, d, s, nest);
-    case BACNAPI_TYPE_BACnetEventParameter: return dispatch(copy_event_parameter, d, s, nest);
-    case BACNAPI_TYPE_BACnetNotificationParameters: return dispatch(copy_notification_parameters, d, s, nest);
-    case BACNAPI_TYPE_BACnetObjectPropertyValue: return dispatch(copy_object_property_value, d, s, nest);
-    case BACNAPI_TYPE_BACnetNestedValue: return dispatch(copy_nested_value, d, s, nest);
-    case BACNAPI_TYPE_BACnetActionList: return dispatch(copy_action_list, d, s, nest);
     case BACNAPI_TYPE_SequenceOfReadAccessSpecification:
         return dispatch(copy_read_access_specification_sequence, d, s, nest);
     case BACNAPI_TYPE_SequenceOfReadAccessResult: return dispatch(copy_read_access_result_sequence, d, s, nest);
     case BACNAPI_TYPE_SequenceOfBACnetPropertyReference: return dispatch(copy_property_reference_sequence, d, s, nest);
-    case BACNAPI_TYPE_BACnetConstructed: return dispatch(copy_constructed, d, s, nest);
-    case BACNAPI_TYPE_EventSummaryElement: return dispatch(copy_event_summary_element, d, s, nest);
-    case BACNAPI_TYPE_BACnetDeviceObjectPropertyValue: return dispatch(copy_device_object_property_value, d, s, nest);
     case BACNAPI_TYPE_BACnetEventLogRecord: return dispatch(copy_event_log_record, d, s, nest);
-    case BACNAPI_TYPE_BACnetLogData: return dispatch(copy_log_data, d, s, nest);
-    case BACNAPI_TYPE_BACnetLogMultipleRecord: return dispatch(copy_log_multiple_record, d, s, nest);
-    case BACNAPI_TYPE_BACnetLogDataElement: return dispatch(copy_log_data_element, d, s, nest);
     case BACNAPI_TYPE_BACnetShedLevel: return dispatch(copy_shed_level, d, s, nest);
     case BACNAPI_TYPE_ReadAccessResultList: return dispatch(copy_read_access_result_list, d, s, nest);
     case BACNAPI_TYPE_ReadPropertyMultipleAck: {
@@ -79,8 +68,7 @@ int32_t copy_record(int32_t type, void* d, const void* s, NestingScope& nest)
         const auto* src = static_cast<const ReadPropertyMultipleAck*>(s);
         return copy_read_access_result_sequence(&dst->listOfReadAccessResults, &src->listOfReadAccessResults, nest);
     }
-    default:
-        return BACNAPI_E_NOTSUPPORTED;
+    default: return BACNAPI_E_NOTSUPPORTED;
     }
 }
 
@@ -97,8 +85,10 @@ int32_t copy_recipient(BACnetRecipient* dst, const BACnetRecipient* src)
     if (dst == src) return BACNAPI_S_OK;
     std::memset(dst, 0, sizeof(*dst));
     dst->choice = src->choice;
-    if (src->choice == 0) dst->value.device = src->value.device;
-    else if (src->choice == 1) dst->value.address = src->value.address;
+    if (src->choice == 0)
+        dst->value.device = src->value.device;
+    else if (src->choice == 1)
+        dst->value.address = src->value.address;
     return BACNAPI_S_OK; // an unknown alternative keeps only its number
 }
 
@@ -122,45 +112,100 @@ int32_t copy_shed_level(BACnetShedLevel* dst, const BACnetShedLevel* src)
     return BACNAPI_S_OK;
 }
 
-int32_t copy_time_value(BACnetTimeValue* dst, const BACnetTimeValue* src, NestingScope& nest)
+namespace {
+
+constexpr size_t member_size(Part kind)
 {
-    if (dst == nullptr || src == nullptr) return BACNAPI_E_INVALIDARG;
-    if (dst == src) return BACNAPI_S_OK;
-    bacnapi_ClearBACnetTimeValue(dst);
-    dst->time = src->time;
-    return copy_nested(&dst->value, &src->value, nest);
+    switch (kind) {
+    case Part::Block: return sizeof(void*);
+    case Part::Bits: return sizeof(BACnetBitString);
+    case Part::Octets: return sizeof(BACnetOctetString);
+    case Part::Characters: return sizeof(BACnetCharacterString);
+    case Part::Value: return sizeof(BACnetDataType);
+    default: return 0; // records are emptied member by member; zeroed bytes hold nothing
+    }
 }
 
-int32_t copy_action_command(BACnetActionCommand* dst, const BACnetActionCommand* src, NestingScope& nest)
+// Empties, in a byte copy of a record, every member the record owns, so that nothing is shared
+// with the source and a copy that stops part way leaves a record that is safe to clear.
+void empty_owned(const Ownership& ownership, void* record)
 {
-    if (dst == nullptr || src == nullptr) return BACNAPI_E_INVALIDARG;
-    if (dst == src) return BACNAPI_S_OK;
-    bacnapi_ClearBACnetActionCommand(dst);
-    *dst = *src;
-    dst->propertyValue = BACnetDataType{}; // the source's value is duplicated below, never shared
-    return copy_nested(&dst->propertyValue, &src->propertyValue, nest);
+    const int32_t selector = selector_of(ownership, record);
+    for (size_t i = 0; i < ownership.count; ++i) {
+        const OwnedPart& part = ownership.parts[i];
+        if (!part_present(part, selector)) continue;
+        void* member = owned_member(record, part.offset);
+        if (part.kind == Part::Record)
+            empty_owned(*part.inner, member);
+        else
+            std::memset(member, 0, member_size(part.kind));
+    }
 }
 
-int32_t copy_session_key(BACnetSessionKey* dst, const BACnetSessionKey* src)
+int32_t copy_members(const Ownership& ownership, void* dst, const void* src, NestingScope& nest);
+
+// A source holding an alternative the copy does not know: dst, already as its Clear leaves it,
+// is refused, or holds nothing but the alternative number.
+int32_t copy_unknown_alternative(const Ownership& ownership, void* dst, const void* src)
 {
-    if (dst == nullptr || src == nullptr) return BACNAPI_E_INVALIDARG;
-    if (dst == src) return BACNAPI_S_OK;
-    bacnapi_ClearBACnetSessionKey(dst);
-    copy_octets(&dst->sessionKey, &src->sessionKey);
-    dst->peerAddress = src->peerAddress;
+    if (ownership.unknown == Unknown::Refused) return BACNAPI_E_INVALIDARG;
+    const auto offset = static_cast<uint32_t>(ownership.selector);
+    std::memset(dst, 0, ownership.size);
+    std::memcpy(owned_member(dst, offset), owned_member(src, offset), sizeof(int32_t));
+    return ownership.unknown == Unknown::NumberOnly ? BACNAPI_S_OK : BACNAPI_E_NOTSUPPORTED;
+}
+
+// An embedded record of dst (emptied) from the same record of src.
+int32_t copy_record_member(const Ownership& inner, void* dst, const void* src, NestingScope& nest)
+{
+    if (knows_alternative(inner, src)) return copy_members(inner, dst, src, nest);
+    return copy_unknown_alternative(inner, dst, src);
+}
+
+// Duplicates each member the source owns into the emptied member of dst, in table order.
+int32_t copy_members(const Ownership& ownership, void* dst, const void* src, NestingScope& nest)
+{
+    const int32_t selector = selector_of(ownership, src);
+    for (size_t i = 0; i < ownership.count; ++i) {
+        const OwnedPart& part = ownership.parts[i];
+        if (!part_present(part, selector)) continue;
+        void* d = owned_member(dst, part.offset);
+        const void* s = owned_member(src, part.offset);
+        int32_t status = BACNAPI_S_OK;
+        switch (part.kind) {
+        case Part::Bits:
+            status = copy_bits(static_cast<BACnetBitString*>(d), static_cast<const BACnetBitString*>(s));
+            break;
+        case Part::Octets:
+            status = copy_octets(static_cast<BACnetOctetString*>(d), static_cast<const BACnetOctetString*>(s));
+            break;
+        case Part::Characters:
+            status =
+                copy_characters(static_cast<BACnetCharacterString*>(d), static_cast<const BACnetCharacterString*>(s));
+            break;
+        case Part::Value:
+            status = copy_nested(static_cast<BACnetDataType*>(d), static_cast<const BACnetDataType*>(s), nest);
+            break;
+        case Part::Record: status = copy_record_member(*part.inner, d, s, nest); break;
+        case Part::Block: // a bare block has no length to duplicate it by: left empty
+        case Part::Zeroed: break;
+        }
+        if (status != BACNAPI_S_OK && ownership.copy != CopyRule::MembersBestEffort) return status;
+    }
     return BACNAPI_S_OK;
 }
 
-int32_t copy_write_access_specification(WriteAccessSpecification* dst, const WriteAccessSpecification* src,
-                                        NestingScope& nest)
+} // namespace
+
+int32_t copy_owned(const Ownership& ownership, void* dst, const void* src, NestingScope& nest)
 {
     if (dst == nullptr || src == nullptr) return BACNAPI_E_INVALIDARG;
     if (dst == src) return BACNAPI_S_OK;
-    bacnapi_ClearWriteAccessSpecification(dst);
-    // A list that cannot be copied is left Null; the WriteAccessSpecification copy itself still succeeds.
-    (void)copy_nested(&dst->listOfProperties, &src->listOfProperties, nest);
-    dst->objectIdentifier = src->objectIdentifier;
-    return BACNAPI_S_OK;
+    (void)clear_record(ownership, dst);
+    if (!knows_alternative(ownership, src)) return copy_unknown_alternative(ownership, dst, src);
+    std::memcpy(dst, src, ownership.size);
+    empty_owned(ownership, dst);
+    return copy_members(ownership, dst, src, nest);
 }
 
 int32_t copy_destination(BACnetDestination* dst, const BACnetDestination* src)
@@ -175,14 +220,6 @@ int32_t copy_destination(BACnetDestination* dst, const BACnetDestination* src)
     dst->issueConfirmedNotifications = src->issueConfirmedNotifications;
     copy_bits(&dst->transitions, &src->transitions);
     return copy_recipient(&dst->recipient, &src->recipient);
-}
-
-int32_t copy_daily_schedule(BACnetDailySchedule* dst, const BACnetDailySchedule* src, NestingScope& nest)
-{
-    if (dst == nullptr || src == nullptr) return BACNAPI_E_INVALIDARG;
-    if (dst == src) return BACNAPI_S_OK;
-    bacnapi_ClearBACnetDailySchedule(dst);
-    return copy_nested(&dst->daySchedule, &src->daySchedule, nest);
 }
 
 int32_t copy_special_event(BACnetSpecialEvent* dst, const BACnetSpecialEvent* src, NestingScope& nest)
@@ -216,85 +253,6 @@ int32_t copy_priority_value(BACnetPriorityValue* dst, const BACnetPriorityValue*
         return copy_nested(&dst->value.constructedValue, &src->value.constructedValue, nest);
     }
     return BACNAPI_E_INVALIDARG;
-}
-
-int32_t copy_property_value(BACnetPropertyValue* dst, const BACnetPropertyValue* src, NestingScope& nest)
-{
-    if (dst == nullptr || src == nullptr) return BACNAPI_E_INVALIDARG;
-    if (dst == src) return BACNAPI_S_OK;
-    bacnapi_ClearBACnetPropertyValue(dst);
-    dst->propertyIdentifier = src->propertyIdentifier;
-    dst->propertyArrayIndex = src->propertyArrayIndex;
-    dst->priority = src->priority;
-    return copy_nested(&dst->value, &src->value, nest);
-}
-
-int32_t copy_object_property_value(BACnetObjectPropertyValue* dst, const BACnetObjectPropertyValue* src,
-                                   NestingScope& nest)
-{
-    if (dst == nullptr || src == nullptr) return BACNAPI_E_INVALIDARG;
-    if (dst == src) return BACNAPI_S_OK;
-    bacnapi_ClearBACnetObjectPropertyValue(dst);
-    dst->objectIdentifier = src->objectIdentifier;
-    dst->propertyIdentifier = src->propertyIdentifier;
-    dst->propertyArrayIndex = src->propertyArrayIndex;
-    dst->priority = src->priority;
-    return copy_nested(&dst->value, &src->value, nest);
-}
-
-int32_t copy_nested_value(BACnetNestedValue* dst, const BACnetNestedValue* src, NestingScope& nest)
-{
-    if (dst == nullptr || src == nullptr) return BACNAPI_E_INVALIDARG;
-    if (dst == src) return BACNAPI_S_OK;
-    clear_value(&dst->value);
-    return copy_nested(&dst->value, &src->value, nest);
-}
-
-int32_t copy_action_list(BACnetActionList* dst, const BACnetActionList* src, NestingScope& nest)
-{
-    if (dst == nullptr || src == nullptr) return BACNAPI_E_INVALIDARG;
-    if (dst == src) return BACNAPI_S_OK;
-    bacnapi_ClearBACnetActionList(dst);
-    return copy_nested(&dst->action, &src->action, nest);
-}
-
-int32_t copy_constructed(BACnetConstructed* dst, const BACnetConstructed* src, NestingScope& nest)
-{
-    if (dst == nullptr || src == nullptr) return BACNAPI_E_INVALIDARG;
-    if (dst == src) return BACNAPI_S_OK;
-    bacnapi_ClearBACnetConstructed(dst);
-    dst->leadingField = src->leadingField;
-    (void)copy_nested(&dst->value, &src->value, nest); // a value that cannot be copied stays Null
-    return BACNAPI_S_OK;
-}
-
-int32_t copy_event_summary_element(EventSummaryElement* dst, const EventSummaryElement* src, NestingScope& nest)
-{
-    if (dst == nullptr || src == nullptr) return BACNAPI_E_INVALIDARG;
-    if (dst == src) return BACNAPI_S_OK;
-    bacnapi_ClearBACnetEventSummaryElement(dst);
-    dst->objectIdentifier = src->objectIdentifier;
-    dst->eventState = src->eventState;
-    dst->notifyType = src->notifyType;
-    copy_bits(&dst->acknowledgedTransitions, &src->acknowledgedTransitions);
-    copy_bits(&dst->eventEnable, &src->eventEnable);
-    // The two lists are copied as far as they can be; their statuses are not reported.
-    (void)copy_nested(&dst->eventTimeStamps, &src->eventTimeStamps, nest);
-    (void)copy_nested(&dst->eventPriorities, &src->eventPriorities, nest);
-    return BACNAPI_S_OK;
-}
-
-int32_t copy_device_object_property_value(BACnetDeviceObjectPropertyValue* dst,
-                                          const BACnetDeviceObjectPropertyValue* src, NestingScope& nest)
-{
-    if (dst == nullptr || src == nullptr) return BACNAPI_E_INVALIDARG;
-    if (dst == src) return BACNAPI_S_OK;
-    bacnapi_ClearBACnetDeviceObjectPropertyValue(dst);
-    dst->deviceIdentifier = src->deviceIdentifier;
-    dst->objectIdentifier = src->objectIdentifier;
-    dst->propertyIdentifier = src->propertyIdentifier;
-    dst->propertyArrayIndex = src->propertyArrayIndex;
-    return copy_nested(&dst->value, &src->value, nest);
 }
 
 } // namespace bacnapi

@@ -1,7 +1,7 @@
 // Record copies of the read-access records and of the head-inline sequences that hold them
 // (codes 38, 42, 43, 89, 90, 91, 150), and the growth of a sequence's overflow array.
-#include "copy_internal.h"
-#include "value_internal.h"
+#include "value/copy_internal.h"
+#include "value/value_internal.h"
 
 #include <cstdlib>
 #include <cstring>

@@ -1,7 +1,7 @@
 // Duplication of the three string payloads (octets, characters, bits) for copy.
 #include "charset/charstring.h"
-#include "copy_internal.h"
-#include "value_internal.h"
+#include "value/copy_internal.h"
+#include "value/value_internal.h"
 
 #include <cstdlib>
 #include <cstring>

@@ -8,10 +8,10 @@
 //    takes the type), or stored as element k of a destination list;
 //  - lists with element access: index 0 gives the count, k the element, -1 the whole list;
 //  - lists without element access: always copied whole, the index is not looked at.
-#include "copy_internal.h"
-#include "list_types.h"
-#include "type_catalogue.h"
-#include "value_internal.h"
+#include "value/copy_internal.h"
+#include "value/list_types.h"
+#include "value/type_catalogue.h"
+#include "value/value_internal.h"
 
 #include <cstdlib>
 #include <cstring>

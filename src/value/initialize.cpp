@@ -2,6 +2,7 @@
 #include "value/type_catalogue.h"
 #include "value/value_internal.h"
 
+#include <cstddef>
 #include <cstdlib>
 #include <cstring>
 
@@ -38,77 +39,69 @@ void initialize_bits(BACnetBitString* bits, uint64_t count)
     bits->usedCount = count;
 }
 
+// The initial content of the records that are not all zero, as data: 32-bit words set in a fresh
+// record (absent array indexes, "no alternative" selectors, default identifiers), and the nested
+// lists a fresh record holds.
+struct InitialWord {
+    int32_t type;
+    size_t offset;
+    uint32_t value;
+};
+#define WORD(Record, member, value) {BACNAPI_TYPE_##Record, offsetof(Record, member), value}
+constexpr InitialWord kInitialWords[] = {
+    WORD(BACnetActionCommand, deviceIdentifier.objectType, kDeviceObjectType),
+    WORD(BACnetActionCommand, deviceIdentifier.instance, kAbsent),
+    WORD(BACnetActionCommand, objectIdentifier.objectType, kAnalogValueObjectType),
+    WORD(BACnetActionCommand, propertyIdentifier, kPresentValueProperty),
+    WORD(BACnetActionCommand, propertyArrayIndex, kAbsent),
+    WORD(BACnetActionCommand, propertyValue.type, BACNAPI_TYPE_Enumerated),
+    WORD(BACnetRecipient, choice, 0xFFFFFFFFu), // no recipient
+    WORD(BACnetObjectPropertyReference, propertyArrayIndex, kAbsent),
+    WORD(BACnetDeviceObjectPropertyReference, objectIdentifier.objectType, kAnalogValueObjectType),
+    WORD(BACnetDeviceObjectPropertyReference, propertyIdentifier, kPresentValueProperty),
+    WORD(BACnetDeviceObjectPropertyReference, propertyArrayIndex, kAbsent),
+    WORD(BACnetDeviceObjectPropertyReference, deviceIdentifier.objectType, kDeviceObjectType),
+    WORD(BACnetDeviceObjectPropertyReference, deviceIdentifier.instance, kAbsent),
+    WORD(ReadAccessPropertyValue, propertyArrayIndex, kAbsent),
+    WORD(BACnetPropertyReference, propertyArrayIndex, kAbsent),
+    WORD(BACnetPropertyValue, propertyArrayIndex, kAbsent),
+    WORD(BACnetObjectPropertyValue, propertyArrayIndex, kAbsent),
+    WORD(BACnetSelectionCriteria, propertyArrayIndex, kAbsent),
+    WORD(BACnetEventParameter, choice, 999), // no alternative
+    WORD(BACnetConstructed, leadingField, kAbsent),
+    WORD(BACnetDeviceObjectPropertyValue, deviceIdentifier.objectType, kDeviceObjectType),
+};
+#undef WORD
+
+struct InitialList {
+    int32_t type;
+    size_t offset;
+    int32_t listType;
+};
+constexpr InitialList kInitialLists[] = {
+    {BACNAPI_TYPE_BACnetDailySchedule, offsetof(BACnetDailySchedule, daySchedule), BACNAPI_TYPE_ListOfBACnetTimeValue},
+    {BACNAPI_TYPE_BACnetSpecialEvent, offsetof(BACnetSpecialEvent, listOfTimeValues),
+     BACNAPI_TYPE_ListOfBACnetTimeValue},
+    {BACNAPI_TYPE_BACnetActionList, offsetof(BACnetActionList, action), BACNAPI_TYPE_ListOfBACnetActionCommand},
+};
+
 // Puts the initial content of the record of type in place; the record is zero-filled already.
 // Only the records that hold a nested list can fail here.
 int32_t fill_record(int32_t type, void* record)
 {
-    switch (type) {
-    case BACNAPI_TYPE_BACnetActionCommand: {
-        auto* r = static_cast<BACnetActionCommand*>(record);
-        r->deviceIdentifier = {kDeviceObjectType, kAbsent};
-        r->objectIdentifier = {kAnalogValueObjectType, 0};
-        r->propertyIdentifier = kPresentValueProperty;
-        r->propertyArrayIndex = kAbsent;
-        r->propertyValue.type = BACNAPI_TYPE_Enumerated;
-        return BACNAPI_S_OK;
-    }
-    case BACNAPI_TYPE_BACnetRecipient:
-        static_cast<BACnetRecipient*>(record)->choice = -1;
-        return BACNAPI_S_OK;
-    case BACNAPI_TYPE_BACnetObjectPropertyReference:
-        static_cast<BACnetObjectPropertyReference*>(record)->propertyArrayIndex = kAbsent;
-        return BACNAPI_S_OK;
-    case BACNAPI_TYPE_BACnetDeviceObjectPropertyReference: {
-        auto* r = static_cast<BACnetDeviceObjectPropertyReference*>(record);
-        r->objectIdentifier = {kAnalogValueObjectType, 0};
-        r->propertyIdentifier = kPresentValueProperty;
-        r->propertyArrayIndex = kAbsent;
-        r->deviceIdentifier = {kDeviceObjectType, kAbsent};
-        return BACNAPI_S_OK;
-    }
-    case BACNAPI_TYPE_ReadAccessPropertyValue:
-        static_cast<ReadAccessPropertyValue*>(record)->propertyArrayIndex = kAbsent;
-        return BACNAPI_S_OK;
-    case BACNAPI_TYPE_BACnetPropertyReference:
-        static_cast<BACnetPropertyReference*>(record)->propertyArrayIndex = kAbsent;
-        return BACNAPI_S_OK;
-    case BACNAPI_TYPE_BACnetPropertyValue:
-        static_cast<BACnetPropertyValue*>(record)->propertyArrayIndex = kAbsent;
-        return BACNAPI_S_OK;
-    case BACNAPI_TYPE_BACnetObjectPropertyValue:
-        static_cast<BACnetObjectPropertyValue*>(record)->propertyArrayIndex = kAbsent;
-        return BACNAPI_S_OK;
-    case BACNAPI_TYPE_BACnetSelectionCriteria:
-        static_cast<BACnetSelectionCriteria*>(record)->propertyArrayIndex = kAbsent;
-        return BACNAPI_S_OK;
-    case BACNAPI_TYPE_BACnetDestination: {
+    auto* bytes = static_cast<unsigned char*>(record);
+    for (const InitialWord& word : kInitialWords)
+        if (word.type == type) std::memcpy(bytes + word.offset, &word.value, sizeof word.value);
+    if (type == BACNAPI_TYPE_BACnetDestination) {
         // A refused bit buffer is not an error: the destination is usable with an empty string.
         auto* r = static_cast<BACnetDestination*>(record);
         initialize_bits(&r->validDays, kValidDaysBits);
         initialize_bits(&r->transitions, kTransitionsBits);
-        return BACNAPI_S_OK;
     }
-    case BACNAPI_TYPE_BACnetDailySchedule:
-        return bacnapi_initialize_data(&static_cast<BACnetDailySchedule*>(record)->daySchedule,
-                                       BACNAPI_TYPE_ListOfBACnetTimeValue);
-    case BACNAPI_TYPE_BACnetSpecialEvent:
-        return bacnapi_initialize_data(&static_cast<BACnetSpecialEvent*>(record)->listOfTimeValues,
-                                       BACNAPI_TYPE_ListOfBACnetTimeValue);
-    case BACNAPI_TYPE_BACnetActionList:
-        return bacnapi_initialize_data(&static_cast<BACnetActionList*>(record)->action,
-                                       BACNAPI_TYPE_ListOfBACnetActionCommand);
-    case BACNAPI_TYPE_BACnetEventParameter:
-        static_cast<BACnetEventParameter*>(record)->choice = 999;
-        return BACNAPI_S_OK;
-    case BACNAPI_TYPE_BACnetConstructed:
-        static_cast<BACnetConstructed*>(record)->leadingField = kAbsent;
-        return BACNAPI_S_OK;
-    case BACNAPI_TYPE_BACnetDeviceObjectPropertyValue:
-        static_cast<BACnetDeviceObjectPropertyValue*>(record)->deviceIdentifier.objectType = kDeviceObjectType;
-        return BACNAPI_S_OK;
-    default:
-        return BACNAPI_S_OK; // all zero
-    }
+    for (const InitialList& list : kInitialLists)
+        if (list.type == type)
+            return bacnapi_initialize_data(reinterpret_cast<BACnetDataType*>(bytes + list.offset), list.listType);
+    return BACNAPI_S_OK;
 }
 
 } // namespace

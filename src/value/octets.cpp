@@ -12,14 +12,16 @@ namespace bacnapi {
 
 namespace {
 
-void release_octets(BACnetOctetString* octets) {
+void release_octets(BACnetOctetString* octets)
+{
     std::free(octets->data);
     octets->data = nullptr;
     octets->length = 0;
 }
 
 // A heap copy of count bytes (count > 0), or null when the heap refuses.
-uint8_t* duplicate(const uint8_t* source, uint64_t count) {
+uint8_t* duplicate(const uint8_t* source, uint64_t count)
+{
     auto* copy = static_cast<uint8_t*>(std::malloc(count));
     if (copy != nullptr) {
         std::memcpy(copy, source, count);
@@ -27,9 +29,22 @@ uint8_t* duplicate(const uint8_t* source, uint64_t count) {
     return copy;
 }
 
+// The one rule of both strings: *block is replaced by a copy of count source bytes (by nothing
+// when count is 0 or there is no source). The copy is taken before the old block goes, so a
+// source inside it stays readable. False when the heap refuses: the old block is gone all the
+// same and *block is null.
+bool replace_block(uint8_t** block, const uint8_t* source, uint64_t count)
+{
+    uint8_t* copy = count != 0 && source != nullptr ? duplicate(source, count) : nullptr;
+    std::free(*block);
+    *block = copy;
+    return copy != nullptr || count == 0 || source == nullptr;
+}
+
 } // namespace
 
-int32_t octets_allocate(BACnetOctetString* octets, uint64_t count) {
+int32_t octets_allocate(BACnetOctetString* octets, uint64_t count)
+{
     if (octets == nullptr) {
         return BACNAPI_E_INVALIDARG;
     }
@@ -46,68 +61,47 @@ int32_t octets_allocate(BACnetOctetString* octets, uint64_t count) {
     return BACNAPI_S_OK;
 }
 
-int32_t octets_set(BACnetOctetString* octets, const uint8_t* source, uint64_t count) {
+int32_t octets_set(BACnetOctetString* octets, const uint8_t* source, uint64_t count)
+{
     if (octets == nullptr) {
         return BACNAPI_E_INVALIDARG;
     }
-    // The copy is taken before the old octets go, so a source inside them stays readable.
-    uint8_t* copy = nullptr;
-    if (count != 0 && source != nullptr) {
-        copy = duplicate(source, count);
-        if (copy == nullptr) {
-            release_octets(octets);
-            return BACNAPI_E_OUTOFMEMORY;
-        }
-    }
-    release_octets(octets);
-    if (copy != nullptr) {
-        octets->data = copy;
-        octets->length = count;
-    }
-    return BACNAPI_S_OK;
+    const bool copied = replace_block(&octets->data, source, count);
+    octets->length = octets->data != nullptr ? count : 0;
+    return copied ? BACNAPI_S_OK : BACNAPI_E_OUTOFMEMORY;
 }
 
-int32_t bits_set(BACnetBitString* bits, const uint8_t* source, uint64_t count) {
+int32_t bits_set(BACnetBitString* bits, const uint8_t* source, uint64_t count)
+{
     if (bits == nullptr) {
         return BACNAPI_E_INVALIDARG;
     }
-    uint8_t* copy = nullptr;
-    if (count != 0 && source != nullptr) {
-        copy = duplicate(source, count);
-    }
-    std::free(bits->bits);
-    std::memset(bits, 0, sizeof *bits);
-    if (count == 0 || source == nullptr) {
-        return BACNAPI_S_OK;
-    }
-    if (copy == nullptr) {
-        return BACNAPI_E_OUTOFMEMORY;
-    }
-    bits->bits = copy;
-    bits->bitCount = count;
-    bits->usedCount = count;
-    return BACNAPI_S_OK;
+    const bool copied = replace_block(&bits->bits, source, count);
+    bits->bitCount = bits->usedCount = bits->bits != nullptr ? count : 0;
+    return copied ? BACNAPI_S_OK : BACNAPI_E_OUTOFMEMORY;
 }
 
-int32_t temp_octets_create(const uint8_t* bytes, uint64_t count, BACnetOctetString** out) {
+int32_t temp_octets_create(const uint8_t* bytes, uint64_t count, BACnetOctetString** out)
+{
     if (out == nullptr) {
-        return BACNAPI_WALK_E_REFUSED;
+        return BACNAPI_E_INVALIDARG;
     }
     *out = nullptr;
     auto* temp = static_cast<BACnetOctetString*>(std::calloc(1, sizeof(BACnetOctetString)));
     if (temp == nullptr) {
-        return BACNAPI_WALK_E_NOMEMORY;
+        return BACNAPI_E_OUTOFMEMORY;
     }
     // Without bytes to copy, a non-zero count cannot be honoured (the copy stays empty).
     if (octets_set(temp, bytes, count) != BACNAPI_S_OK || temp->length != count) {
         temp_octets_release(temp);
-        return BACNAPI_WALK_E_NOMEMORY;
+        return BACNAPI_E_OUTOFMEMORY;
     }
     *out = temp;
     return BACNAPI_S_OK;
 }
 
-void temp_octets_release(BACnetOctetString* temp) {
+void temp_octets_release(BACnetOctetString* temp)
+{
     if (temp == nullptr) {
         return;
     }
@@ -119,15 +113,18 @@ void temp_octets_release(BACnetOctetString* temp) {
 
 extern "C" {
 
-BACNAPI_API int32_t bacnapi_allocate_octets(BACnetOctetString* octets, uint32_t count) {
+BACNAPI_API int32_t bacnapi_allocate_octets(BACnetOctetString* octets, uint32_t count)
+{
     return bacnapi::octets_allocate(octets, count);
 }
 
-BACNAPI_API int32_t bacnapi_set_octets(BACnetOctetString* octets, const uint8_t* source, uint32_t count) {
+BACNAPI_API int32_t bacnapi_set_octets(BACnetOctetString* octets, const uint8_t* source, uint32_t count)
+{
     return bacnapi::octets_set(octets, source, count);
 }
 
-BACNAPI_API int32_t bacnapi_set_bit(BACnetBitString* bits, uint8_t value, int32_t index) {
+BACNAPI_API int32_t bacnapi_set_bit(BACnetBitString* bits, uint8_t value, int32_t index)
+{
     if (bits == nullptr) {
         return 1;
     }

@@ -16,7 +16,8 @@ int32_t octets_set(BACnetOctetString* octets, const uint8_t* source, uint64_t co
 // Replace a bit string by a copy of count octets (one per bit). 0 or BACNAPI_E_OUTOFMEMORY.
 int32_t bits_set(BACnetBitString* bits, const uint8_t* source, uint64_t count);
 // Temporary octet string for walk functions whose record holds a short fixed byte array:
-// a heap record holding a copy of count bytes. 0 or BACNAPI_WALK_E_NOMEMORY (*out null).
+// a heap record holding a copy of count bytes. 0 or BACNAPI_E_OUTOFMEMORY (*out null); the
+// walker reports the refusal as its own status.
 int32_t temp_octets_create(const uint8_t* bytes, uint64_t count, BACnetOctetString** out);
 // Releases a temporary octet string record and its octets (null is ignored).
 void temp_octets_release(BACnetOctetString* temp);

@@ -1,148 +1,171 @@
 // The descriptor table: one entry per type code 20..153, in type-code order.
-#include "walk_functions.h"
-
-#include "../value/record_size.h"
+#include "value/record_size.h"
+#include "walk/walk_functions.h"
 
 namespace bacnapi {
 
-const BACnetTypeDescriptor bacnapi_type_descriptors[kDescriptorCount] = {
-    /* 20 SignedLong */ {walk_SignedLong, nullptr, 0},
-    /* 21 BACnetAddress */ {walk_BACnetAddress, finish_BACnetAddress, record_size_of(21)},
-    /* 22 BACnetDateTime */ {walk_BACnetDateTime, nullptr, record_size_of(22)},
-    /* 23 BACnetCalendarEntry */ {walk_BACnetCalendarEntry, nullptr, record_size_of(23)},
-    /* 24 BACnetDateRange */ {walk_BACnetDateRange, nullptr, record_size_of(24)},
-    /* 25 BACnetWeekNDay */ {walk_BACnetWeekNDay, finish_BACnetWeekNDay, record_size_of(25)},
-    /* 26 BACnetTimeValue */ {walk_BACnetTimeValue, nullptr, record_size_of(26)},
-    /* 27 BACnetTimeStamp */ {walk_BACnetTimeStamp, nullptr, record_size_of(27)},
-    /* 28 BACnetActionCommand */ {walk_BACnetActionCommand, nullptr, record_size_of(28)},
-    /* 29 BACnetSessionKey */ {walk_BACnetSessionKey, nullptr, record_size_of(29)},
-    /* 30 BACnetRecipient */ {walk_BACnetRecipient, nullptr, record_size_of(30)},
-    /* 31 BACnetRecipientProcess */ {walk_BACnetRecipientProcess, nullptr, record_size_of(31)},
-    /* 32 BACnetAddressBinding */ {walk_BACnetAddressBinding, nullptr, record_size_of(32)},
-    /* 33 BACnetObjectPropertyReference */ {walk_BACnetObjectPropertyReference, nullptr, record_size_of(33)},
-    /* 34 BACnetLogDatum */ {walk_BACnetLogDatum, nullptr, 0},
-    /* 35 BACnetError */ {walk_BACnetError, nullptr, 0},
-    /* 36 BACnetDeviceObjectPropertyReference */ {walk_BACnetDeviceObjectPropertyReference, nullptr, record_size_of(36)},
-    /* 37 BACnetLogRecord */ {walk_BACnetLogRecord, nullptr, record_size_of(37)},
-    /* 38 ReadAccessSpecification */ {walk_ReadAccessSpecification, nullptr, record_size_of(38)},
-    /* 39 WriteAccessSpecification */ {walk_WriteAccessSpecification, nullptr, record_size_of(39)},
-    /* 40 AlarmSummaryAckElement */ {walk_AlarmSummaryAckElement, nullptr, record_size_of(40)},
-    /* 41 EnrolmentSummaryAckElement */ {walk_EnrolmentSummaryAckElement, nullptr, record_size_of(41)},
-    /* 42 ReadAccessResult */ {walk_ReadAccessResult, nullptr, record_size_of(42)},
-    /* 43 ReadAccessPropertyValue */ {walk_ReadAccessPropertyValue, nullptr, record_size_of(43)},
-    /* 44 BACnetPropertyReference */ {walk_BACnetPropertyReference, nullptr, record_size_of(44)},
-    /* 45 BACnetDestination */ {walk_BACnetDestination, nullptr, record_size_of(45)},
-    /* 46 BACnetDailySchedule */ {walk_BACnetDailySchedule, nullptr, record_size_of(46)},
-    /* 47 BACnetSpecialEvent */ {walk_BACnetSpecialEvent, nullptr, record_size_of(47)},
-    /* 48 BACnetPriorityValue */ {walk_BACnetPriorityValue, nullptr, record_size_of(48)},
-    /* 49 BACnetPropertyValue */ {walk_BACnetPropertyValue, nullptr, record_size_of(49)},
-    /* 50 BACnetPropertyStates */ {walk_BACnetPropertyStates, nullptr, record_size_of(50)},
-    /* 51 BACnetEventParameter */ {walk_BACnetEventParameter, nullptr, record_size_of(51)},
-    /* 52 BACnetNotificationParameters */ {walk_BACnetNotificationParameters, nullptr, record_size_of(52)},
-    /* 53 BACnetSelectionCriteria */ {nullptr, nullptr, record_size_of(53)},
-    /* 54 BACnetClientCOV */ {walk_BACnetClientCOV, nullptr, record_size_of(54)},
-    /* 55 BACnetObjectPropertyValue */ {walk_BACnetObjectPropertyValue, nullptr, record_size_of(55)},
-    /* 56 BACnetNestedValue */ {nullptr, nullptr, record_size_of(56)},
-    /* 57 BACnetArray */ {nullptr, nullptr, record_size_of(57)},
-    /* 58 BACnetPriorityArray */ {walk_BACnetPriorityArray, nullptr, record_size_of(58)},
-    /* 59 BACnetActionList */ {walk_BACnetActionList, nullptr, record_size_of(59)},
-    /* 60 ListOfBACnetLogRecord */ {walk_ListOfBACnetLogRecord, nullptr, record_size_of(60)},
-    /* 61 ListOfBACnetCalendarEntry */ {walk_ListOfBACnetCalendarEntry, nullptr, record_size_of(61)},
-    /* 62 ListOfBACnetActionList */ {walk_ListOfBACnetActionList, nullptr, record_size_of(62)},
-    /* 63 ListOfBACnetActionCommand */ {walk_ListOfBACnetActionCommand, nullptr, record_size_of(63)},
-    /* 64 ListOfCharacterString */ {walk_ListOfCharacterString, nullptr, record_size_of(64)},
-    /* 65 ListOfObjectIdentifier */ {walk_ListOfObjectIdentifier, nullptr, record_size_of(65)},
-    /* 66 BACnetSpecialEventPeriod */ {walk_BACnetSpecialEventPeriod, nullptr, 0},
-    /* 67 Reserved67 */ {nullptr, nullptr, record_size_of(67)},
-    /* 68 Reserved68 */ {nullptr, nullptr, record_size_of(68)},
-    /* 69 ListOfBACnetSessionKey */ {nullptr, nullptr, record_size_of(69)},
-    /* 70 ListOfBACnetRecipient */ {walk_ListOfBACnetRecipient, nullptr, record_size_of(70)},
-    /* 71 ListOfBACnetAddressBinding */ {walk_ListOfBACnetAddressBinding, nullptr, record_size_of(71)},
-    /* 72 ListOfReadAccessSpecification */ {walk_ListOfReadAccessSpecification, nullptr, record_size_of(72)},
-    /* 73 ListOfReadAccessResult */ {walk_ListOfReadAccessResult, nullptr, record_size_of(73)},
-    /* 74 SequenceOfBACnetReadAccessPropertyValue */ {walk_SequenceOfBACnetReadAccessPropertyValue, nullptr, record_size_of(74)},
-    /* 75 ListOfUnsigned */ {walk_ListOfUnsigned, nullptr, record_size_of(75)},
-    /* 76 ListOfBACnetDestination */ {walk_ListOfBACnetDestination, nullptr, record_size_of(76)},
-    /* 77 ListOfBACnetDailySchedule */ {walk_ListOfBACnetDailySchedule, nullptr, record_size_of(77)},
-    /* 78 ListOfBACnetSpecialEvent */ {walk_ListOfBACnetSpecialEvent, nullptr, record_size_of(78)},
-    /* 79 ListOfBACnetDeviceObjectPropertyReference */ {walk_ListOfBACnetDeviceObjectPropertyReference, nullptr, record_size_of(79)},
-    /* 80 ListOfBACnetTimeValue */ {walk_ListOfBACnetTimeValue, nullptr, record_size_of(80)},
-    /* 81 ListOfBitString */ {walk_ListOfBitString, nullptr, record_size_of(81)},
-    /* 82 ListOfBACnetPropertyStates */ {walk_ListOfBACnetPropertyStates, nullptr, record_size_of(82)},
-    /* 83 ListOfBACnetObjectPropertyValue */ {walk_ListOfBACnetObjectPropertyValue, nullptr, record_size_of(83)},
-    /* 84 ListOfBACnetTimeStamp */ {walk_ListOfBACnetTimeStamp, nullptr, record_size_of(84)},
-    /* 85 Reserved85 */ {nullptr, nullptr, record_size_of(85)},
-    /* 86 Reserved86 */ {nullptr, nullptr, record_size_of(86)},
-    /* 87 ListOfBACnetPropertyValue */ {walk_ListOfBACnetPropertyValue, nullptr, record_size_of(87)},
-    /* 88 ListOfWriteAccessSpecification */ {walk_ListOfWriteAccessSpecification, nullptr, record_size_of(88)},
-    /* 89 SequenceOfReadAccessSpecification */ {walk_SequenceOfReadAccessSpecification, nullptr, record_size_of(89)},
-    /* 90 SequenceOfReadAccessResult */ {walk_SequenceOfReadAccessResult, nullptr, record_size_of(90)},
-    /* 91 SequenceOfBACnetPropertyReference */ {walk_SequenceOfBACnetPropertyReference, nullptr, record_size_of(91)},
-    /* 92 ReservedList92 */ {nullptr, nullptr, record_size_of(92)},
-    /* 93 ListOfAlarmSummaryAckElement */ {walk_ListOfAlarmSummaryAckElement, nullptr, record_size_of(93)},
-    /* 94 ListOfEnrolmentSummaryAckElement */ {walk_ListOfEnrolmentSummaryAckElement, nullptr, record_size_of(94)},
-    /* 95 ReservedList95 */ {nullptr, nullptr, record_size_of(95)},
-    /* 96 ReservedList96 */ {nullptr, nullptr, record_size_of(96)},
-    /* 97 BACnetConstructed */ {nullptr, nullptr, record_size_of(97)},
-    /* 98 ListOfBACnetConstructed */ {nullptr, nullptr, record_size_of(98)},
-    /* 99 Reserved99 */ {nullptr, nullptr, record_size_of(99)},
-    /* 100 Reserved100 */ {nullptr, nullptr, record_size_of(100)},
-    /* 101 BACnetCOVSubscription */ {walk_BACnetCOVSubscription, finish_BACnetCOVSubscription, record_size_of(101)},
-    /* 102 BACnetScale */ {walk_BACnetScale, nullptr, record_size_of(102)},
-    /* 103 BACnetPrescale */ {walk_BACnetPrescale, nullptr, record_size_of(103)},
-    /* 104 BACnetAccumulatorRecord */ {walk_BACnetAccumulatorRecord, nullptr, record_size_of(104)},
-    /* 105 EventSummaryElement */ {walk_EventSummaryElement, nullptr, record_size_of(105)},
-    /* 106 ListOfEventSummaryElement */ {walk_ListOfEventSummaryElement, nullptr, record_size_of(106)},
-    /* 107 ListOfBACnetCOVSubscription */ {walk_ListOfBACnetCOVSubscription, nullptr, record_size_of(107)},
-    /* 108 Reserved108 */ {nullptr, nullptr, record_size_of(108)},
-    /* 109 Reserved109 */ {nullptr, nullptr, record_size_of(109)},
-    /* 110 BACnetDeviceObjectPropertyValue */ {walk_BACnetDeviceObjectPropertyValue, nullptr, record_size_of(110)},
-    /* 111 ListOfEnumerated */ {walk_ListOfEnumerated, nullptr, record_size_of(111)},
-    /* 112 BACnetSetpointReference */ {walk_BACnetSetpointReference, nullptr, record_size_of(112)},
-    /* 113 ListOfReal */ {walk_ListOfReal, nullptr, record_size_of(113)},
-    /* 114 ListOfBoolean */ {walk_ListOfBoolean, nullptr, record_size_of(114)},
-    /* 115 Reserved115 */ {nullptr, nullptr, record_size_of(115)},
-    /* 116 BACnetEventLogRecord */ {walk_BACnetEventLogRecord, nullptr, record_size_of(116)},
-    /* 117 BACnetLogData */ {walk_BACnetLogData, nullptr, record_size_of(117)},
-    /* 118 BACnetLogMultipleRecord */ {walk_BACnetLogMultipleRecord, nullptr, record_size_of(118)},
-    /* 119 BACnetLogDataElement */ {walk_BACnetLogDataElement, nullptr, record_size_of(119)},
-    /* 120 ListOfBACnetLogDataElement */ {walk_ListOfBACnetLogDataElement, nullptr, record_size_of(120)},
-    /* 121 ListOfBACnetEventLogRecord */ {walk_ListOfBACnetEventLogRecord, nullptr, record_size_of(121)},
-    /* 122 ListOfBACnetLogMultipleRecord */ {walk_ListOfBACnetLogMultipleRecord, nullptr, record_size_of(122)},
-    /* 123 BACnetShedLevel */ {walk_BACnetShedLevel, nullptr, record_size_of(123)},
-    /* 124 BACnetDeviceObjectReference */ {walk_BACnetDeviceObjectReference, nullptr, record_size_of(124)},
-    /* 125 ListOfBACnetDeviceObjectReference */ {walk_ListOfBACnetDeviceObjectReference, nullptr, record_size_of(125)},
-    /* 126 EventParameterChangeOfBitstring */ {walk_EventParameterChangeOfBitstring, nullptr, 0},
-    /* 127 EventParameterChangeOfState */ {walk_EventParameterChangeOfState, nullptr, 0},
-    /* 128 EventParameterChangeOfValue */ {walk_EventParameterChangeOfValue, nullptr, 0},
-    /* 129 EventParameterCommandFailure */ {walk_EventParameterCommandFailure, nullptr, 0},
-    /* 130 EventParameterFloatingLimit */ {walk_EventParameterFloatingLimit, nullptr, 0},
-    /* 131 EventParameterOutOfRange */ {walk_EventParameterOutOfRange, nullptr, 0},
-    /* 132 EventParameterBufferReady */ {walk_EventParameterBufferReady, nullptr, 0},
-    /* 133 EventParameterChangeOfLifeSafety */ {walk_EventParameterChangeOfLifeSafety, nullptr, 0},
-    /* 134 EventParameterExtended */ {walk_EventParameterExtended, nullptr, 0},
-    /* 135 EventParameterBufferReady2 */ {walk_EventParameterBufferReady, nullptr, 0},
-    /* 136 EventParameterUnsignedRange */ {walk_EventParameterUnsignedRange, nullptr, 0},
-    /* 137 BACnetCOVCriteria */ {walk_BACnetCOVCriteria, nullptr, 0},
-    /* 138 NotificationChangeOfBitstring */ {walk_NotificationChangeOfBitstring, nullptr, 0},
-    /* 139 NotificationChangeOfState */ {walk_NotificationChangeOfState, nullptr, 0},
-    /* 140 NotificationChangeOfValue */ {walk_NotificationChangeOfValue, nullptr, 0},
-    /* 141 NotificationCommandFailure */ {walk_NotificationCommandFailure, nullptr, 0},
-    /* 142 NotificationFloatingLimit */ {walk_NotificationFloatingLimit, nullptr, 0},
-    /* 143 NotificationOutOfRange */ {walk_NotificationOutOfRange, nullptr, 0},
-    /* 144 NotificationBufferReady */ {walk_NotificationBufferReady, nullptr, 0},
-    /* 145 NotificationChangeOfLifeSafety */ {walk_NotificationChangeOfLifeSafety, nullptr, 0},
-    /* 146 NotificationExtended */ {walk_NotificationExtended, nullptr, 0},
-    /* 147 NotificationBufferReady2 */ {walk_NotificationBufferReady2, nullptr, 0},
-    /* 148 NotificationUnsignedRange */ {walk_NotificationUnsignedRange, nullptr, 0},
-    /* 149 NotificationChangedValue */ {walk_NotificationChangedValue, nullptr, 0},
-    /* 150 ReadAccessResultList */ {walk_ReadAccessResultList, nullptr, record_size_of(150)},
-    /* 151 ReadPropertyMultipleAck */ {walk_ReadPropertyMultipleAck, nullptr, record_size_of(151)},
-    /* 152 BACnetServiceConfirmedEventNotificationRequest */ {walk_BACnetServiceConfirmedEventNotificationRequest, nullptr, record_size_of(152)},
-    /* 153 BACnetEventLogDatum */ {walk_BACnetEventLogDatum, nullptr, 0},
-};
+// One row per type code 20..153, in code order (checked below): the walk function that
+// describes the type's fields, and the function run after each of its fields. The record size
+// comes from the type catalogue.
+#define BACNAPI_DESCRIBED_TYPES(X) \
+    X(20, walk_SignedLong, nullptr) /* SignedLong */ \
+    X(21, walk_BACnetAddress, finish_BACnetAddress) /* BACnetAddress */ \
+    X(22, walk_BACnetDateTime, nullptr) /* BACnetDateTime */ \
+    X(23, walk_BACnetCalendarEntry, nullptr) /* BACnetCalendarEntry */ \
+    X(24, walk_BACnetDateRange, nullptr) /* BACnetDateRange */ \
+    X(25, walk_BACnetWeekNDay, finish_BACnetWeekNDay) /* BACnetWeekNDay */ \
+    X(26, walk_BACnetTimeValue, nullptr) /* BACnetTimeValue */ \
+    X(27, walk_BACnetTimeStamp, nullptr) /* BACnetTimeStamp */ \
+    X(28, walk_BACnetActionCommand, nullptr) /* BACnetActionCommand */ \
+    X(29, walk_BACnetSessionKey, nullptr) /* BACnetSessionKey */ \
+    X(30, walk_BACnetRecipient, nullptr) /* BACnetRecipient */ \
+    X(31, walk_BACnetRecipientProcess, nullptr) /* BACnetRecipientProcess */ \
+    X(32, walk_BACnetAddressBinding, nullptr) /* BACnetAddressBinding */ \
+    X(33, walk_BACnetObjectPropertyReference, nullptr) /* BACnetObjectPropertyReference */ \
+    X(34, walk_BACnetLogDatum, nullptr) /* BACnetLogDatum */ \
+    X(35, walk_BACnetError, nullptr) /* BACnetError */ \
+    X(36, walk_BACnetDeviceObjectPropertyReference, nullptr) /* BACnetDeviceObjectPropertyReference */ \
+    X(37, walk_BACnetLogRecord, nullptr) /* BACnetLogRecord */ \
+    X(38, walk_ReadAccessSpecification, nullptr) /* ReadAccessSpecification */ \
+    X(39, walk_WriteAccessSpecification, nullptr) /* WriteAccessSpecification */ \
+    X(40, walk_AlarmSummaryAckElement, nullptr) /* AlarmSummaryAckElement */ \
+    X(41, walk_EnrolmentSummaryAckElement, nullptr) /* EnrolmentSummaryAckElement */ \
+    X(42, walk_ReadAccessResult, nullptr) /* ReadAccessResult */ \
+    X(43, walk_ReadAccessPropertyValue, nullptr) /* ReadAccessPropertyValue */ \
+    X(44, walk_BACnetPropertyReference, nullptr) /* BACnetPropertyReference */ \
+    X(45, walk_BACnetDestination, nullptr) /* BACnetDestination */ \
+    X(46, walk_BACnetDailySchedule, nullptr) /* BACnetDailySchedule */ \
+    X(47, walk_BACnetSpecialEvent, nullptr) /* BACnetSpecialEvent */ \
+    X(48, walk_BACnetPriorityValue, nullptr) /* BACnetPriorityValue */ \
+    X(49, walk_BACnetPropertyValue, nullptr) /* BACnetPropertyValue */ \
+    X(50, walk_BACnetPropertyStates, nullptr) /* BACnetPropertyStates */ \
+    X(51, walk_BACnetEventParameter, nullptr) /* BACnetEventParameter */ \
+    X(52, walk_BACnetNotificationParameters, nullptr) /* BACnetNotificationParameters */ \
+    X(53, nullptr, nullptr) /* BACnetSelectionCriteria */ \
+    X(54, walk_BACnetClientCOV, nullptr) /* BACnetClientCOV */ \
+    X(55, walk_BACnetObjectPropertyValue, nullptr) /* BACnetObjectPropertyValue */ \
+    X(56, nullptr, nullptr) /* BACnetNestedValue */ \
+    X(57, nullptr, nullptr) /* BACnetArray */ \
+    X(58, walk_BACnetPriorityArray, nullptr) /* BACnetPriorityArray */ \
+    X(59, walk_BACnetActionList, nullptr) /* BACnetActionList */ \
+    X(60, walk_ListOfBACnetLogRecord, nullptr) /* ListOfBACnetLogRecord */ \
+    X(61, walk_ListOfBACnetCalendarEntry, nullptr) /* ListOfBACnetCalendarEntry */ \
+    X(62, walk_ListOfBACnetActionList, nullptr) /* ListOfBACnetActionList */ \
+    X(63, walk_ListOfBACnetActionCommand, nullptr) /* ListOfBACnetActionCommand */ \
+    X(64, walk_ListOfCharacterString, nullptr) /* ListOfCharacterString */ \
+    X(65, walk_ListOfObjectIdentifier, nullptr) /* ListOfObjectIdentifier */ \
+    X(66, walk_BACnetSpecialEventPeriod, nullptr) /* BACnetSpecialEventPeriod */ \
+    X(67, nullptr, nullptr) /* Reserved67 */ \
+    X(68, nullptr, nullptr) /* Reserved68 */ \
+    X(69, nullptr, nullptr) /* ListOfBACnetSessionKey */ \
+    X(70, walk_ListOfBACnetRecipient, nullptr) /* ListOfBACnetRecipient */ \
+    X(71, walk_ListOfBACnetAddressBinding, nullptr) /* ListOfBACnetAddressBinding */ \
+    X(72, walk_ListOfReadAccessSpecification, nullptr) /* ListOfReadAccessSpecification */ \
+    X(73, walk_ListOfReadAccessResult, nullptr) /* ListOfReadAccessResult */ \
+    X(74, walk_SequenceOfBACnetReadAccessPropertyValue, nullptr) /* SequenceOfBACnetReadAccessPropertyValue */ \
+    X(75, walk_ListOfUnsigned, nullptr) /* ListOfUnsigned */ \
+    X(76, walk_ListOfBACnetDestination, nullptr) /* ListOfBACnetDestination */ \
+    X(77, walk_ListOfBACnetDailySchedule, nullptr) /* ListOfBACnetDailySchedule */ \
+    X(78, walk_ListOfBACnetSpecialEvent, nullptr) /* ListOfBACnetSpecialEvent */ \
+    X(79, walk_ListOfBACnetDeviceObjectPropertyReference, nullptr) /* ListOfBACnetDeviceObjectPropertyReference */ \
+    X(80, walk_ListOfBACnetTimeValue, nullptr) /* ListOfBACnetTimeValue */ \
+    X(81, walk_ListOfBitString, nullptr) /* ListOfBitString */ \
+    X(82, walk_ListOfBACnetPropertyStates, nullptr) /* ListOfBACnetPropertyStates */ \
+    X(83, walk_ListOfBACnetObjectPropertyValue, nullptr) /* ListOfBACnetObjectPropertyValue */ \
+    X(84, walk_ListOfBACnetTimeStamp, nullptr) /* ListOfBACnetTimeStamp */ \
+    X(85, nullptr, nullptr) /* Reserved85 */ \
+    X(86, nullptr, nullptr) /* Reserved86 */ \
+    X(87, walk_ListOfBACnetPropertyValue, nullptr) /* ListOfBACnetPropertyValue */ \
+    X(88, walk_ListOfWriteAccessSpecification, nullptr) /* ListOfWriteAccessSpecification */ \
+    X(89, walk_SequenceOfReadAccessSpecification, nullptr) /* SequenceOfReadAccessSpecification */ \
+    X(90, walk_SequenceOfReadAccessResult, nullptr) /* SequenceOfReadAccessResult */ \
+    X(91, walk_SequenceOfBACnetPropertyReference, nullptr) /* SequenceOfBACnetPropertyReference */ \
+    X(92, nullptr, nullptr) /* ReservedList92 */ \
+    X(93, walk_ListOfAlarmSummaryAckElement, nullptr) /* ListOfAlarmSummaryAckElement */ \
+    X(94, walk_ListOfEnrolmentSummaryAckElement, nullptr) /* ListOfEnrolmentSummaryAckElement */ \
+    X(95, nullptr, nullptr) /* ReservedList95 */ \
+    X(96, nullptr, nullptr) /* ReservedList96 */ \
+    X(97, nullptr, nullptr) /* BACnetConstructed */ \
+    X(98, nullptr, nullptr) /* ListOfBACnetConstructed */ \
+    X(99, nullptr, nullptr) /* Reserved99 */ \
+    X(100, nullptr, nullptr) /* Reserved100 */ \
+    X(101, walk_BACnetCOVSubscription, finish_BACnetCOVSubscription) /* BACnetCOVSubscription */ \
+    X(102, walk_BACnetScale, nullptr) /* BACnetScale */ \
+    X(103, walk_BACnetPrescale, nullptr) /* BACnetPrescale */ \
+    X(104, walk_BACnetAccumulatorRecord, nullptr) /* BACnetAccumulatorRecord */ \
+    X(105, walk_EventSummaryElement, nullptr) /* EventSummaryElement */ \
+    X(106, walk_ListOfEventSummaryElement, nullptr) /* ListOfEventSummaryElement */ \
+    X(107, walk_ListOfBACnetCOVSubscription, nullptr) /* ListOfBACnetCOVSubscription */ \
+    X(108, nullptr, nullptr) /* Reserved108 */ \
+    X(109, nullptr, nullptr) /* Reserved109 */ \
+    X(110, walk_BACnetDeviceObjectPropertyValue, nullptr) /* BACnetDeviceObjectPropertyValue */ \
+    X(111, walk_ListOfEnumerated, nullptr) /* ListOfEnumerated */ \
+    X(112, walk_BACnetSetpointReference, nullptr) /* BACnetSetpointReference */ \
+    X(113, walk_ListOfReal, nullptr) /* ListOfReal */ \
+    X(114, walk_ListOfBoolean, nullptr) /* ListOfBoolean */ \
+    X(115, nullptr, nullptr) /* Reserved115 */ \
+    X(116, walk_BACnetEventLogRecord, nullptr) /* BACnetEventLogRecord */ \
+    X(117, walk_BACnetLogData, nullptr) /* BACnetLogData */ \
+    X(118, walk_BACnetLogMultipleRecord, nullptr) /* BACnetLogMultipleRecord */ \
+    X(119, walk_BACnetLogDataElement, nullptr) /* BACnetLogDataElement */ \
+    X(120, walk_ListOfBACnetLogDataElement, nullptr) /* ListOfBACnetLogDataElement */ \
+    X(121, walk_ListOfBACnetEventLogRecord, nullptr) /* ListOfBACnetEventLogRecord */ \
+    X(122, walk_ListOfBACnetLogMultipleRecord, nullptr) /* ListOfBACnetLogMultipleRecord */ \
+    X(123, walk_BACnetShedLevel, nullptr) /* BACnetShedLevel */ \
+    X(124, walk_BACnetDeviceObjectReference, nullptr) /* BACnetDeviceObjectReference */ \
+    X(125, walk_ListOfBACnetDeviceObjectReference, nullptr) /* ListOfBACnetDeviceObjectReference */ \
+    X(126, walk_EventParameterChangeOfBitstring, nullptr) /* EventParameterChangeOfBitstring */ \
+    X(127, walk_EventParameterChangeOfState, nullptr) /* EventParameterChangeOfState */ \
+    X(128, walk_EventParameterChangeOfValue, nullptr) /* EventParameterChangeOfValue */ \
+    X(129, walk_EventParameterCommandFailure, nullptr) /* EventParameterCommandFailure */ \
+    X(130, walk_EventParameterFloatingLimit, nullptr) /* EventParameterFloatingLimit */ \
+    X(131, walk_EventParameterOutOfRange, nullptr) /* EventParameterOutOfRange */ \
+    X(132, walk_EventParameterBufferReady, nullptr) /* EventParameterBufferReady */ \
+    X(133, walk_EventParameterChangeOfLifeSafety, nullptr) /* EventParameterChangeOfLifeSafety */ \
+    X(134, walk_EventParameterExtended, nullptr) /* EventParameterExtended */ \
+    X(135, walk_EventParameterBufferReady, nullptr) /* EventParameterBufferReady2 */ \
+    X(136, walk_EventParameterUnsignedRange, nullptr) /* EventParameterUnsignedRange */ \
+    X(137, walk_BACnetCOVCriteria, nullptr) /* BACnetCOVCriteria */ \
+    X(138, walk_NotificationChangeOfBitstring, nullptr) /* NotificationChangeOfBitstring */ \
+    X(139, walk_NotificationChangeOfState, nullptr) /* NotificationChangeOfState */ \
+    X(140, walk_NotificationChangeOfValue, nullptr) /* NotificationChangeOfValue */ \
+    X(141, walk_NotificationCommandFailure, nullptr) /* NotificationCommandFailure */ \
+    X(142, walk_NotificationFloatingLimit, nullptr) /* NotificationFloatingLimit */ \
+    X(143, walk_NotificationOutOfRange, nullptr) /* NotificationOutOfRange */ \
+    X(144, walk_NotificationBufferReady, nullptr) /* NotificationBufferReady */ \
+    X(145, walk_NotificationChangeOfLifeSafety, nullptr) /* NotificationChangeOfLifeSafety */ \
+    X(146, walk_NotificationExtended, nullptr) /* NotificationExtended */ \
+    X(147, walk_NotificationBufferReady2, nullptr) /* NotificationBufferReady2 */ \
+    X(148, walk_NotificationUnsignedRange, nullptr) /* NotificationUnsignedRange */ \
+    X(149, walk_NotificationChangedValue, nullptr) /* NotificationChangedValue */ \
+    X(150, walk_ReadAccessResultList, nullptr) /* ReadAccessResultList */ \
+    X(151, walk_ReadPropertyMultipleAck, nullptr) /* ReadPropertyMultipleAck */ \
+    X(152, walk_BACnetServiceConfirmedEventNotificationRequest, nullptr) /* BACnetServiceConfirmedEventNotificationRequest */ \
+    X(153, walk_BACnetEventLogDatum, nullptr) /* BACnetEventLogDatum */
 
-static_assert(sizeof(bacnapi_type_descriptors) / sizeof(bacnapi_type_descriptors[0]) == 134);
+#define BACNAPI_DESCRIPTOR(code, walk, finish) {walk, finish, record_size_of(code)},
+const BACnetTypeDescriptor bacnapi_type_descriptors[kDescriptorCount] = {BACNAPI_DESCRIBED_TYPES(BACNAPI_DESCRIPTOR)};
+#undef BACNAPI_DESCRIPTOR
+
+namespace {
+
+#define BACNAPI_DESCRIBED_CODE(code, walk, finish) code,
+constexpr int32_t kDescribedCodes[] = {BACNAPI_DESCRIBED_TYPES(BACNAPI_DESCRIBED_CODE)};
+#undef BACNAPI_DESCRIBED_CODE
+
+constexpr bool descriptors_in_code_order()
+{
+    for (int32_t i = 0; i < kDescriptorCount; ++i)
+        if (kDescribedCodes[i] != kFirstDescribedType + i) return false;
+    return true;
+}
+static_assert(sizeof kDescribedCodes / sizeof kDescribedCodes[0] == kDescriptorCount,
+              "one descriptor row per type code 20..153");
+static_assert(descriptors_in_code_order(), "descriptor row i must describe type code 20 + i");
+
+} // namespace
+
+#undef BACNAPI_DESCRIBED_TYPES
 
 const BACnetTypeDescriptor* find_descriptor(int32_t type)
 {

@@ -1,9 +1,8 @@
 // The generic walk functions that interpret field tables and choice tables.
-#include "field_table.h"
-#include "wrapped.h"
-
-#include "../value/record_size.h"
-#include "../value/value_internal.h"
+#include "value/record_size.h"
+#include "value/value_internal.h"
+#include "walk/field_table.h"
+#include "walk/wrapped.h"
 
 #include <cstdlib>
 #include <cstring>

@@ -3,7 +3,7 @@
 // one generic choice walk. Only irregular types have hand-written walk functions.
 #pragma once
 
-#include "walk.h"
+#include "walk/walk.h"
 
 #include <cstddef>
 #include <cstdint>

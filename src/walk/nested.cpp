@@ -1,8 +1,7 @@
 // Binding a field cursor to an embedded BACnetDataType whose type the field fixes (the lists,
 // schedules and other values that records hold as nested values).
-#include "walk.h"
-
-#include "../value/value_internal.h"
+#include "value/value_internal.h"
+#include "walk/walk.h"
 
 namespace bacnapi {
 

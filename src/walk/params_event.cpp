@@ -1,8 +1,8 @@
 // BACnetEventParameter (51) and its alternatives (126..137). The alternatives have no record of
 // their own: each is the member of the event parameter's record, and BACnetCOVCriteria (137)
 // lives inside the change-of-value alternative, described with that alternative's whole record.
-#include "field_table.h"
-#include "walk_functions.h"
+#include "walk/field_table.h"
+#include "walk/walk_functions.h"
 
 #include <cstddef>
 

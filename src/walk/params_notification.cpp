@@ -3,8 +3,8 @@
 // NotificationChangedValue (149) lives inside the change-of-value alternative, described with
 // that alternative's whole record. Several alternatives keep their status flags first in the
 // record while the walk order puts them second.
-#include "field_table.h"
-#include "walk_functions.h"
+#include "walk/field_table.h"
+#include "walk/walk_functions.h"
 
 #include <cstddef>
 #include <cstring>

@@ -1,7 +1,7 @@
 // The choice records: each is a constant table of alternatives read by the generic choice walk. BACnetLogDatum and BACnetSpecialEventPeriod have no record of their own:
 // their parent describes them with its whole record, so their offsets are those of the parent.
-#include "field_table.h"
-#include "walk_functions.h"
+#include "walk/field_table.h"
+#include "walk/walk_functions.h"
 
 #include <cstddef>
 

@@ -2,9 +2,9 @@
 // the COV subscription (an increment with a separate absence flag), the device-object property
 // value (a property value whose type is looked up) and the setpoint reference (a presence octet
 // in front of the reference).
-#include "field_table.h"
-#include "walk_functions.h"
-#include "wrapped.h"
+#include "walk/field_table.h"
+#include "walk/walk_functions.h"
+#include "walk/wrapped.h"
 
 #include <bacnapi/bacnapi.h>
 

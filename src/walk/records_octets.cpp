@@ -2,10 +2,9 @@
 // brace text is an octet string. Their walk functions lend the field a temporary octet string on
 // each side; the finish function copies the destination's string back into the record and
 // releases both temporaries, also after a failed field.
-#include "field_table.h"
-#include "walk_functions.h"
-
-#include "../value/value_internal.h"
+#include "value/value_internal.h"
+#include "walk/field_table.h"
+#include "walk/walk_functions.h"
 
 #include <cstddef>
 #include <cstring>

@@ -1,7 +1,7 @@
 // The records that are a plain sequence of fields, some of them nested values or records in
 // place: each is a constant field table read by the generic table walk.
-#include "field_table.h"
-#include "walk_functions.h"
+#include "walk/field_table.h"
+#include "walk/walk_functions.h"
 
 #include <cstddef>
 

@@ -2,11 +2,10 @@
 // property (BACnetActionCommand, BACnetPropertyValue, BACnetObjectPropertyValue,
 // ReadAccessPropertyValue), application values chosen by type code (BACnetTimeValue,
 // BACnetPriorityValue), and the two records whose lists inherit their object type.
-#include "field_table.h"
-#include "walk_functions.h"
-#include "wrapped.h"
-
-#include "../value/value_internal.h"
+#include "value/value_internal.h"
+#include "walk/field_table.h"
+#include "walk/walk_functions.h"
+#include "walk/wrapped.h"
 
 #include <cstddef>
 #include <cstring>

@@ -1,7 +1,7 @@
 // Walk tables of the service records: the ReadPropertyMultiple acknowledgement, the
 // ConfirmedEventNotification request and the event-log datum that can carry one.
-#include "field_table.h"
-#include "walk_functions.h"
+#include "walk/field_table.h"
+#include "walk/walk_functions.h"
 
 #include <bacnapi/bacnapi.h>
 

@@ -5,11 +5,9 @@
 // Types 89 SequenceOfReadAccessSpecification, 90 SequenceOfReadAccessResult,
 // 91 SequenceOfBACnetPropertyReference and 150 ReadAccessResultList share one walk, parameterised
 // by the run record and its element type.
-#include "lists.h"
-
-#include "walk_functions.h"
-
-#include "../value/limits.h"
+#include "value/limits.h"
+#include "walk/lists.h"
+#include "walk/walk_functions.h"
 
 #include <bacnapi/bacnapi.h>
 

@@ -2,7 +2,7 @@
 // Types 132 and 135 share walk_EventParameterBufferReady.
 #pragma once
 
-#include "walk.h"
+#include "walk/walk.h"
 
 #define BACNAPI_WALK_DECL(name) \
     int32_t walk_##name(BACnetFieldCursor* child, const void* src, void* dest, void* ctx, \

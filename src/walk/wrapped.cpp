@@ -1,8 +1,7 @@
 // Wrapped property values, described for the walk functions of the records that hold them.
-#include "wrapped.h"
-
-#include "field_table.h"
-#include "../value/value_internal.h"
+#include "value/value_internal.h"
+#include "walk/field_table.h"
+#include "walk/wrapped.h"
 
 #include <cstring>
 

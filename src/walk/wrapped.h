@@ -3,7 +3,7 @@
 // the destination side and bound with bind_cursor.
 #pragma once
 
-#include "walk.h"
+#include "walk/walk.h"
 
 #include <cstddef>
 #include <cstdint>

@@ -72,7 +72,7 @@ TEST(OctetsTest, TemporaryOctetsAndHeapExports)
         bacnapi::temp_octets_release(temp);
     }
     BACnetOctetString unused{}, *temp = &unused;
-    EXPECT_EQ(bacnapi::temp_octets_create(nullptr, 4, &temp), BACNAPI_WALK_E_NOMEMORY); // a count without bytes
+    EXPECT_EQ(bacnapi::temp_octets_create(nullptr, 4, &temp), BACNAPI_E_OUTOFMEMORY); // a count without bytes
     EXPECT_EQ(temp, nullptr);
     auto* zeroed = static_cast<uint8_t*>(bacnapi_calloc(16));
     EXPECT_EQ(bytes_of(zeroed, 16), Bytes(16, 0));
