@@ -60,9 +60,9 @@ size_t octet_or_star(char* out, uint8_t octet, int width)
     return format_int_padded(out, octet, width);
 }
 
-int32_t write_null(uint32_t, int32_t, void* ctx) { return put(ctx, "null", 4); }
+int32_t write_null(uint32_t, void* ctx) { return put(ctx, "null", 4); }
 
-int32_t write_boolean(uint32_t, int32_t, void*, const void* src, void* ctx)
+int32_t write_boolean(uint32_t, void*, const void* src, void* ctx)
 {
     if (!src) return BACNAPI_E_FAIL;
     return put_int(ctx, *static_cast<const uint8_t*>(src));
@@ -70,15 +70,15 @@ int32_t write_boolean(uint32_t, int32_t, void*, const void* src, void* ctx)
 
 // Unsigned, Signed: the 32-bit word as a signed decimal (an Unsigned of 2^31 or more is
 // therefore negative in the text).
-int32_t write_word(uint32_t, int32_t, void*, const void* src, void* ctx) { return put_word(ctx, src); }
+int32_t write_word(uint32_t, void*, const void* src, void* ctx) { return put_word(ctx, src); }
 
-int32_t write_enumerated(uint32_t, int32_t, uint32_t, void*, const void* src, void* ctx)
+int32_t write_enumerated(uint32_t, uint32_t, void*, const void* src, void* ctx)
 {
     return put_word(ctx, src);
 }
 
 // Real: widened to double and rounded to five decimals (half up, so -0.000005 gives 0).
-int32_t write_real(uint32_t, int32_t, void*, const void* src, void* ctx)
+int32_t write_real(uint32_t, void*, const void* src, void* ctx)
 {
     if (!src) return BACNAPI_E_FAIL;
     float f;
@@ -86,7 +86,7 @@ int32_t write_real(uint32_t, int32_t, void*, const void* src, void* ctx)
     return put_fixed(ctx, round_five_decimals(f));
 }
 
-int32_t write_double(uint32_t, int32_t, void*, const void* src, void* ctx)
+int32_t write_double(uint32_t, void*, const void* src, void* ctx)
 {
     if (!src) return BACNAPI_E_FAIL;
     double d;
@@ -96,7 +96,7 @@ int32_t write_double(uint32_t, int32_t, void*, const void* src, void* ctx)
 
 // Octet and bit strings know their text's size: the room is made once, exactly, and the digits
 // are written straight into it.
-int32_t write_octets(uint32_t, int32_t, void*, const void* src, void* ctx)
+int32_t write_octets(uint32_t, void*, const void* src, void* ctx)
 {
     if (!src) return BACNAPI_E_FAIL;
     const auto* octets = static_cast<const BACnetOctetString*>(src);
@@ -112,7 +112,7 @@ int32_t write_octets(uint32_t, int32_t, void*, const void* src, void* ctx)
     return BACNAPI_S_OK;
 }
 
-int32_t write_bits(uint32_t, int32_t, void*, const void* src, void* ctx)
+int32_t write_bits(uint32_t, void*, const void* src, void* ctx)
 {
     if (!src) return BACNAPI_E_FAIL;
     const auto* bits = static_cast<const BACnetBitString*>(src);
@@ -138,7 +138,7 @@ size_t text_length(const BACnetCharacterString* s)
 
 // UTF-8 and ISO 8859-1 text is appended as stored; every other character set is converted to
 // UTF-8 first. Nothing is escaped.
-int32_t write_characters(uint32_t, int32_t, void*, const void* src, void* ctx)
+int32_t write_characters(uint32_t, void*, const void* src, void* ctx)
 {
     if (!src) return BACNAPI_E_FAIL;
     const auto* s = static_cast<const BACnetCharacterString*>(src);
@@ -157,7 +157,7 @@ int32_t write_characters(uint32_t, int32_t, void*, const void* src, void* ctx)
 
 // Month/day/year, and the day of week only when the date is not fully given:
 // "05/17/2024", "*/01/2024 *", "05/17/* 5".
-int32_t write_date(uint32_t, int32_t, void*, const void* src, void* ctx)
+int32_t write_date(uint32_t, void*, const void* src, void* ctx)
 {
     if (!src) return BACNAPI_E_FAIL;
     BACnetDate d;
@@ -180,7 +180,7 @@ int32_t write_date(uint32_t, int32_t, void*, const void* src, void* ctx)
 }
 
 // Hour:minute, a blank, second.hundredths: "13:45 30.25", "*:* *.*".
-int32_t write_time(uint32_t, int32_t, void*, const void* src, void* ctx)
+int32_t write_time(uint32_t, void*, const void* src, void* ctx)
 {
     if (!src) return BACNAPI_E_FAIL;
     BACnetTime t;
@@ -199,7 +199,7 @@ int32_t write_time(uint32_t, int32_t, void*, const void* src, void* ctx)
     return BACNAPI_S_OK;
 }
 
-int32_t write_object_identifier(uint32_t, int32_t, void*, const void* src, void* ctx)
+int32_t write_object_identifier(uint32_t, void*, const void* src, void* ctx)
 {
     if (!src) return BACNAPI_E_FAIL;
     BACnetObjectIdentifier id;
@@ -211,9 +211,9 @@ int32_t write_object_identifier(uint32_t, int32_t, void*, const void* src, void*
     return put(ctx, buf, n);
 }
 
-int32_t write_open(uint32_t, int32_t, int32_t, void*, const void*, void* ctx) { return put(ctx, "{", 1); }
+int32_t write_open(uint32_t, int32_t, void* ctx) { return put(ctx, "{", 1); }
 
-int32_t write_close(uint32_t, int32_t, int32_t, void*, const void*, void* ctx, uint32_t) { return put(ctx, "}", 1); }
+int32_t write_close(uint32_t, void* ctx) { return put(ctx, "}", 1); }
 
 int32_t write_comma(void* ctx) { return put(ctx, ",", 1); }
 
@@ -228,44 +228,36 @@ int32_t write_choice(uint32_t, int32_t* alternative, const int32_t* recorded, vo
     return put(ctx, buf, n);
 }
 
-int32_t write_element_open(uint32_t, int32_t, int32_t, uint32_t*, int32_t, int32_t, const BACnetDataType*,
-                           void* ctx)
+int32_t write_element_open(uint32_t, uint32_t*, void* ctx)
 {
     return put(ctx, "{", 1);
 }
 
-int32_t write_element_close(uint32_t, int32_t, int32_t, uint32_t*, int32_t, int32_t, const BACnetDataType*,
-                            void* ctx)
+int32_t write_element_close(uint32_t, uint32_t*, void* ctx)
 {
     return put(ctx, "}", 1);
 }
 
 constexpr BACnetVisitor kWriter = {
-    write_null,
-    write_boolean,
-    write_word,
-    write_word,
-    write_real,
-    write_double,
-    write_octets,
-    write_characters,
-    write_bits,
-    write_enumerated,
-    write_date,
-    write_time,
-    write_object_identifier,
-    write_open,
-    write_close,
-    write_comma,
-    write_choice,
-    nullptr, // beginList
-    nullptr, // endList
-    write_element_open,
-    write_element_close,
-    nullptr, // releaseElements
-    nullptr, // openWrapped
-    nullptr, // closeWrapped
-    nullptr, // filterField
+    .visitNull = write_null,
+    .visitBoolean = write_boolean,
+    .visitUnsigned = write_word,
+    .visitSigned = write_word,
+    .visitReal = write_real,
+    .visitDouble = write_double,
+    .visitOctetString = write_octets,
+    .visitCharacterString = write_characters,
+    .visitBitString = write_bits,
+    .visitEnumerated = write_enumerated,
+    .visitDate = write_date,
+    .visitTime = write_time,
+    .visitObjectIdentifier = write_object_identifier,
+    .beginConstructed = write_open,
+    .endConstructed = write_close,
+    .betweenFields = write_comma,
+    .chooseAlternative = write_choice,
+    .beginElement = write_element_open,
+    .endElement = write_element_close,
 };
 
 } // namespace
