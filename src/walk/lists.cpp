@@ -68,7 +68,13 @@ int32_t walk_list_element(int32_t elementType, BACnetFieldCursor* child, const v
             if (value_list_grow_one(list) != BACNAPI_S_OK || i >= list->count) return BACNAPI_WALK_E_REFUSED;
         }
         BACnetDataType& element = list->elements[i];
-        if (element.type != elementType) {
+        if (element.type != elementType && is_application_type(elementType)) {
+            // An empty application value is all zero but its type: a free slot (already zero)
+            // only takes the type, an element of another type is released first.
+            if (element.type != 0) clear_value(&element);
+            else std::memset(static_cast<void*>(&element.payload), 0, sizeof element.payload);
+            element.type = elementType;
+        } else if (element.type != elementType) {
             // An element of another type is released first, so that its record is never
             // reinterpreted as a record of the element type.
             if (element.type != 0) clear_value(&element);
