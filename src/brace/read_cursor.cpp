@@ -68,6 +68,20 @@ bool scan_floating(const char* p, const char* format, T* value)
     return ok;
 }
 
+// "%d" without a width: sign and digits as far as they go.
+const char* scan_decimal_unbounded(const char* p, int32_t* value)
+{
+    const bool negative = *p == '-';
+    if (*p == '+' || *p == '-') ++p;
+    const char* digits = p;
+    uint32_t number = 0;
+    while (is_digit(*p)) number = number * 10u + static_cast<uint32_t>(*p++ - '0');
+    if (p == digits) return nullptr;
+    if (negative) number = 0u - number;
+    std::memcpy(value, &number, sizeof number);
+    return p;
+}
+
 } // namespace
 
 const char* next_delimiter(const char* p)
@@ -81,7 +95,8 @@ const char* token_end_with_brace(const char* p) { return p + std::strcspn(p, ",}
 const char* scan_decimal(const char* p, int width, int32_t* value)
 {
     p = skip_scan_blanks(p);
-    int left = width > 0 ? width : -1; // -1: unlimited
+    if (width <= 0) return scan_decimal_unbounded(p, value);
+    int left = width;
     bool negative = false;
     if (left != 0 && (*p == '+' || *p == '-')) {
         negative = *p == '-';

@@ -6,6 +6,8 @@
 // makes is a destination record in bind_cursor.
 #include "walk.h"
 
+#include "lists.h"
+
 #include "../value/limits.h"
 #include "../value/record_size.h"
 #include "../value/value_internal.h"
@@ -74,6 +76,37 @@ void release_run_elements(const BACnetFieldCursor* child)
         std::memset(element, 0, size);
     }
     *child->destCount = 0;
+}
+
+// The fields of a value list are its elements, all of one type. Once the list's walk function has
+// described element 0, the elements are walked here one after another, with one cursor described
+// afresh for each, until the list ends: the same slots in the same order as field by field, without
+// finding the list's descriptor and element type again for every element.
+int32_t walk_list_elements(const BACnetFieldCursor* parent, BACnetFieldCursor* child, void* ctx,
+                           const BACnetVisitor* visitor, uint32_t* more, int32_t* index)
+{
+    const auto* source = static_cast<const BACnetValueList*>(parent->src);
+    auto* destination = static_cast<BACnetValueList*>(parent->dest);
+    const int32_t elementType = child->type;
+    BACnetFieldCursor fresh{};
+    fresh.srcObjectType = child->srcObjectType;
+    fresh.destObjectType = child->destObjectType;
+    fresh.depth = child->depth;
+    for (;;) {
+        int32_t status = walk_value_list(parent->nameId, source, destination, child, ctx, visitor, more, *index);
+        ++*index;
+        if (status != 0 || !*more) return status;
+        if (visitor->betweenFields) {
+            status = visitor->betweenFields(ctx);
+            if (status != 0) return status;
+        }
+        *child = fresh;
+        status = describe_list_element(elementType, child, parent->src, parent->dest, *index);
+        if (status != 0) {
+            ++*index;
+            return status;
+        }
+    }
 }
 
 // A wrapped value is walked as a value of its own, owning its record.
@@ -169,6 +202,7 @@ int32_t walk_field(BACnetFieldCursor* parent, void* ctx, const BACnetVisitor* vi
                 status = walk_value(&child, ctx, visitor);
             break;
         case kFieldValueList:
+            if (!descriptor->finishField) return walk_list_elements(parent, &child, ctx, visitor, more, index);
             status = walk_value_list(parent->nameId, static_cast<const BACnetValueList*>(parent->src),
                                      static_cast<BACnetValueList*>(parent->dest), &child, ctx, visitor, more,
                                      *index);

@@ -33,8 +33,9 @@ void* element_payload(BACnetDataType& element, int32_t type)
     return is_application_type(type) ? static_cast<void*>(&element.payload) : element.payload.record;
 }
 
-// Describes element `index` of a list whose elements have type elementType.
-int32_t walk_list_element(int32_t elementType, BACnetFieldCursor* child, const void* src, void* dest,
+} // namespace
+
+int32_t describe_list_element(int32_t elementType, BACnetFieldCursor* child, const void* src, void* dest,
                           int32_t index)
 {
     child->nameId = kListElementNameId;
@@ -87,8 +88,6 @@ int32_t walk_list_element(int32_t elementType, BACnetFieldCursor* child, const v
     return BACNAPI_S_OK;
 }
 
-} // namespace
-
 uint32_t value_list_next_capacity(uint32_t capacity)
 {
     const uint64_t next = static_cast<uint64_t>(capacity) + capacity / 2 + 1;
@@ -122,7 +121,7 @@ int32_t value_list_grow_one(BACnetValueList* list)
     int32_t walk_##name(BACnetFieldCursor* child, const void* src, void* dest, void*, const BACnetVisitor*,  \
                         uint32_t*, int32_t index)                                                            \
     {                                                                                                        \
-        return walk_list_element(list_element_type(code), child, src, dest, index);                         \
+        return describe_list_element(list_element_type(code), child, src, dest, index);                         \
     }
 
 BACNAPI_VALUE_LIST_WALK(BACnetPriorityArray, 58)

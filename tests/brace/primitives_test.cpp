@@ -28,7 +28,7 @@ double random_double(std::mt19937_64& rng)
 TEST(NumberFormat, MatchesPrintf)
 {
     std::vector<int32_t> ints = {INT32_MIN, INT32_MIN + 1, INT32_MAX};
-    for (int32_t v = -1200; v <= 3000; ++v) ints.push_back(v);
+    for (int32_t v = -1200; v <= 10001; ++v) ints.push_back(v); // every year, and past four digits
     std::mt19937_64 rng(7);
     for (int i = 0; i < 2000; ++i) ints.push_back(static_cast<int32_t>(rng()));
     for (int32_t v : ints) {
