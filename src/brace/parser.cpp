@@ -27,9 +27,13 @@ struct ParserContext {
     const char* stop = nullptr;
     const char* choiceStart = nullptr;
     const char* choiceEnd = nullptr;
+    const char* end = nullptr; // the text's terminating NUL
 };
 
 const char*& pos_of(void* ctx) { return static_cast<ParserContext*>(ctx)->pos; }
+
+// The end of the first token from p on that ends at "," "}" "{" or the end of the text.
+const char* token_end(void* ctx, const char* p) { return token_end_with_brace(p, static_cast<ParserContext*>(ctx)->end); }
 
 // A slot's failure: remembers where (at) and why, and answers -1. Failing at the end of the text
 // is always the text ending early, whatever the slot expected.
@@ -121,7 +125,7 @@ int32_t parse_octets(uint32_t, void* dest, const void*, void* ctx)
     const char* p = pos_of(ctx);
     if (!p || !dest) return refuse_missing(ctx, p);
     auto* octets = static_cast<BACnetOctetString*>(dest);
-    const char* end = token_end_with_brace(p);
+    const char* end = token_end(ctx, p);
     const uint64_t count = static_cast<uint64_t>(end - p) / 2;
     if (octets_allocate(octets, count) != BACNAPI_S_OK || octets->length != count)
         return refuse(ctx, p, "out of memory");
@@ -183,7 +187,7 @@ int32_t parse_bits(uint32_t, void* dest, const void*, void* ctx)
     if (!p || !dest) return refuse_missing(ctx, p);
     auto* bits = static_cast<BACnetBitString*>(dest);
     if (bits->bitCount != 0) return refuse(ctx, p, "bit string already holds bits");
-    const char* end = token_end_with_brace(p);
+    const char* end = token_end(ctx, p);
     const size_t n = static_cast<size_t>(end - p);
     uint8_t* block = nullptr;
     if (n > 0) {
@@ -438,6 +442,7 @@ int32_t read_brace_text(BACnetDataType* value, int32_t type, ParserContext& cont
     if (!value) return BACNAPI_WALK_E_REFUSED;
     // A null text is a text already used up: the value is bound as usual and its first piece fails.
     prepare_destination(value, type);
+    if (context.pos) context.end = context.pos + std::strlen(context.pos);
     BACnetFieldCursor cursor{};
     cursor.nameId = 3;
     cursor.tag = -1;

@@ -3,6 +3,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <initializer_list>
 #include <type_traits>
 
 namespace bacnapi {
@@ -90,7 +91,23 @@ const char* next_delimiter(const char* p)
     return *p ? p : nullptr;
 }
 
-const char* token_end_with_brace(const char* p) { return p + std::strcspn(p, ",}{"); }
+const char* token_end_with_brace(const char* p, const char* end)
+{
+    constexpr size_t kLargestBlock = size_t{1} << 16;
+    size_t block = 64;
+    while (p < end) {
+        const size_t left = static_cast<size_t>(end - p);
+        const char* limit = p + (left < block ? left : block);
+        // Each character is looked for only up to where an earlier one was found.
+        const char* hit = limit;
+        for (const char c : {',', '}', '{'})
+            if (const void* at = std::memchr(p, c, static_cast<size_t>(hit - p))) hit = static_cast<const char*>(at);
+        if (hit < limit) return hit;
+        p = limit;
+        if (block < kLargestBlock) block *= 2;
+    }
+    return end;
+}
 
 const char* scan_decimal(const char* p, int width, int32_t* value)
 {
