@@ -33,6 +33,11 @@ size_t octet_or_star(char* out, uint8_t octet, int width)
         *out = '*';
         return 1;
     }
+    if (width == 2 && octet < 100) { // every field of a time, the month and the day
+        out[0] = static_cast<char>('0' + octet / 10);
+        out[1] = static_cast<char>('0' + octet % 10);
+        return 2;
+    }
     return format_int_padded(out, octet, width);
 }
 
