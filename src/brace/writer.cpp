@@ -24,6 +24,17 @@ TextSink& sink_of(void* ctx) { return *static_cast<WriterContext*>(ctx)->sink; }
 
 int32_t put(void* ctx, const char* text, size_t n) { return sink_of(ctx).append(text, n); }
 
+// The braces and commas between the values.
+int32_t put_char(void* ctx, char c)
+{
+    TextSink& sink = sink_of(ctx);
+    char* out = sink.room(1);
+    if (!out) return BACNAPI_E_FAIL;
+    *out = c;
+    sink.commit(1);
+    return BACNAPI_S_OK;
+}
+
 // ---- Plain values: literals of bounded length, formatted straight into the text's room ------
 
 // One date or time octet: "*" when unspecified (255), else zero-padded to width.
@@ -232,11 +243,11 @@ int32_t write_characters(uint32_t, void*, const void* src, void* ctx)
     return status;
 }
 
-int32_t write_open(uint32_t, int32_t, void* ctx) { return put(ctx, "{", 1); }
+int32_t write_open(uint32_t, int32_t, void* ctx) { return put_char(ctx, '{'); }
 
-int32_t write_close(uint32_t, void* ctx) { return put(ctx, "}", 1); }
+int32_t write_close(uint32_t, void* ctx) { return put_char(ctx, '}'); }
 
-int32_t write_comma(void* ctx) { return put(ctx, ",", 1); }
+int32_t write_comma(void* ctx) { return put_char(ctx, ','); }
 
 // A choice is written as its alternative number and a comma, then the alternative's text.
 int32_t write_choice(uint32_t, int32_t* alternative, const int32_t* recorded, void* ctx)
@@ -249,15 +260,9 @@ int32_t write_choice(uint32_t, int32_t* alternative, const int32_t* recorded, vo
     return put(ctx, buf, n);
 }
 
-int32_t write_element_open(uint32_t, uint32_t*, void* ctx)
-{
-    return put(ctx, "{", 1);
-}
+int32_t write_element_open(uint32_t, uint32_t*, void* ctx) { return put_char(ctx, '{'); }
 
-int32_t write_element_close(uint32_t, uint32_t*, void* ctx)
-{
-    return put(ctx, "}", 1);
-}
+int32_t write_element_close(uint32_t, uint32_t*, void* ctx) { return put_char(ctx, '}'); }
 
 constexpr BACnetVisitor kWriter = {
     .visitNull = write_null,

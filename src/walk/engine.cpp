@@ -205,7 +205,8 @@ int32_t walk_field(BACnetFieldCursor* parent, void* ctx, const BACnetVisitor* vi
         switch (child.kind) {
         case kFieldSingle:
             if (!(visitor->filterField && visitor->filterField(&child, ctx) != 0))
-                status = walk_value(&child, ctx, visitor);
+                status = is_application_type(child.type) ? visit_application(&child, ctx, visitor)
+                                                         : walk_value(&child, ctx, visitor);
             break;
         case kFieldValueList:
             if (!descriptor->finishField) return walk_list_elements(parent, &child, ctx, visitor, more, index);
@@ -237,7 +238,8 @@ int32_t walk_value_list(uint32_t nameId, const BACnetValueList* source, BACnetVa
 
     if (*more) {
         child->recordOwned = 1;
-        int32_t status = walk_value(child, ctx, visitor);
+        int32_t status = is_application_type(child->type) ? visit_application(child, ctx, visitor)
+                                                          : walk_value(child, ctx, visitor);
         if (status != 0) return status;
         if (visitor->endElement) {
             status = visitor->endElement(nameId, more, ctx);
