@@ -33,25 +33,37 @@ struct Totals {
     double libNs = 0; // best iteration
     double refNs = 0;
     size_t peakBytes = 0;
+    bool libFirst = true; // which side runs first in the next step
 };
 
 // Runs lib() under the library clock and ref() under the reference clock; after() (outside both)
-// checks and releases what they made.
+// checks and releases what they made. The two run in turn first and second: the one that runs
+// second finds the heap as the first left it (pages just touched, or just returned), and neither
+// side should always be the one that pays for that.
 template <typename Lib, typename Ref, typename After>
 void step(Totals& totals, Lib&& lib, Ref&& ref, After&& after)
 {
-    const size_t base = bench_heap::current();
-    bench_heap::reset_peak();
-    const auto t0 = Clock::now();
-    lib();
-    const auto t1 = Clock::now();
-    const size_t peak = bench_heap::peak();
-    if (peak > base && peak - base > totals.peakBytes) totals.peakBytes = peak - base;
-    ref();
-    const auto t2 = Clock::now();
+    double libTime = 0;
+    double refTime = 0;
+    auto timeLib = [&] {
+        const size_t base = bench_heap::current();
+        bench_heap::reset_peak();
+        const auto t0 = Clock::now();
+        lib();
+        const auto t1 = Clock::now();
+        const size_t peak = bench_heap::peak();
+        if (peak > base && peak - base > totals.peakBytes) totals.peakBytes = peak - base;
+        libTime = std::chrono::duration<double, std::nano>(t1 - t0).count();
+    };
+    auto timeRef = [&] {
+        const auto t0 = Clock::now();
+        ref();
+        refTime = std::chrono::duration<double, std::nano>(Clock::now() - t0).count();
+    };
+    if (totals.libFirst) timeLib(), timeRef();
+    else timeRef(), timeLib();
+    totals.libFirst = !totals.libFirst;
     after();
-    const double libTime = std::chrono::duration<double, std::nano>(t1 - t0).count();
-    const double refTime = std::chrono::duration<double, std::nano>(t2 - t1).count();
     if (totals.libNs == 0 || libTime < totals.libNs) totals.libNs = libTime;
     if (totals.refNs == 0 || refTime < totals.refNs) totals.refNs = refTime;
 }

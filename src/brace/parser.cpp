@@ -27,9 +27,13 @@ struct ParserContext {
     const char* stop = nullptr;
     const char* choiceStart = nullptr;
     const char* choiceEnd = nullptr;
+    const char* end = nullptr; // the text's terminating NUL
 };
 
 const char*& pos_of(void* ctx) { return static_cast<ParserContext*>(ctx)->pos; }
+
+// The end of the first token from p on that ends at "," "}" "{" or the end of the text.
+const char* token_end(void* ctx, const char* p) { return token_end_with_brace(p, static_cast<ParserContext*>(ctx)->end); }
 
 // A slot's failure: remembers where (at) and why, and answers -1. Failing at the end of the text
 // is always the text ending early, whatever the slot expected.
@@ -58,7 +62,7 @@ const char* field_limit(const char* p)
     return delimiter ? delimiter : p + std::strlen(p);
 }
 
-int32_t parse_null(uint32_t, int32_t, void* ctx)
+int32_t parse_null(uint32_t, void* ctx)
 {
     const char* p = pos_of(ctx);
     if (!p) return refuse_missing(ctx, p);
@@ -77,14 +81,14 @@ int32_t parse_word(void* dest, void* ctx)
     return settle(ctx, end);
 }
 
-int32_t parse_unsigned(uint32_t, int32_t, void* dest, const void*, void* ctx) { return parse_word(dest, ctx); }
+int32_t parse_unsigned(uint32_t, void* dest, const void*, void* ctx) { return parse_word(dest, ctx); }
 
-int32_t parse_enumerated(uint32_t, int32_t, uint32_t, void* dest, const void*, void* ctx)
+int32_t parse_enumerated(uint32_t, uint32_t, void* dest, const void*, void* ctx)
 {
     return parse_word(dest, ctx);
 }
 
-int32_t parse_boolean(uint32_t, int32_t, void* dest, const void*, void* ctx)
+int32_t parse_boolean(uint32_t, void* dest, const void*, void* ctx)
 {
     const char* p = pos_of(ctx);
     if (!p || !dest) return refuse_missing(ctx, p);
@@ -95,7 +99,7 @@ int32_t parse_boolean(uint32_t, int32_t, void* dest, const void*, void* ctx)
     return settle(ctx, end);
 }
 
-int32_t parse_real(uint32_t, int32_t, void* dest, const void*, void* ctx)
+int32_t parse_real(uint32_t, void* dest, const void*, void* ctx)
 {
     const char* p = pos_of(ctx);
     if (!p || !dest) return refuse_missing(ctx, p);
@@ -105,7 +109,7 @@ int32_t parse_real(uint32_t, int32_t, void* dest, const void*, void* ctx)
     return settle(ctx, p);
 }
 
-int32_t parse_double(uint32_t, int32_t, void* dest, const void*, void* ctx)
+int32_t parse_double(uint32_t, void* dest, const void*, void* ctx)
 {
     const char* p = pos_of(ctx);
     if (!p || !dest) return refuse_missing(ctx, p);
@@ -116,12 +120,12 @@ int32_t parse_double(uint32_t, int32_t, void* dest, const void*, void* ctx)
 }
 
 // Hex digit pairs up to the first "," "}" or "{"; an odd last digit is ignored.
-int32_t parse_octets(uint32_t, int32_t, void* dest, const void*, void* ctx)
+int32_t parse_octets(uint32_t, void* dest, const void*, void* ctx)
 {
     const char* p = pos_of(ctx);
     if (!p || !dest) return refuse_missing(ctx, p);
     auto* octets = static_cast<BACnetOctetString*>(dest);
-    const char* end = token_end_with_brace(p);
+    const char* end = token_end(ctx, p);
     const uint64_t count = static_cast<uint64_t>(end - p) / 2;
     if (octets_allocate(octets, count) != BACNAPI_S_OK || octets->length != count)
         return refuse(ctx, p, "out of memory");
@@ -154,7 +158,7 @@ int32_t parse_octets(uint32_t, int32_t, void* dest, const void*, void* ctx)
 
 // The text up to the next delimiter, stored as UTF-8 with a counted terminator. A string can
 // therefore hold neither "," nor "}".
-int32_t parse_characters(uint32_t, int32_t, void* dest, const void*, void* ctx)
+int32_t parse_characters(uint32_t, void* dest, const void*, void* ctx)
 {
     const char* p = pos_of(ctx);
     if (!p || !dest) return refuse_missing(ctx, p);
@@ -177,13 +181,13 @@ int32_t parse_characters(uint32_t, int32_t, void* dest, const void*, void* ctx)
 }
 
 // One bit per character up to the first "," "}" or "{": "1" is a set bit, anything else clear.
-int32_t parse_bits(uint32_t, int32_t, void* dest, const void*, void* ctx)
+int32_t parse_bits(uint32_t, void* dest, const void*, void* ctx)
 {
     const char* p = pos_of(ctx);
     if (!p || !dest) return refuse_missing(ctx, p);
     auto* bits = static_cast<BACnetBitString*>(dest);
     if (bits->bitCount != 0) return refuse(ctx, p, "bit string already holds bits");
-    const char* end = token_end_with_brace(p);
+    const char* end = token_end(ctx, p);
     const size_t n = static_cast<size_t>(end - p);
     uint8_t* block = nullptr;
     if (n > 0) {
@@ -210,7 +214,7 @@ const char* scan_octet_or_star(const char* p, int width, int32_t* value)
 }
 
 // month/day/year, then optionally a blank and the day of week: "05/17/2024", "*/01/2024 *".
-int32_t parse_date(uint32_t, int32_t, void* dest, const void*, void* ctx)
+int32_t parse_date(uint32_t, void* dest, const void*, void* ctx)
 {
     const char* p = pos_of(ctx);
     if (!p || !dest) return refuse_missing(ctx, p);
@@ -256,7 +260,7 @@ int32_t parse_date(uint32_t, int32_t, void* dest, const void*, void* ctx)
 
 // hour:minute, then optionally a blank and the second, then optionally "." and the hundredths:
 // "13:45 30.25". Parts that are not there leave their octets as they were.
-int32_t parse_time(uint32_t, int32_t, void* dest, const void*, void* ctx)
+int32_t parse_time(uint32_t, void* dest, const void*, void* ctx)
 {
     const char* p = pos_of(ctx);
     if (!p || !dest) return refuse_missing(ctx, p);
@@ -297,7 +301,7 @@ int32_t parse_time(uint32_t, int32_t, void* dest, const void*, void* ctx)
 }
 
 // "type,instance": both numbers must convert.
-int32_t parse_object_identifier(uint32_t, int32_t, void* dest, const void*, void* ctx)
+int32_t parse_object_identifier(uint32_t, void* dest, const void*, void* ctx)
 {
     const char* p = pos_of(ctx);
     if (!p || !dest) return refuse_missing(ctx, p);
@@ -322,9 +326,9 @@ int32_t expect(void* ctx, char c)
     return BACNAPI_S_OK;
 }
 
-int32_t parse_open(uint32_t, int32_t, int32_t, void*, const void*, void* ctx) { return expect(ctx, '{'); }
+int32_t parse_open(uint32_t, int32_t, void* ctx) { return expect(ctx, '{'); }
 
-int32_t parse_close(uint32_t, int32_t, int32_t, void*, const void*, void* ctx, uint32_t) { return expect(ctx, '}'); }
+int32_t parse_close(uint32_t, void* ctx) { return expect(ctx, '}'); }
 
 int32_t parse_comma(void* ctx) { return expect(ctx, ','); }
 
@@ -346,8 +350,7 @@ int32_t parse_choice(uint32_t, int32_t* alternative, const int32_t*, void* ctx)
 }
 
 // "{" opens an element; anything else means the list has no element here and ends.
-int32_t parse_element_open(uint32_t, int32_t, int32_t, uint32_t* more, int32_t, int32_t, const BACnetDataType*,
-                           void* ctx)
+int32_t parse_element_open(uint32_t, uint32_t* more, void* ctx)
 {
     const char*& p = pos_of(ctx);
     if (!p) return refuse_missing(ctx, p);
@@ -357,8 +360,7 @@ int32_t parse_element_open(uint32_t, int32_t, int32_t, uint32_t* more, int32_t, 
 }
 
 // "}" closes an element; unless a "," follows, it was the last one.
-int32_t parse_element_close(uint32_t, int32_t, int32_t, uint32_t* more, int32_t, int32_t, const BACnetDataType*,
-                            void* ctx)
+int32_t parse_element_close(uint32_t, uint32_t* more, void* ctx)
 {
     const char*& p = pos_of(ctx);
     if (!p || *p != '}') return refuse(ctx, p, "expected '}'");
@@ -382,31 +384,26 @@ int32_t parse_filter(const BACnetFieldCursor* field, void* ctx)
 }
 
 constexpr BACnetVisitor kParser = {
-    parse_null,
-    parse_boolean,
-    parse_unsigned,
-    parse_unsigned,
-    parse_real,
-    parse_double,
-    parse_octets,
-    parse_characters,
-    parse_bits,
-    parse_enumerated,
-    parse_date,
-    parse_time,
-    parse_object_identifier,
-    parse_open,
-    parse_close,
-    parse_comma,
-    parse_choice,
-    nullptr, // beginList
-    nullptr, // endList
-    parse_element_open,
-    parse_element_close,
-    nullptr, // releaseElements
-    nullptr, // openWrapped
-    nullptr, // closeWrapped
-    parse_filter,
+    .visitNull = parse_null,
+    .visitBoolean = parse_boolean,
+    .visitUnsigned = parse_unsigned,
+    .visitSigned = parse_unsigned,
+    .visitReal = parse_real,
+    .visitDouble = parse_double,
+    .visitOctetString = parse_octets,
+    .visitCharacterString = parse_characters,
+    .visitBitString = parse_bits,
+    .visitEnumerated = parse_enumerated,
+    .visitDate = parse_date,
+    .visitTime = parse_time,
+    .visitObjectIdentifier = parse_object_identifier,
+    .beginConstructed = parse_open,
+    .endConstructed = parse_close,
+    .betweenFields = parse_comma,
+    .chooseAlternative = parse_choice,
+    .beginElement = parse_element_open,
+    .endElement = parse_element_close,
+    .filterField = parse_filter,
 };
 
 // Runs the numeric scans of this thread in the "C" locale while it lives, so that a host's
@@ -445,6 +442,7 @@ int32_t read_brace_text(BACnetDataType* value, int32_t type, ParserContext& cont
     if (!value) return BACNAPI_WALK_E_REFUSED;
     // A null text is a text already used up: the value is bound as usual and its first piece fails.
     prepare_destination(value, type);
+    if (context.pos) context.end = context.pos + std::strlen(context.pos);
     BACnetFieldCursor cursor{};
     cursor.nameId = 3;
     cursor.tag = -1;

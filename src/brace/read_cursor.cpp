@@ -3,6 +3,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <initializer_list>
 #include <type_traits>
 
 namespace bacnapi {
@@ -68,6 +69,20 @@ bool scan_floating(const char* p, const char* format, T* value)
     return ok;
 }
 
+// "%d" without a width: sign and digits as far as they go.
+const char* scan_decimal_unbounded(const char* p, int32_t* value)
+{
+    const bool negative = *p == '-';
+    if (*p == '+' || *p == '-') ++p;
+    const char* digits = p;
+    uint32_t number = 0;
+    while (is_digit(*p)) number = number * 10u + static_cast<uint32_t>(*p++ - '0');
+    if (p == digits) return nullptr;
+    if (negative) number = 0u - number;
+    std::memcpy(value, &number, sizeof number);
+    return p;
+}
+
 } // namespace
 
 const char* next_delimiter(const char* p)
@@ -76,12 +91,29 @@ const char* next_delimiter(const char* p)
     return *p ? p : nullptr;
 }
 
-const char* token_end_with_brace(const char* p) { return p + std::strcspn(p, ",}{"); }
+const char* token_end_with_brace(const char* p, const char* end)
+{
+    constexpr size_t kLargestBlock = size_t{1} << 16;
+    size_t block = 64;
+    while (p < end) {
+        const size_t left = static_cast<size_t>(end - p);
+        const char* limit = p + (left < block ? left : block);
+        // Each character is looked for only up to where an earlier one was found.
+        const char* hit = limit;
+        for (const char c : {',', '}', '{'})
+            if (const void* at = std::memchr(p, c, static_cast<size_t>(hit - p))) hit = static_cast<const char*>(at);
+        if (hit < limit) return hit;
+        p = limit;
+        if (block < kLargestBlock) block *= 2;
+    }
+    return end;
+}
 
 const char* scan_decimal(const char* p, int width, int32_t* value)
 {
     p = skip_scan_blanks(p);
-    int left = width > 0 ? width : -1; // -1: unlimited
+    if (width <= 0) return scan_decimal_unbounded(p, value);
+    int left = width;
     bool negative = false;
     if (left != 0 && (*p == '+' || *p == '-')) {
         negative = *p == '-';

@@ -44,8 +44,10 @@ inline int hex_digit_value(char c) { return kHexDigits.value[static_cast<unsigne
 // The first "," or "}" at or after p, or null when the text holds neither.
 const char* next_delimiter(const char* p);
 
-// The first "," "}" or "{" at or after p, or the terminating NUL.
-const char* token_end_with_brace(const char* p);
+// The first "," "}" or "{" in [p, end), or end (the text's terminating NUL). The search goes in
+// blocks that double in size, so it costs about the token's own length however far the text
+// goes on behind it.
+const char* token_end_with_brace(const char* p, const char* end);
 
 // "%d" (width 0: any length) or "%0<width>d". On success stores the number modulo 2^32 (its low
 // 32 bits, so "4294967295" and "-1" give the same word) and returns the position after it;

@@ -5,6 +5,7 @@
 #include "text/text_sink.h"
 
 #include "../charset/charstring.h"
+#include "../value/list_types.h"
 #include "../walk/walk.h"
 
 #include <cstdlib>
@@ -23,32 +24,18 @@ TextSink& sink_of(void* ctx) { return *static_cast<WriterContext*>(ctx)->sink; }
 
 int32_t put(void* ctx, const char* text, size_t n) { return sink_of(ctx).append(text, n); }
 
-// Numbers are formatted straight into the text's room.
-int32_t put_int(void* ctx, int32_t value)
+// The braces and commas between the values.
+int32_t put_char(void* ctx, char c)
 {
     TextSink& sink = sink_of(ctx);
-    char* out = sink.room(kIntTextMax);
+    char* out = sink.room(1);
     if (!out) return BACNAPI_E_FAIL;
-    sink.commit(format_int(out, value));
+    *out = c;
+    sink.commit(1);
     return BACNAPI_S_OK;
 }
 
-int32_t put_word(void* ctx, const void* src)
-{
-    if (!src) return BACNAPI_E_FAIL;
-    int32_t word;
-    std::memcpy(&word, src, sizeof word);
-    return put_int(ctx, word);
-}
-
-int32_t put_fixed(void* ctx, double value)
-{
-    TextSink& sink = sink_of(ctx);
-    char* out = sink.room(kFixedTextMax);
-    if (!out) return BACNAPI_E_FAIL;
-    sink.commit(format_fixed6(out, value));
-    return BACNAPI_S_OK;
-}
+// ---- Plain values: literals of bounded length, formatted straight into the text's room ------
 
 // One date or time octet: "*" when unspecified (255), else zero-padded to width.
 size_t octet_or_star(char* out, uint8_t octet, int width)
@@ -57,46 +44,147 @@ size_t octet_or_star(char* out, uint8_t octet, int width)
         *out = '*';
         return 1;
     }
+    if (width == 2 && octet < 100) { // every field of a time, the month and the day
+        out[0] = static_cast<char>('0' + octet / 10);
+        out[1] = static_cast<char>('0' + octet % 10);
+        return 2;
+    }
     return format_int_padded(out, octet, width);
 }
 
-int32_t write_null(uint32_t, int32_t, void* ctx) { return put(ctx, "null", 4); }
-
-int32_t write_boolean(uint32_t, int32_t, void*, const void* src, void* ctx)
+size_t format_null(char* out, const void*)
 {
-    if (!src) return BACNAPI_E_FAIL;
-    return put_int(ctx, *static_cast<const uint8_t*>(src));
+    std::memcpy(out, "null", 4);
+    return 4;
 }
 
-// Unsigned, Signed: the 32-bit word as a signed decimal (an Unsigned of 2^31 or more is
-// therefore negative in the text).
-int32_t write_word(uint32_t, int32_t, void*, const void* src, void* ctx) { return put_word(ctx, src); }
+size_t format_boolean(char* out, const void* src) { return format_int(out, *static_cast<const uint8_t*>(src)); }
 
-int32_t write_enumerated(uint32_t, int32_t, uint32_t, void*, const void* src, void* ctx)
+// Unsigned, Signed, Enumerated: the 32-bit word as a signed decimal (an Unsigned of 2^31 or more
+// is therefore negative in the text).
+size_t format_word(char* out, const void* src)
 {
-    return put_word(ctx, src);
+    int32_t word;
+    std::memcpy(&word, src, sizeof word);
+    return format_int(out, word);
 }
 
 // Real: widened to double and rounded to five decimals (half up, so -0.000005 gives 0).
-int32_t write_real(uint32_t, int32_t, void*, const void* src, void* ctx)
+size_t format_real(char* out, const void* src)
 {
-    if (!src) return BACNAPI_E_FAIL;
     float f;
     std::memcpy(&f, src, sizeof f);
-    return put_fixed(ctx, round_five_decimals(f));
+    return format_fixed6(out, round_five_decimals(f));
 }
 
-int32_t write_double(uint32_t, int32_t, void*, const void* src, void* ctx)
+size_t format_double(char* out, const void* src)
 {
-    if (!src) return BACNAPI_E_FAIL;
     double d;
     std::memcpy(&d, src, sizeof d);
-    return put_fixed(ctx, d);
+    return format_fixed6(out, d);
+}
+
+// Month/day/year, and the day of week only when the date is not fully given:
+// "05/17/2024", "*/01/2024 *", "05/17/* 5".
+size_t format_date(char* out, const void* src)
+{
+    BACnetDate d;
+    std::memcpy(&d, src, sizeof d);
+    size_t n = octet_or_star(out, d.month, 2);
+    out[n++] = '/';
+    n += octet_or_star(out + n, d.day, 2);
+    out[n++] = '/';
+    if (d.year == 255) out[n++] = '*';
+    else n += format_int_padded(out + n, d.year + 1900, 4);
+    if (d.month == 255 || d.day == 255 || d.year == 255) {
+        out[n++] = ' ';
+        n += octet_or_star(out + n, d.dayOfWeek, 1);
+    }
+    return n;
+}
+
+// Hour:minute, a blank, second.hundredths: "13:45 30.25", "*:* *.*".
+size_t format_time(char* out, const void* src)
+{
+    BACnetTime t;
+    std::memcpy(&t, src, sizeof t);
+    size_t n = octet_or_star(out, t.hour, 2);
+    out[n++] = ':';
+    n += octet_or_star(out + n, t.minute, 2);
+    out[n++] = ' ';
+    n += octet_or_star(out + n, t.second, 2);
+    out[n++] = '.';
+    n += octet_or_star(out + n, t.hundredths, 2);
+    return n;
+}
+
+// "type,instance".
+size_t format_object_identifier(char* out, const void* src)
+{
+    BACnetObjectIdentifier id;
+    std::memcpy(&id, src, sizeof id);
+    size_t n = format_int(out, static_cast<int32_t>(id.objectType));
+    out[n++] = ',';
+    return n + format_int(out + n, static_cast<int32_t>(id.instance));
+}
+
+// How a plain value is formatted, and the most characters it can take.
+struct PlainFormat {
+    size_t (*format)(char* out, const void* src);
+    size_t most;
+};
+
+// Indexed by type code; no format for the strings, whose length has no bound.
+constexpr PlainFormat kPlainFormats[BACNAPI_TYPE_ObjectIdentifier + 1] = {
+    {format_null, 4},
+    {format_boolean, kIntTextMax},
+    {format_word, kIntTextMax},
+    {format_word, kIntTextMax},
+    {format_real, kFixedTextMax},
+    {format_double, kFixedTextMax},
+    {nullptr, 0},
+    {nullptr, 0},
+    {nullptr, 0},
+    {format_word, kIntTextMax},
+    {format_date, 32},
+    {format_time, 32},
+    {format_object_identifier, 2 * kIntTextMax + 1},
+};
+
+const PlainFormat* plain_format(int32_t type)
+{
+    if (type < 0 || type > BACNAPI_TYPE_ObjectIdentifier || !kPlainFormats[type].format) return nullptr;
+    return &kPlainFormats[type];
+}
+
+int32_t put_plain(void* ctx, const void* src, int32_t type)
+{
+    if (!src) return BACNAPI_E_FAIL;
+    const PlainFormat& f = kPlainFormats[type];
+    TextSink& sink = sink_of(ctx);
+    char* out = sink.room(f.most);
+    if (!out) return BACNAPI_E_FAIL;
+    sink.commit(f.format(out, src));
+    return BACNAPI_S_OK;
+}
+
+// The slot of every plain type but Null and Enumerated, whose slots differ in shape.
+template <int32_t Type>
+int32_t write_plain(uint32_t, void*, const void* src, void* ctx)
+{
+    return put_plain(ctx, src, Type);
+}
+
+int32_t write_null(uint32_t, void* ctx) { return put(ctx, "null", 4); }
+
+int32_t write_enumerated(uint32_t, uint32_t, void*, const void* src, void* ctx)
+{
+    return put_plain(ctx, src, BACNAPI_TYPE_Enumerated);
 }
 
 // Octet and bit strings know their text's size: the room is made once, exactly, and the digits
 // are written straight into it.
-int32_t write_octets(uint32_t, int32_t, void*, const void* src, void* ctx)
+int32_t write_octets(uint32_t, void*, const void* src, void* ctx)
 {
     if (!src) return BACNAPI_E_FAIL;
     const auto* octets = static_cast<const BACnetOctetString*>(src);
@@ -112,7 +200,7 @@ int32_t write_octets(uint32_t, int32_t, void*, const void* src, void* ctx)
     return BACNAPI_S_OK;
 }
 
-int32_t write_bits(uint32_t, int32_t, void*, const void* src, void* ctx)
+int32_t write_bits(uint32_t, void*, const void* src, void* ctx)
 {
     if (!src) return BACNAPI_E_FAIL;
     const auto* bits = static_cast<const BACnetBitString*>(src);
@@ -138,7 +226,7 @@ size_t text_length(const BACnetCharacterString* s)
 
 // UTF-8 and ISO 8859-1 text is appended as stored; every other character set is converted to
 // UTF-8 first. Nothing is escaped.
-int32_t write_characters(uint32_t, int32_t, void*, const void* src, void* ctx)
+int32_t write_characters(uint32_t, void*, const void* src, void* ctx)
 {
     if (!src) return BACNAPI_E_FAIL;
     const auto* s = static_cast<const BACnetCharacterString*>(src);
@@ -155,67 +243,11 @@ int32_t write_characters(uint32_t, int32_t, void*, const void* src, void* ctx)
     return status;
 }
 
-// Month/day/year, and the day of week only when the date is not fully given:
-// "05/17/2024", "*/01/2024 *", "05/17/* 5".
-int32_t write_date(uint32_t, int32_t, void*, const void* src, void* ctx)
-{
-    if (!src) return BACNAPI_E_FAIL;
-    BACnetDate d;
-    std::memcpy(&d, src, sizeof d);
-    TextSink& sink = sink_of(ctx);
-    char* buf = sink.room(32);
-    if (!buf) return BACNAPI_E_FAIL;
-    size_t n = octet_or_star(buf, d.month, 2);
-    buf[n++] = '/';
-    n += octet_or_star(buf + n, d.day, 2);
-    buf[n++] = '/';
-    if (d.year == 255) buf[n++] = '*';
-    else n += format_int_padded(buf + n, d.year + 1900, 4);
-    if (d.month == 255 || d.day == 255 || d.year == 255) {
-        buf[n++] = ' ';
-        n += octet_or_star(buf + n, d.dayOfWeek, 1);
-    }
-    sink.commit(n);
-    return BACNAPI_S_OK;
-}
+int32_t write_open(uint32_t, int32_t, void* ctx) { return put_char(ctx, '{'); }
 
-// Hour:minute, a blank, second.hundredths: "13:45 30.25", "*:* *.*".
-int32_t write_time(uint32_t, int32_t, void*, const void* src, void* ctx)
-{
-    if (!src) return BACNAPI_E_FAIL;
-    BACnetTime t;
-    std::memcpy(&t, src, sizeof t);
-    TextSink& sink = sink_of(ctx);
-    char* buf = sink.room(32);
-    if (!buf) return BACNAPI_E_FAIL;
-    size_t n = octet_or_star(buf, t.hour, 2);
-    buf[n++] = ':';
-    n += octet_or_star(buf + n, t.minute, 2);
-    buf[n++] = ' ';
-    n += octet_or_star(buf + n, t.second, 2);
-    buf[n++] = '.';
-    n += octet_or_star(buf + n, t.hundredths, 2);
-    sink.commit(n);
-    return BACNAPI_S_OK;
-}
+int32_t write_close(uint32_t, void* ctx) { return put_char(ctx, '}'); }
 
-int32_t write_object_identifier(uint32_t, int32_t, void*, const void* src, void* ctx)
-{
-    if (!src) return BACNAPI_E_FAIL;
-    BACnetObjectIdentifier id;
-    std::memcpy(&id, src, sizeof id);
-    char buf[2 * kIntTextMax + 1];
-    size_t n = format_int(buf, static_cast<int32_t>(id.objectType));
-    buf[n++] = ',';
-    n += format_int(buf + n, static_cast<int32_t>(id.instance));
-    return put(ctx, buf, n);
-}
-
-int32_t write_open(uint32_t, int32_t, int32_t, void*, const void*, void* ctx) { return put(ctx, "{", 1); }
-
-int32_t write_close(uint32_t, int32_t, int32_t, void*, const void*, void* ctx, uint32_t) { return put(ctx, "}", 1); }
-
-int32_t write_comma(void* ctx) { return put(ctx, ",", 1); }
+int32_t write_comma(void* ctx) { return put_char(ctx, ','); }
 
 // A choice is written as its alternative number and a comma, then the alternative's text.
 int32_t write_choice(uint32_t, int32_t* alternative, const int32_t* recorded, void* ctx)
@@ -228,45 +260,69 @@ int32_t write_choice(uint32_t, int32_t* alternative, const int32_t* recorded, vo
     return put(ctx, buf, n);
 }
 
-int32_t write_element_open(uint32_t, int32_t, int32_t, uint32_t*, int32_t, int32_t, const BACnetDataType*,
-                           void* ctx)
-{
-    return put(ctx, "{", 1);
-}
+int32_t write_element_open(uint32_t, uint32_t*, void* ctx) { return put_char(ctx, '{'); }
 
-int32_t write_element_close(uint32_t, int32_t, int32_t, uint32_t*, int32_t, int32_t, const BACnetDataType*,
-                            void* ctx)
-{
-    return put(ctx, "}", 1);
-}
+int32_t write_element_close(uint32_t, uint32_t*, void* ctx) { return put_char(ctx, '}'); }
 
 constexpr BACnetVisitor kWriter = {
-    write_null,
-    write_boolean,
-    write_word,
-    write_word,
-    write_real,
-    write_double,
-    write_octets,
-    write_characters,
-    write_bits,
-    write_enumerated,
-    write_date,
-    write_time,
-    write_object_identifier,
-    write_open,
-    write_close,
-    write_comma,
-    write_choice,
-    nullptr, // beginList
-    nullptr, // endList
-    write_element_open,
-    write_element_close,
-    nullptr, // releaseElements
-    nullptr, // openWrapped
-    nullptr, // closeWrapped
-    nullptr, // filterField
+    .visitNull = write_null,
+    .visitBoolean = write_plain<BACNAPI_TYPE_Boolean>,
+    .visitUnsigned = write_plain<BACNAPI_TYPE_Unsigned>,
+    .visitSigned = write_plain<BACNAPI_TYPE_Signed>,
+    .visitReal = write_plain<BACNAPI_TYPE_Real>,
+    .visitDouble = write_plain<BACNAPI_TYPE_Double>,
+    .visitOctetString = write_octets,
+    .visitCharacterString = write_characters,
+    .visitBitString = write_bits,
+    .visitEnumerated = write_enumerated,
+    .visitDate = write_plain<BACNAPI_TYPE_Date>,
+    .visitTime = write_plain<BACNAPI_TYPE_Time>,
+    .visitObjectIdentifier = write_plain<BACNAPI_TYPE_ObjectIdentifier>,
+    .beginConstructed = write_open,
+    .endConstructed = write_close,
+    .betweenFields = write_comma,
+    .chooseAlternative = write_choice,
+    .beginElement = write_element_open,
+    .endElement = write_element_close,
 };
+
+// A list of plain values, the bulk of what hosts store, is written in one loop rather than a walk
+// with four slot calls per element: "{", then "{v}" for each element with "," between, then "}",
+// the bytes the walk writes. It answers false, with the text as it was, for a list it cannot write
+// whole (counters past the array, an element of another type, a heap refusal); the walk then
+// writes that list and reports what is wrong with it as usual.
+bool write_plain_list(TextSink& sink, const BACnetValueList* list, int32_t elementType)
+{
+    const PlainFormat* f = plain_format(elementType);
+    if (!f || !list || list->count > list->capacity || (list->count != 0 && !list->elements)) return false;
+    const size_t start = sink.length();
+    char* out = sink.room(1);
+    if (!out) return false;
+    *out = '{';
+    sink.commit(1);
+    for (uint32_t i = 0; i < list->count; ++i) {
+        const BACnetDataType& element = list->elements[i];
+        out = element.type == elementType ? sink.room(f->most + 3) : nullptr;
+        if (!out) {
+            sink.truncate(start);
+            return false;
+        }
+        size_t n = 0;
+        if (i != 0) out[n++] = ',';
+        out[n++] = '{';
+        n += f->format(out + n, &element.payload);
+        out[n++] = '}';
+        sink.commit(n);
+    }
+    out = sink.room(1);
+    if (!out) {
+        sink.truncate(start);
+        return false;
+    }
+    *out = '}';
+    sink.commit(1);
+    return true;
+}
 
 } // namespace
 
@@ -283,6 +339,10 @@ extern "C" BACNAPI_API int32_t bacnapi_asn1_string_get(char** text, const BACnet
     if (status != 0) return status;
     // Without a text pointer every piece fails to append; a value with nothing to write succeeds.
     TextSink sink(text);
+    if (is_list_type(type) && write_plain_list(sink, value->payload.list, list_element_type(type))) {
+        sink.finish();
+        return BACNAPI_S_OK;
+    }
     WriterContext context{value, &sink};
     status = walk_value(&cursor, &context, &kWriter);
     sink.finish();

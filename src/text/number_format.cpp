@@ -25,6 +25,14 @@ size_t format_int_padded(char* out, int32_t value, int width)
         out[1] = static_cast<char>('0' + value % 10);
         return 2;
     }
+    if (width == 4 && value >= 1000 && value < 10000) {
+        // The year of every date.
+        out[0] = static_cast<char>('0' + value / 1000);
+        out[1] = static_cast<char>('0' + value / 100 % 10);
+        out[2] = static_cast<char>('0' + value / 10 % 10);
+        out[3] = static_cast<char>('0' + value % 10);
+        return 4;
+    }
     char digits[kIntTextMax];
     const size_t n = format_int(digits, value);
     const size_t want = width > 0 ? static_cast<size_t>(width) : 0;

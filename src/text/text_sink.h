@@ -70,6 +70,14 @@ public:
         return area;
     }
 
+    // Takes the text back to its first `length` bytes (no more than it holds), keeping the block.
+    void truncate(size_t length)
+    {
+        if (!owner_ || !*owner_ || length > length_) return;
+        length_ = length;
+        (*owner_)[length_] = '\0';
+    }
+
     // Returns a block that is more than half unused to the heap (when the heap agrees). Smaller
     // slack stays, ready for the caller's next append to the same text.
     void finish();

@@ -6,6 +6,8 @@
 // makes is a destination record in bind_cursor.
 #include "walk.h"
 
+#include "lists.h"
+
 #include "../value/limits.h"
 #include "../value/record_size.h"
 #include "../value/value_internal.h"
@@ -17,6 +19,12 @@ namespace bacnapi {
 
 namespace {
 
+// A zero cursor, read through a pointer the compiler cannot see through: a value-initialised
+// cursor is filled by a string store, whose start-up cost was the largest single cost of walking a
+// record, while a copy of this one is a few vector moves.
+constexpr BACnetFieldCursor kZeroCursor{};
+const BACnetFieldCursor* const volatile kZeroCursorRef = &kZeroCursor;
+
 constexpr bool is_application_type(int32_t type)
 {
     return type >= BACNAPI_TYPE_Null && type <= BACNAPI_TYPE_ObjectIdentifier;
@@ -26,26 +34,22 @@ constexpr bool is_application_type(int32_t type)
 int32_t visit_application(const BACnetFieldCursor* c, void* ctx, const BACnetVisitor* v)
 {
     const uint32_t n = c->nameId;
-    const int32_t t = c->tag;
     void* d = c->dest;
     const void* s = c->src;
     switch (c->type) {
-    case BACNAPI_TYPE_Null: return v->visitNull ? v->visitNull(n, t, ctx) : 0;
-    case BACNAPI_TYPE_Boolean: return v->visitBoolean ? v->visitBoolean(n, t, d, s, ctx) : 0;
-    case BACNAPI_TYPE_Unsigned: return v->visitUnsigned ? v->visitUnsigned(n, t, d, s, ctx) : 0;
-    case BACNAPI_TYPE_Signed: return v->visitSigned ? v->visitSigned(n, t, d, s, ctx) : 0;
-    case BACNAPI_TYPE_Real: return v->visitReal ? v->visitReal(n, t, d, s, ctx) : 0;
-    case BACNAPI_TYPE_Double: return v->visitDouble ? v->visitDouble(n, t, d, s, ctx) : 0;
-    case BACNAPI_TYPE_OctetString: return v->visitOctetString ? v->visitOctetString(n, t, d, s, ctx) : 0;
-    case BACNAPI_TYPE_CharacterString:
-        return v->visitCharacterString ? v->visitCharacterString(n, t, d, s, ctx) : 0;
-    case BACNAPI_TYPE_BitString: return v->visitBitString ? v->visitBitString(n, t, d, s, ctx) : 0;
-    case BACNAPI_TYPE_Enumerated:
-        return v->visitEnumerated ? v->visitEnumerated(n, t, c->enumId, d, s, ctx) : 0;
-    case BACNAPI_TYPE_Date: return v->visitDate ? v->visitDate(n, t, d, s, ctx) : 0;
-    case BACNAPI_TYPE_Time: return v->visitTime ? v->visitTime(n, t, d, s, ctx) : 0;
-    case BACNAPI_TYPE_ObjectIdentifier:
-        return v->visitObjectIdentifier ? v->visitObjectIdentifier(n, t, d, s, ctx) : 0;
+    case BACNAPI_TYPE_Null: return v->visitNull ? v->visitNull(n, ctx) : 0;
+    case BACNAPI_TYPE_Boolean: return v->visitBoolean ? v->visitBoolean(n, d, s, ctx) : 0;
+    case BACNAPI_TYPE_Unsigned: return v->visitUnsigned ? v->visitUnsigned(n, d, s, ctx) : 0;
+    case BACNAPI_TYPE_Signed: return v->visitSigned ? v->visitSigned(n, d, s, ctx) : 0;
+    case BACNAPI_TYPE_Real: return v->visitReal ? v->visitReal(n, d, s, ctx) : 0;
+    case BACNAPI_TYPE_Double: return v->visitDouble ? v->visitDouble(n, d, s, ctx) : 0;
+    case BACNAPI_TYPE_OctetString: return v->visitOctetString ? v->visitOctetString(n, d, s, ctx) : 0;
+    case BACNAPI_TYPE_CharacterString: return v->visitCharacterString ? v->visitCharacterString(n, d, s, ctx) : 0;
+    case BACNAPI_TYPE_BitString: return v->visitBitString ? v->visitBitString(n, d, s, ctx) : 0;
+    case BACNAPI_TYPE_Enumerated: return v->visitEnumerated ? v->visitEnumerated(n, c->enumId, d, s, ctx) : 0;
+    case BACNAPI_TYPE_Date: return v->visitDate ? v->visitDate(n, d, s, ctx) : 0;
+    case BACNAPI_TYPE_Time: return v->visitTime ? v->visitTime(n, d, s, ctx) : 0;
+    case BACNAPI_TYPE_ObjectIdentifier: return v->visitObjectIdentifier ? v->visitObjectIdentifier(n, d, s, ctx) : 0;
     default: return BACNAPI_WALK_E_NODESCRIPTOR; // not reached: callers check the range
     }
 }
@@ -53,36 +57,10 @@ int32_t visit_application(const BACnetFieldCursor* c, void* ctx, const BACnetVis
 // The element-opening slot. A visitor without beginElement can walk a list only when the source
 // side says where the list ends; on a destination-only walk it would never end, so the engine
 // treats the missing slot as a refusal there.
-int32_t begin_element(const BACnetVisitor* v, bool hasSource, uint32_t nameId, int32_t tag, int32_t type,
-                      uint32_t* more, int32_t destCount, int32_t index, const BACnetDataType* srcElement,
-                      void* ctx)
+int32_t begin_element(const BACnetVisitor* v, bool hasSource, uint32_t nameId, uint32_t* more, void* ctx)
 {
     if (!v->beginElement) return hasSource ? 0 : BACNAPI_WALK_E_REFUSED;
-    return v->beginElement(nameId, tag, type, more, destCount, index, srcElement, ctx);
-}
-
-int32_t end_list_value_list(uint32_t nameId, int32_t tag, const BACnetValueList* destination,
-                            const BACnetFieldCursor* child, void* ctx, const BACnetVisitor* v, uint32_t* more)
-{
-    *more = 0;
-    if (v->endList) (void)v->endList(nameId, tag, child->type, ctx);
-    if (destination && v->releaseElements) {
-        const int32_t status = v->releaseElements(1, destination->elements);
-        if (status != 0) return status;
-    }
-    return BACNAPI_S_OK;
-}
-
-int32_t end_typed_run(uint32_t nameId, int32_t tag, const BACnetFieldCursor* child, void* ctx,
-                      const BACnetVisitor* v, uint32_t* more)
-{
-    *more = 0;
-    if (v->endList) (void)v->endList(nameId, tag, child->type, ctx);
-    if (v->releaseElements && child->destElements) {
-        const int32_t status = v->releaseElements(1, *child->destElements);
-        if (status != 0) return status;
-    }
-    return BACNAPI_S_OK;
+    return v->beginElement(nameId, more, ctx);
 }
 
 // A typed run that ends where it had made room for another element gives up the elements already
@@ -106,16 +84,43 @@ void release_run_elements(const BACnetFieldCursor* child)
     *child->destCount = 0;
 }
 
+// The fields of a value list are its elements, all of one type. Once the list's walk function has
+// described element 0, the elements are walked here one after another, with one cursor described
+// afresh for each, until the list ends: the same slots in the same order as field by field, without
+// finding the list's descriptor and element type again for every element.
+int32_t walk_list_elements(const BACnetFieldCursor* parent, BACnetFieldCursor* child, void* ctx,
+                           const BACnetVisitor* visitor, uint32_t* more, int32_t* index)
+{
+    const auto* source = static_cast<const BACnetValueList*>(parent->src);
+    auto* destination = static_cast<BACnetValueList*>(parent->dest);
+    const int32_t elementType = child->type;
+    BACnetFieldCursor fresh = *kZeroCursorRef;
+    fresh.srcObjectType = child->srcObjectType;
+    fresh.destObjectType = child->destObjectType;
+    fresh.depth = child->depth;
+    for (;;) {
+        int32_t status = walk_value_list(parent->nameId, source, destination, child, ctx, visitor, more, *index);
+        ++*index;
+        if (status != 0 || !*more) return status;
+        if (visitor->betweenFields) {
+            status = visitor->betweenFields(ctx);
+            if (status != 0) return status;
+        }
+        *child = fresh;
+        status = describe_list_element(elementType, child, parent->src, parent->dest, *index);
+        if (status != 0) {
+            ++*index;
+            return status;
+        }
+    }
+}
+
+// A wrapped value is walked as a value of its own, owning its record.
 int32_t walk_wrapped(BACnetFieldCursor* child, void* ctx, const BACnetVisitor* v)
 {
-    const int32_t tag = child->tag;
     child->recordOwned = 1;
     child->tag = -1;
-    if (v->openWrapped && v->openWrapped(child->nameId, tag, child->type, ctx) != 0)
-        return BACNAPI_WALK_E_REFUSED;
-    const int32_t status = walk_value(child, ctx, v);
-    if (status != 0) return status;
-    return v->closeWrapped ? v->closeWrapped(child->nameId, tag, child->type, ctx) : 0;
+    return walk_value(child, ctx, v);
 }
 
 } // namespace
@@ -166,8 +171,7 @@ int32_t walk_value(BACnetFieldCursor* cursor, void* ctx, const BACnetVisitor* vi
     if (cursor->depth > kMaxNestingDepth) return BACNAPI_WALK_E_REFUSED;
 
     if (visitor->beginConstructed) {
-        const int32_t status = visitor->beginConstructed(cursor->nameId, cursor->type, cursor->tag, cursor->dest,
-                                                         cursor->src, ctx);
+        const int32_t status = visitor->beginConstructed(cursor->nameId, cursor->type, ctx);
         if (status != 0) return status;
     }
     int32_t index = 0;
@@ -182,8 +186,7 @@ int32_t walk_value(BACnetFieldCursor* cursor, void* ctx, const BACnetVisitor* vi
         }
     }
     if (!visitor->endConstructed) return BACNAPI_S_OK;
-    return visitor->endConstructed(cursor->nameId, cursor->type, cursor->tag, cursor->dest, cursor->src, ctx,
-                                   cursor->recordOwned);
+    return visitor->endConstructed(cursor->nameId, ctx);
 }
 
 int32_t walk_field(BACnetFieldCursor* parent, void* ctx, const BACnetVisitor* visitor, uint32_t* more,
@@ -192,7 +195,7 @@ int32_t walk_field(BACnetFieldCursor* parent, void* ctx, const BACnetVisitor* vi
     const BACnetTypeDescriptor* descriptor = find_descriptor(parent->type);
     if (!descriptor) return BACNAPI_WALK_E_NODESCRIPTOR;
 
-    BACnetFieldCursor child{};
+    BACnetFieldCursor child = *kZeroCursorRef;
     child.srcObjectType = parent->srcObjectType;
     child.destObjectType = parent->destObjectType;
     child.depth = parent->depth + 1;
@@ -202,15 +205,17 @@ int32_t walk_field(BACnetFieldCursor* parent, void* ctx, const BACnetVisitor* vi
         switch (child.kind) {
         case kFieldSingle:
             if (!(visitor->filterField && visitor->filterField(&child, ctx) != 0))
-                status = walk_value(&child, ctx, visitor);
+                status = is_application_type(child.type) ? visit_application(&child, ctx, visitor)
+                                                         : walk_value(&child, ctx, visitor);
             break;
         case kFieldValueList:
-            status = walk_value_list(parent->nameId, parent->tag, static_cast<const BACnetValueList*>(parent->src),
+            if (!descriptor->finishField) return walk_list_elements(parent, &child, ctx, visitor, more, index);
+            status = walk_value_list(parent->nameId, static_cast<const BACnetValueList*>(parent->src),
                                      static_cast<BACnetValueList*>(parent->dest), &child, ctx, visitor, more,
                                      *index);
             break;
         case kFieldTypedRun:
-            status = walk_typed_run(parent->nameId, parent->tag, &child, ctx, visitor, more, *index);
+            status = walk_typed_run(parent->nameId, &child, ctx, visitor, more, *index);
             break;
         case kFieldWrapped: status = walk_wrapped(&child, ctx, visitor); break;
         default: break;
@@ -221,33 +226,27 @@ int32_t walk_field(BACnetFieldCursor* parent, void* ctx, const BACnetVisitor* vi
     return status;
 }
 
-int32_t walk_value_list(uint32_t nameId, int32_t tag, const BACnetValueList* source, BACnetValueList* destination,
+int32_t walk_value_list(uint32_t nameId, const BACnetValueList* source, BACnetValueList* destination,
                         BACnetFieldCursor* child, void* ctx, const BACnetVisitor* visitor, uint32_t* more,
                         int32_t index)
 {
-    if (index == 0 && visitor->beginList) {
-        const int32_t count = source ? static_cast<int32_t>(source->count) : -1;
-        if (visitor->beginList(nameId, tag, child->type, count, ctx) != 0) return BACNAPI_WALK_E_REFUSED;
+    if (source && (index < 0 || static_cast<uint32_t>(index) >= source->count)) {
+        *more = 0;
+        return BACNAPI_S_OK;
     }
-    if (source && (index < 0 || static_cast<uint32_t>(index) >= source->count))
-        return end_list_value_list(nameId, tag, destination, child, ctx, visitor, more);
-
-    const int32_t destCount = destination ? static_cast<int32_t>(destination->count) : -1;
-    const BACnetDataType* srcElement = source && source->elements ? &source->elements[index] : nullptr;
-    if (begin_element(visitor, source != nullptr, nameId, tag, child->type, more, destCount, index, srcElement,
-                      ctx) != 0)
-        return BACNAPI_WALK_E_REFUSED;
+    if (begin_element(visitor, source != nullptr, nameId, more, ctx) != 0) return BACNAPI_WALK_E_REFUSED;
 
     if (*more) {
         child->recordOwned = 1;
-        int32_t status = walk_value(child, ctx, visitor);
+        int32_t status = is_application_type(child->type) ? visit_application(child, ctx, visitor)
+                                                          : walk_value(child, ctx, visitor);
         if (status != 0) return status;
         if (visitor->endElement) {
-            status = visitor->endElement(nameId, tag, child->type, more, destCount, index, srcElement, ctx);
+            status = visitor->endElement(nameId, more, ctx);
             if (status != 0) return status;
         }
-        if (!source || static_cast<uint32_t>(index) + 1 < source->count) return BACNAPI_S_OK;
-        return end_list_value_list(nameId, tag, destination, child, ctx, visitor, more);
+        if (source && static_cast<uint32_t>(index) + 1 >= source->count) *more = 0;
+        return BACNAPI_S_OK;
     }
 
     // The visitor found no element here: the list ends, and whatever room the destination had
@@ -257,37 +256,33 @@ int32_t walk_value_list(uint32_t nameId, int32_t tag, const BACnetValueList* sou
         for (uint32_t i = 0; i < used && destination->elements; ++i) clear_value(&destination->elements[i]);
         destination->count = 0;
     }
-    return end_list_value_list(nameId, tag, destination, child, ctx, visitor, more);
+    return BACNAPI_S_OK;
 }
 
-int32_t walk_typed_run(uint32_t nameId, int32_t tag, BACnetFieldCursor* child, void* ctx,
-                       const BACnetVisitor* visitor, uint32_t* more, int32_t index)
+int32_t walk_typed_run(uint32_t nameId, BACnetFieldCursor* child, void* ctx, const BACnetVisitor* visitor,
+                       uint32_t* more, int32_t index)
 {
     const int32_t count = child->count;
-    if (index == 0 && visitor->beginList) {
-        if (visitor->beginList(nameId, tag, child->type, count, ctx) != 0) return BACNAPI_WALK_E_REFUSED;
-    }
     if (count != -1 && index >= count) {
         if (count == 0 && child->destCount) *child->destCount = 0;
-        return end_typed_run(nameId, tag, child, ctx, visitor, more);
+        *more = 0;
+        return BACNAPI_S_OK;
     }
 
-    const int32_t destCount = child->destCount ? static_cast<int32_t>(*child->destCount) : -1;
-    if (begin_element(visitor, count != -1, nameId, tag, child->type, more, destCount, index, nullptr, ctx) != 0)
-        return BACNAPI_WALK_E_REFUSED;
+    if (begin_element(visitor, count != -1, nameId, more, ctx) != 0) return BACNAPI_WALK_E_REFUSED;
     if (!*more) {
         release_run_elements(child);
-        return end_typed_run(nameId, tag, child, ctx, visitor, more);
+        return BACNAPI_S_OK;
     }
 
     int32_t status = walk_value(child, ctx, visitor);
     if (status != 0) return status;
     if (visitor->endElement) {
-        status = visitor->endElement(nameId, tag, child->type, more, destCount, index, nullptr, ctx);
+        status = visitor->endElement(nameId, more, ctx);
         if (status != 0) return status;
     }
-    if (count == -1 || index + 1 < count) return BACNAPI_S_OK;
-    return end_typed_run(nameId, tag, child, ctx, visitor, more);
+    if (count != -1 && index + 1 >= count) *more = 0;
+    return BACNAPI_S_OK;
 }
 
 } // namespace bacnapi

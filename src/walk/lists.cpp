@@ -33,8 +33,9 @@ void* element_payload(BACnetDataType& element, int32_t type)
     return is_application_type(type) ? static_cast<void*>(&element.payload) : element.payload.record;
 }
 
-// Describes element `index` of a list whose elements have type elementType.
-int32_t walk_list_element(int32_t elementType, BACnetFieldCursor* child, const void* src, void* dest,
+} // namespace
+
+int32_t describe_list_element(int32_t elementType, BACnetFieldCursor* child, const void* src, void* dest,
                           int32_t index)
 {
     child->nameId = kListElementNameId;
@@ -68,7 +69,13 @@ int32_t walk_list_element(int32_t elementType, BACnetFieldCursor* child, const v
             if (value_list_grow_one(list) != BACNAPI_S_OK || i >= list->count) return BACNAPI_WALK_E_REFUSED;
         }
         BACnetDataType& element = list->elements[i];
-        if (element.type != elementType) {
+        if (element.type != elementType && is_application_type(elementType)) {
+            // An empty application value is all zero but its type: a free slot (already zero)
+            // only takes the type, an element of another type is released first.
+            if (element.type != 0) clear_value(&element);
+            else std::memset(static_cast<void*>(&element.payload), 0, sizeof element.payload);
+            element.type = elementType;
+        } else if (element.type != elementType) {
             // An element of another type is released first, so that its record is never
             // reinterpreted as a record of the element type.
             if (element.type != 0) clear_value(&element);
@@ -80,8 +87,6 @@ int32_t walk_list_element(int32_t elementType, BACnetFieldCursor* child, const v
     }
     return BACNAPI_S_OK;
 }
-
-} // namespace
 
 uint32_t value_list_next_capacity(uint32_t capacity)
 {
@@ -116,7 +121,7 @@ int32_t value_list_grow_one(BACnetValueList* list)
     int32_t walk_##name(BACnetFieldCursor* child, const void* src, void* dest, void*, const BACnetVisitor*,  \
                         uint32_t*, int32_t index)                                                            \
     {                                                                                                        \
-        return walk_list_element(list_element_type(code), child, src, dest, index);                         \
+        return describe_list_element(list_element_type(code), child, src, dest, index);                         \
     }
 
 BACNAPI_VALUE_LIST_WALK(BACnetPriorityArray, 58)

@@ -11,6 +11,13 @@
 
 namespace bacnapi {
 
+// Describes element `index` of a value list whose elements have type elementType in child: the
+// element of the source list (src), and a place for it in the destination list (dest), which
+// grows by one element when it has none there. A broken list (counters past its slots, an
+// element of another type, a constructed element without its record) is refused.
+int32_t describe_list_element(int32_t elementType, BACnetFieldCursor* child, const void* src, void* dest,
+                              int32_t index);
+
 // Adds one element to a value list. A free slot is used when there is one (it is already an
 // empty value); otherwise the capacity grows by half of itself plus one (0, 1, 2, 4, 7, 11, ...)
 // and the new slots are emptied. 0, or BACNAPI_WALK_E_NOMEMORY with the list unchanged.

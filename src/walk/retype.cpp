@@ -14,7 +14,7 @@ namespace bacnapi {
 
 namespace {
 
-int32_t reset_octets(uint32_t, int32_t, void* dest, const void*, void*)
+int32_t reset_octets(uint32_t, void* dest, const void*, void*)
 {
     if (!dest) return BACNAPI_S_OK;
     auto* octets = static_cast<BACnetOctetString*>(dest);
@@ -24,7 +24,7 @@ int32_t reset_octets(uint32_t, int32_t, void* dest, const void*, void*)
     return BACNAPI_S_OK;
 }
 
-int32_t reset_characters(uint32_t, int32_t, void* dest, const void*, void*)
+int32_t reset_characters(uint32_t, void* dest, const void*, void*)
 {
     if (!dest) return BACNAPI_S_OK;
     auto* s = static_cast<BACnetCharacterString*>(dest);
@@ -33,7 +33,7 @@ int32_t reset_characters(uint32_t, int32_t, void* dest, const void*, void*)
     return BACNAPI_S_OK;
 }
 
-int32_t reset_bits(uint32_t, int32_t, void* dest, const void*, void*)
+int32_t reset_bits(uint32_t, void* dest, const void*, void*)
 {
     if (!dest) return BACNAPI_S_OK;
     auto* bits = static_cast<BACnetBitString*>(dest);
@@ -48,7 +48,7 @@ int32_t reset_choice(uint32_t, int32_t* alternative, const int32_t*, void*)
     return BACNAPI_S_OK;
 }
 
-int32_t end_list(uint32_t, int32_t, int32_t, uint32_t* more, int32_t, int32_t, const BACnetDataType*, void*)
+int32_t end_list(uint32_t, uint32_t* more, void*)
 {
     if (more) *more = 0;
     return BACNAPI_S_OK;

@@ -44,41 +44,37 @@ struct BACnetFieldCursor {
     int32_t depth;             // values this one lies within (0 for the value a walk starts at)
 };
 
-// The visitor: 25 slots, any of which may be null (a null slot succeeds and does nothing).
-// dest and src point to the payload of the slot's type; each slot returns 0 or a status.
-// Every slot defaults to null, so a visitor names only the slots it fills.
+// The visitor: the slots a conversion fills, any of which may be null (a null slot succeeds and
+// does nothing). dest and src point to the payload of the slot's type; each slot returns 0 or a
+// status. nameId names the field being visited (88 for a list element, 3 for the value a walk
+// starts at). Every slot defaults to null, so a visitor names only the slots it fills.
 struct BACnetVisitor {
-    int32_t (*visitNull)(uint32_t nameId, int32_t tag, void* ctx) = nullptr;
-    int32_t (*visitBoolean)(uint32_t nameId, int32_t tag, void* dest, const void* src, void* ctx) = nullptr;
-    int32_t (*visitUnsigned)(uint32_t nameId, int32_t tag, void* dest, const void* src, void* ctx) = nullptr;
-    int32_t (*visitSigned)(uint32_t nameId, int32_t tag, void* dest, const void* src, void* ctx) = nullptr;
-    int32_t (*visitReal)(uint32_t nameId, int32_t tag, void* dest, const void* src, void* ctx) = nullptr;
-    int32_t (*visitDouble)(uint32_t nameId, int32_t tag, void* dest, const void* src, void* ctx) = nullptr;
-    int32_t (*visitOctetString)(uint32_t nameId, int32_t tag, void* dest, const void* src, void* ctx) = nullptr;
-    int32_t (*visitCharacterString)(uint32_t nameId, int32_t tag, void* dest, const void* src, void* ctx) = nullptr;
-    int32_t (*visitBitString)(uint32_t nameId, int32_t tag, void* dest, const void* src, void* ctx) = nullptr;
-    int32_t (*visitEnumerated)(uint32_t nameId, int32_t tag, uint32_t enumId, void* dest, const void* src,
-                               void* ctx) = nullptr;
-    int32_t (*visitDate)(uint32_t nameId, int32_t tag, void* dest, const void* src, void* ctx) = nullptr;
-    int32_t (*visitTime)(uint32_t nameId, int32_t tag, void* dest, const void* src, void* ctx) = nullptr;
-    int32_t (*visitObjectIdentifier)(uint32_t nameId, int32_t tag, void* dest, const void* src, void* ctx) = nullptr;
-    int32_t (*beginConstructed)(uint32_t nameId, int32_t type, int32_t tag, void* destRecord,
-                                const void* srcRecord, void* ctx) = nullptr;
-    int32_t (*endConstructed)(uint32_t nameId, int32_t type, int32_t tag, void* destRecord, const void* srcRecord,
-                              void* ctx, uint32_t recordOwned) = nullptr;
+    int32_t (*visitNull)(uint32_t nameId, void* ctx) = nullptr;
+    int32_t (*visitBoolean)(uint32_t nameId, void* dest, const void* src, void* ctx) = nullptr;
+    int32_t (*visitUnsigned)(uint32_t nameId, void* dest, const void* src, void* ctx) = nullptr;
+    int32_t (*visitSigned)(uint32_t nameId, void* dest, const void* src, void* ctx) = nullptr;
+    int32_t (*visitReal)(uint32_t nameId, void* dest, const void* src, void* ctx) = nullptr;
+    int32_t (*visitDouble)(uint32_t nameId, void* dest, const void* src, void* ctx) = nullptr;
+    int32_t (*visitOctetString)(uint32_t nameId, void* dest, const void* src, void* ctx) = nullptr;
+    int32_t (*visitCharacterString)(uint32_t nameId, void* dest, const void* src, void* ctx) = nullptr;
+    int32_t (*visitBitString)(uint32_t nameId, void* dest, const void* src, void* ctx) = nullptr;
+    // enumId: the enumeration the value belongs to, or the choice identifier inside a choice.
+    int32_t (*visitEnumerated)(uint32_t nameId, uint32_t enumId, void* dest, const void* src, void* ctx) = nullptr;
+    int32_t (*visitDate)(uint32_t nameId, void* dest, const void* src, void* ctx) = nullptr;
+    int32_t (*visitTime)(uint32_t nameId, void* dest, const void* src, void* ctx) = nullptr;
+    int32_t (*visitObjectIdentifier)(uint32_t nameId, void* dest, const void* src, void* ctx) = nullptr;
+    // A constructed value (record or list) of type `type` opens and closes around its fields.
+    int32_t (*beginConstructed)(uint32_t nameId, int32_t type, void* ctx) = nullptr;
+    int32_t (*endConstructed)(uint32_t nameId, void* ctx) = nullptr;
     int32_t (*betweenFields)(void* ctx) = nullptr;
     // Called by choice walk functions: *alternative receives the chosen alternative number,
     // *recorded is the alternative the record holds.
     int32_t (*chooseAlternative)(uint32_t choiceId, int32_t* alternative, const int32_t* recorded, void* ctx) = nullptr;
-    int32_t (*beginList)(uint32_t nameId, int32_t tag, int32_t elementType, int32_t count, void* ctx) = nullptr;
-    int32_t (*endList)(uint32_t nameId, int32_t tag, int32_t elementType, void* ctx) = nullptr;
-    int32_t (*beginElement)(uint32_t nameId, int32_t tag, int32_t elementType, uint32_t* more, int32_t destCount,
-                            int32_t index, const BACnetDataType* srcElement, void* ctx) = nullptr;
-    int32_t (*endElement)(uint32_t nameId, int32_t tag, int32_t elementType, uint32_t* more, int32_t destCount,
-                          int32_t index, const BACnetDataType* srcElement, void* ctx) = nullptr;
-    int32_t (*releaseElements)(int32_t one, void* destElements) = nullptr;
-    int32_t (*openWrapped)(uint32_t nameId, int32_t tag, int32_t type, void* ctx) = nullptr;
-    int32_t (*closeWrapped)(uint32_t nameId, int32_t tag, int32_t type, void* ctx) = nullptr;
+    // Around each element of a list (nameId: the list's). On a destination-only walk beginElement
+    // decides where the list ends by clearing *more; endElement may clear it after an element.
+    int32_t (*beginElement)(uint32_t nameId, uint32_t* more, void* ctx) = nullptr;
+    int32_t (*endElement)(uint32_t nameId, uint32_t* more, void* ctx) = nullptr;
+    // Asked before a single field is walked; a non-zero answer skips the field.
     int32_t (*filterField)(const BACnetFieldCursor* cursor, void* ctx) = nullptr;
 };
 
@@ -120,11 +116,11 @@ int32_t walk_value(BACnetFieldCursor* cursor, void* ctx, const BACnetVisitor* vi
 // Internal steps of walk_value.
 int32_t walk_field(BACnetFieldCursor* parent, void* ctx, const BACnetVisitor* visitor, uint32_t* more,
                    int32_t* index);
-int32_t walk_value_list(uint32_t nameId, int32_t tag, const BACnetValueList* source, BACnetValueList* destination,
+int32_t walk_value_list(uint32_t nameId, const BACnetValueList* source, BACnetValueList* destination,
                         BACnetFieldCursor* child, void* ctx, const BACnetVisitor* visitor, uint32_t* more,
                         int32_t index);
-int32_t walk_typed_run(uint32_t nameId, int32_t tag, BACnetFieldCursor* child, void* ctx,
-                       const BACnetVisitor* visitor, uint32_t* more, int32_t index);
+int32_t walk_typed_run(uint32_t nameId, BACnetFieldCursor* child, void* ctx, const BACnetVisitor* visitor,
+                       uint32_t* more, int32_t index);
 
 // Turns *value, in place, into an empty value of type (keeping and emptying its record).
 int32_t retype_value(BACnetDataType* value, int32_t type);

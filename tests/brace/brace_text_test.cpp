@@ -6,6 +6,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cfloat>
 #include <string>
 #include <vector>
@@ -125,6 +126,63 @@ TEST(BraceText, WriterAppendsAndKeepsPartialText)
     char* text = nullptr;
     EXPECT_EQ(bacnapi_asn1_string_get(&text, nullptr), BACNAPI_WALK_E_REFUSED);
     EXPECT_EQ(text, nullptr);
+}
+
+TEST(BraceText, ListsOfPlainValuesAndTheirFaults)
+{
+    BACnetDataType id = word(BACNAPI_TYPE_ObjectIdentifier, 0), id2 = id;
+    id.payload.objectIdentifier = {8, 4194303};
+    id2.payload.objectIdentifier = {0, 0xFFFFFFFFu};
+    BACnetDataType real = word(BACNAPI_TYPE_Real, 0), tiny = real;
+    real.payload.real = -1.5f;
+    tiny.payload.real = -0.000005f;
+    const struct { int32_t type; std::initializer_list<BACnetDataType> elements; const char* text; } cases[] = {
+        {BACNAPI_TYPE_ListOfUnsigned, {}, "{}"},
+        {BACNAPI_TYPE_ListOfUnsigned, {word(BACNAPI_TYPE_Unsigned, 0)}, "{{0}}"},
+        {BACNAPI_TYPE_ListOfUnsigned, {word(BACNAPI_TYPE_Unsigned, 7), word(BACNAPI_TYPE_Unsigned, 0x80000000u)},
+         "{{7},{-2147483648}}"},
+        {BACNAPI_TYPE_ListOfEnumerated, {word(BACNAPI_TYPE_Enumerated, 3), word(BACNAPI_TYPE_Enumerated, 65535)},
+         "{{3},{65535}}"},
+        {BACNAPI_TYPE_ListOfBoolean, {word(BACNAPI_TYPE_Boolean, 1), word(BACNAPI_TYPE_Boolean, 0x100)}, "{{1},{0}}"},
+        {BACNAPI_TYPE_ListOfReal, {real, tiny}, "{{-1.500000},{0.000000}}"},
+        {BACNAPI_TYPE_ListOfObjectIdentifier, {id, id2}, "{{8,4194303},{0,-1}}"},
+    };
+    for (const auto& c : cases) {
+        BACnetDataType list = make_list(c.type, c.elements);
+        const Written w = write_value(list, "<");
+        EXPECT_EQ(w.status, 0) << c.text;
+        EXPECT_EQ(w.text, std::string("<") + c.text);
+        BACnetDataType back = parsed(c.text, c.type);
+        EXPECT_EQ(bacnapi_CompareBACnetDataType(&back, &list), 0) << c.text;
+        bacnapi_ClearBACnetDataType(&back);
+        bacnapi_ClearBACnetDataType(&list);
+    }
+
+    // Lists that cannot be written whole report what is wrong and keep the text written so far,
+    // wherever the fault lies.
+    std::vector<BACnetDataType> many;
+    for (uint32_t i = 0; i < 300; ++i) many.push_back(word(BACNAPI_TYPE_Unsigned, i));
+    std::string prefix = "<{";
+    for (uint32_t i = 0; i < 299; ++i) prefix += "{" + std::to_string(i) + "},";
+    const struct { uint32_t count, capacity; int32_t badAt; const char* expected; int32_t status; } faults[] = {
+        {3, 2, -1, "<{", BACNAPI_WALK_E_REFUSED},      // counts past its slots
+        {300, 300, 299, nullptr, BACNAPI_WALK_E_REFUSED}, // the last element of another type
+        {300, 300, 0, "<{", BACNAPI_WALK_E_REFUSED},
+    };
+    for (const auto& f : faults) {
+        BACnetDataType list = make_list(BACNAPI_TYPE_ListOfUnsigned, {});
+        BACnetValueList* l = list.payload.list;
+        l->elements = static_cast<BACnetDataType*>(std::realloc(l->elements, 300 * sizeof(BACnetDataType)));
+        std::copy(many.begin(), many.end(), l->elements);
+        if (f.badAt >= 0) l->elements[f.badAt].type = BACNAPI_TYPE_Signed;
+        l->count = f.count;
+        l->capacity = f.capacity;
+        const Written w = write_value(list, "<");
+        EXPECT_EQ(w.status, f.status) << f.badAt;
+        EXPECT_EQ(w.text, f.expected ? std::string(f.expected) : prefix) << f.badAt;
+        l->count = l->capacity = 300;
+        bacnapi_ClearBACnetDataType(&list);
+    }
 }
 
 TEST(BraceText, Destinations)

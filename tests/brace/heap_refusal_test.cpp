@@ -7,6 +7,10 @@
 
 #include <gtest/gtest.h>
 
+#include <iterator>
+#include <string>
+#include <vector>
+
 namespace {
 
 struct Rich {
@@ -25,10 +29,23 @@ const Rich kRich[] = {
     {64, "{{alpha},{beta},{gamma},{delta},{epsilon}}"},
 };
 
+// Lists of numbers long enough that writing and reading them takes many growths of the text and
+// of the element array.
+std::string long_list(const char* element, int n)
+{
+    std::string text = "{";
+    for (int i = 0; i < n; ++i) text += std::string(i ? ",{" : "{") + element + "}";
+    return text + "}";
+}
+
 TEST(HeapRefusal, EveryAllocationOfReadWriteAndCopyFailsCleanly)
 {
     if (!heap_watch::active()) GTEST_SKIP() << "allocation refusal needs the heap watch";
-    for (const Rich& rich : kRich) {
+    const std::string unsigneds = long_list("4294967", 400), reals = long_list("-12345.500000", 400);
+    std::vector<Rich> values(std::begin(kRich), std::end(kRich));
+    values.push_back({BACNAPI_TYPE_ListOfUnsigned, unsigneds.c_str()});
+    values.push_back({BACNAPI_TYPE_ListOfReal, reals.c_str()});
+    for (const Rich& rich : values) {
         SCOPED_TRACE(rich.text);
         BACnetDataType source{};
         ASSERT_EQ(bacnapi_asn1_string_set(&source, rich.text, rich.type), 0);

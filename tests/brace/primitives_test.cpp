@@ -9,7 +9,9 @@
 
 #include <cfloat>
 #include <cmath>
+#include <cstring>
 #include <random>
+#include <string>
 #include <vector>
 
 namespace {
@@ -28,7 +30,7 @@ double random_double(std::mt19937_64& rng)
 TEST(NumberFormat, MatchesPrintf)
 {
     std::vector<int32_t> ints = {INT32_MIN, INT32_MIN + 1, INT32_MAX};
-    for (int32_t v = -1200; v <= 3000; ++v) ints.push_back(v);
+    for (int32_t v = -1200; v <= 10001; ++v) ints.push_back(v); // every year, and past four digits
     std::mt19937_64 rng(7);
     for (int i = 0; i < 2000; ++i) ints.push_back(static_cast<int32_t>(rng()));
     for (int32_t v : ints) {
@@ -96,6 +98,24 @@ TEST(ReadCursor, FloatScansAgreeWithSscanf)
         ASSERT_EQ(scan_double(input.c_str(), &gd), okD) << "'" << input << "'";
         EXPECT_TRUE(!okF || std::memcmp(&gf, &ef, sizeof gf) == 0) << "'" << input << "'"; // NaN payloads too
         EXPECT_TRUE(!okD || std::memcmp(&gd, &ed, sizeof gd) == 0) << "'" << input << "'";
+    }
+}
+
+TEST(ReadCursor, TokenEndFindsTheFirstDelimiterAsStrcspnDoes)
+{
+    // Delimiters at, before and after the edges of the blocks the search goes in, texts without
+    // any, and one of each kind behind a later one of another.
+    std::vector<std::string> texts = {"", ",", "{", "}", "0101", "01}x,", "AB{CD,EF}", std::string(300, '1')};
+    for (size_t at : {0, 1, 63, 64, 65, 191, 192, 193, 447, 448, 4000, 70000})
+        for (const char* tail : {",", "}", "{", "}{,", "{},"}) texts.push_back(std::string(at, '0') + tail + "11,}");
+    for (const std::string& text : texts) {
+        for (size_t from : {size_t{0}, size_t{1}, size_t{62}}) {
+            if (from > text.size()) continue;
+            const char* p = text.c_str() + from;
+            const char* end = text.c_str() + text.size();
+            EXPECT_EQ(token_end_with_brace(p, end) - p, static_cast<ptrdiff_t>(std::strcspn(p, ",}{")))
+                << text.size() << " from " << from;
+        }
     }
 }
 

@@ -22,11 +22,10 @@ using Log = std::vector<std::string>;
 struct Recorder {
     Log log;
     std::string failSlot;        // the slot (first word of its log entry) that answers -7
-    int32_t endListAtIndex = -1; // beginElement clears more at this index
+    int32_t endListAtIndex = -1; // beginElement clears more at this element
+    int32_t elements = 0;        // elements begun so far
     const void* lastSrc = nullptr;
 };
-
-Recorder* g_release = nullptr; // releaseElements gets no ctx; the walk helper sets this
 
 // Logs "name a b ..." and answers -7 when name is the slot told to fail.
 template <class... Numbers>
@@ -39,63 +38,63 @@ int32_t note(void* ctx, const std::string& name, Numbers... numbers)
     return name == r.failSlot ? -7 : 0;
 }
 
-#define VALUE_SLOT(name)                                                           \
-    int32_t name(uint32_t nameId, int32_t tag, void*, const void* src, void* ctx) \
-    {                                                                              \
-        static_cast<Recorder*>(ctx)->lastSrc = src;                                \
-        return note(ctx, #name, nameId, tag);                                      \
+#define VALUE_SLOT(name)                                                  \
+    int32_t name(uint32_t nameId, void*, const void* src, void* ctx)     \
+    {                                                                     \
+        static_cast<Recorder*>(ctx)->lastSrc = src;                       \
+        return note(ctx, #name, nameId);                                  \
     }
 VALUE_SLOT(visitBoolean) VALUE_SLOT(visitUnsigned) VALUE_SLOT(visitSigned) VALUE_SLOT(visitReal)
 VALUE_SLOT(visitDouble) VALUE_SLOT(visitOctetString) VALUE_SLOT(visitCharacterString) VALUE_SLOT(visitBitString)
 VALUE_SLOT(visitDate) VALUE_SLOT(visitTime) VALUE_SLOT(visitObjectIdentifier)
 #undef VALUE_SLOT
 
-int32_t visitNull(uint32_t nameId, int32_t tag, void* ctx) { return note(ctx, "visitNull", nameId, tag); }
-int32_t visitEnumerated(uint32_t nameId, int32_t tag, uint32_t enumId, void*, const void* src, void* ctx)
+int32_t visitNull(uint32_t nameId, void* ctx) { return note(ctx, "visitNull", nameId); }
+int32_t visitEnumerated(uint32_t nameId, uint32_t enumId, void*, const void* src, void* ctx)
 {
     static_cast<Recorder*>(ctx)->lastSrc = src;
-    return note(ctx, "visitEnumerated/" + std::to_string(enumId), nameId, tag);
+    return note(ctx, "visitEnumerated/" + std::to_string(enumId), nameId);
 }
-int32_t beginConstructed(uint32_t, int32_t type, int32_t, void*, const void*, void* ctx)
-{
-    return note(ctx, "beginConstructed", type);
-}
-int32_t endConstructed(uint32_t, int32_t type, int32_t, void*, const void*, void* ctx, uint32_t owned)
-{
-    return note(ctx, "endConstructed", type, owned);
-}
+int32_t beginConstructed(uint32_t, int32_t type, void* ctx) { return note(ctx, "beginConstructed", type); }
+int32_t endConstructed(uint32_t, void* ctx) { return note(ctx, "endConstructed"); }
 int32_t betweenFields(void* ctx) { return note(ctx, ","); }
 int32_t chooseAlternative(uint32_t choiceId, int32_t* alternative, const int32_t* recorded, void* ctx)
 {
     *alternative = recorded ? *recorded : 0;
     return note(ctx, "choose", choiceId);
 }
-int32_t beginList(uint32_t nameId, int32_t, int32_t elementType, int32_t count, void* ctx)
+int32_t beginElement(uint32_t, uint32_t* more, void* ctx)
 {
-    return note(ctx, "beginList", nameId, elementType, count);
+    Recorder& r = *static_cast<Recorder*>(ctx);
+    const int32_t index = r.elements++;
+    if (index == r.endListAtIndex) *more = 0;
+    return note(ctx, "beginElement", index);
 }
-int32_t endList(uint32_t, int32_t, int32_t, void* ctx) { return note(ctx, "endList"); }
-int32_t beginElement(uint32_t, int32_t, int32_t, uint32_t* more, int32_t destCount, int32_t index,
-                     const BACnetDataType* srcElement, void* ctx)
+int32_t endElement(uint32_t, uint32_t*, void* ctx)
 {
-    if (index == static_cast<Recorder*>(ctx)->endListAtIndex) *more = 0;
-    return note(ctx, srcElement ? "beginElement/src" : "beginElement", index, destCount);
+    return note(ctx, "endElement", static_cast<Recorder*>(ctx)->elements - 1);
 }
-int32_t endElement(uint32_t, int32_t, int32_t, uint32_t*, int32_t destCount, int32_t index, const BACnetDataType*,
-                   void* ctx)
-{
-    return note(ctx, "endElement", index, destCount);
-}
-int32_t releaseElements(int32_t one, void*) { return g_release ? note(g_release, "release", one) : 0; }
-int32_t openWrapped(uint32_t, int32_t tag, int32_t type, void* ctx) { return note(ctx, "openWrapped", tag, type); }
-int32_t closeWrapped(uint32_t, int32_t tag, int32_t, void* ctx) { return note(ctx, "closeWrapped", tag); }
 
 constexpr BACnetVisitor kRecording = {
-    visitNull,        visitBoolean,          visitUnsigned,    visitSigned,       visitReal,
-    visitDouble,      visitOctetString,      visitCharacterString, visitBitString, visitEnumerated,
-    visitDate,        visitTime,             visitObjectIdentifier, beginConstructed, endConstructed,
-    betweenFields,    chooseAlternative,     beginList,        endList,           beginElement,
-    endElement,       releaseElements,       openWrapped,      closeWrapped,      nullptr,
+    .visitNull = visitNull,
+    .visitBoolean = visitBoolean,
+    .visitUnsigned = visitUnsigned,
+    .visitSigned = visitSigned,
+    .visitReal = visitReal,
+    .visitDouble = visitDouble,
+    .visitOctetString = visitOctetString,
+    .visitCharacterString = visitCharacterString,
+    .visitBitString = visitBitString,
+    .visitEnumerated = visitEnumerated,
+    .visitDate = visitDate,
+    .visitTime = visitTime,
+    .visitObjectIdentifier = visitObjectIdentifier,
+    .beginConstructed = beginConstructed,
+    .endConstructed = endConstructed,
+    .betweenFields = betweenFields,
+    .chooseAlternative = chooseAlternative,
+    .beginElement = beginElement,
+    .endElement = endElement,
 };
 
 // Walks source (and/or destination) as type with the recording visitor.
@@ -107,10 +106,7 @@ int32_t walk(Recorder& r, const BACnetDataType* source, BACnetDataType* destinat
     c.tag = -1;
     const int32_t status = bind_cursor(&c, source, type, destination, type);
     if (status != 0) return status;
-    g_release = &r;
-    const int32_t walked = walk_value(&c, &r, &visitor);
-    g_release = nullptr;
-    return walked;
+    return walk_value(&c, &r, &visitor);
 }
 
 BACnetDataType parse(const char* text, int32_t type = BACNAPI_TYPE_ListOfUnsigned)
@@ -136,7 +132,7 @@ TEST(WalkEngine, ApplicationValuesCallTheirOwnSlot)
         c.tag = -1;
         c.enumId = 49;
         ASSERT_EQ(walk_value(&c, &r, &kRecording), 0);
-        EXPECT_EQ(r.log, Log{std::string(slots[type]) + " 3 -1"});
+        EXPECT_EQ(r.log, Log{std::string(slots[type]) + " 3"});
         EXPECT_EQ(r.lastSrc, type == 0 ? nullptr : &source.payload) << type;
         r.failSlot = slots[type]; // a slot's own status comes back unchanged
         EXPECT_EQ(walk_value(&c, &r, &kRecording), -7) << type;
@@ -196,16 +192,16 @@ TEST(WalkEngine, SourceSlotOrderAndStatus)
         {57, nullptr, BACNAPI_WALK_E_REFUSED, {}},
         {58, nullptr, BACNAPI_WALK_E_REFUSED, {}},
         {49, nullptr, BACNAPI_WALK_E_REFUSED, {}},
-        {75, "{}", 0, {"beginConstructed 75", "beginList 3 2 0", "endList", "endConstructed 75 0"}},
+        {75, "{}", 0, {"beginConstructed 75", "endConstructed"}},
         {75, "{{4},{5}}", 0,
-         {"beginConstructed 75", "beginList 3 2 2", "beginElement/src 0 -1", "visitUnsigned 88 -1", "endElement 0 -1",
-          ",", "beginElement/src 1 -1", "visitUnsigned 88 -1", "endElement 1 -1", "endList", "endConstructed 75 0"}},
-        {27, "{1,42}", 0, {"beginConstructed 27", "choose 69", "visitUnsigned 265 1", "endConstructed 27 0"}},
+         {"beginConstructed 75", "beginElement 0", "visitUnsigned 88", "endElement 0", ",", "beginElement 1",
+          "visitUnsigned 88", "endElement 1", "endConstructed"}},
+        {27, "{1,42}", 0, {"beginConstructed 27", "choose 69", "visitUnsigned 265", "endConstructed"}},
+        // The wrapped value (field 4) is visited as a value of its own type, without braces.
         {28, "{8,-1,0,1,85,-1,1.5,16,0,1,0}", 0,
-         {"beginConstructed 28", "visitObjectIdentifier 80 0", ",", "visitObjectIdentifier 201 1", ",",
-          "visitEnumerated/49 234 2", ",", "visitUnsigned 233 3", ",", "openWrapped 4 4", "visitReal 235 -1",
-          "closeWrapped 4", ",", "visitUnsigned 222 5", ",", "visitUnsigned 216 6", ",", "visitBoolean 244 7", ",",
-          "visitBoolean 315 8", "endConstructed 28 0"}},
+         {"beginConstructed 28", "visitObjectIdentifier 80", ",", "visitObjectIdentifier 201", ",",
+          "visitEnumerated/49 234", ",", "visitUnsigned 233", ",", "visitReal 235", ",", "visitUnsigned 222", ",",
+          "visitUnsigned 216", ",", "visitBoolean 244", ",", "visitBoolean 315", "endConstructed"}},
     };
     for (const auto& c : cases) {
         BACnetDataType value{c.type, {}};
@@ -243,11 +239,9 @@ TEST(WalkEngine, DestinationListsEndWhereTheVisitorSays)
         int32_t type, endAt;
         Log log;
     } cases[] = {
-        {75, 2, {"beginConstructed 75", "beginList 3 2 -1", "beginElement 0 1", "visitUnsigned 88 -1", "endElement 0 1",
-                 ",", "beginElement 1 2", "visitUnsigned 88 -1", "endElement 1 2", ",", "beginElement 2 3", "endList",
-                 "release 1", "endConstructed 75 1"}},
-        {91, 0, {"beginConstructed 91", "beginList 3 44 -1", "beginElement 0 1", "endList", "release 1",
-                 "endConstructed 91 1"}},
+        {75, 2, {"beginConstructed 75", "beginElement 0", "visitUnsigned 88", "endElement 0", ",", "beginElement 1",
+                 "visitUnsigned 88", "endElement 1", ",", "beginElement 2", "endConstructed"}},
+        {91, 0, {"beginConstructed 91", "beginElement 0", "endConstructed"}},
     };
     for (const auto& c : cases) {
         BACnetDataType d{};
@@ -261,7 +255,7 @@ TEST(WalkEngine, DestinationListsEndWhereTheVisitorSays)
             // Walked as a source, the empty run ends before any element.
             Recorder source;
             EXPECT_EQ(walk(source, &d, nullptr, c.type), 0);
-            EXPECT_EQ(source.log, (Log{"beginConstructed 91", "beginList 3 44 0", "endList", "endConstructed 91 0"}));
+            EXPECT_EQ(source.log, (Log{"beginConstructed 91", "endConstructed"}));
         } else {
             EXPECT_EQ(d.payload.list->count, 0u);
             for (uint32_t i = 0; i < d.payload.list->capacity; ++i) EXPECT_EQ(d.payload.list->elements[i].type, 0);
@@ -280,17 +274,14 @@ TEST(WalkEngine, SlotResultsBecomeWalkStatuses)
         const char* lastCall; // the walk stops at the failing slot
     } cases[] = {
         {75, "{{1},{2}}", "beginConstructed", -7, "beginConstructed 75"},
-        {75, "{{1},{2}}", "beginList", BACNAPI_WALK_E_REFUSED, "beginList 3 2 2"},
-        {75, "{{1},{2}}", "beginElement/src", BACNAPI_WALK_E_REFUSED, "beginElement/src 0 -1"},
-        {75, "{{1},{2}}", "visitUnsigned", -7, "visitUnsigned 88 -1"},
-        {75, "{{1},{2}}", "endElement", -7, "endElement 0 -1"},
+        {75, "{{1},{2}}", "beginElement", BACNAPI_WALK_E_REFUSED, "beginElement 0"},
+        {75, "{{1},{2}}", "visitUnsigned", -7, "visitUnsigned 88"},
+        {75, "{{1},{2}}", "endElement", -7, "endElement 0"},
         {75, "{{1},{2}}", ",", -7, ","},
-        {75, "{{1},{2}}", "endList", 0, "endConstructed 75 0"}, // ignored
-        {75, "{{1},{2}}", "endConstructed", -7, "endConstructed 75 0"},
-        {91, "{{{85,-1}}}", "beginList", BACNAPI_WALK_E_REFUSED, "beginList 3 44 1"},
+        {75, "{{1},{2}}", "endConstructed", -7, "endConstructed"},
+        {91, "{{{85,-1}}}", "beginElement", BACNAPI_WALK_E_REFUSED, "beginElement 0"},
         {27, "{1,42}", "choose", BACNAPI_WALK_E_REFUSED, "choose 69"},
-        {28, "{8,-1,0,1,85,-1,1.5,16,0,1,0}", "openWrapped", BACNAPI_WALK_E_REFUSED, "openWrapped 4 4"},
-        {28, "{8,-1,0,1,85,-1,1.5,16,0,1,0}", "closeWrapped", -7, "closeWrapped 4"},
+        {28, "{8,-1,0,1,85,-1,1.5,16,0,1,0}", "visitReal", -7, "visitReal 235"},
     };
     for (const auto& c : cases) {
         BACnetDataType value = parse(c.text, c.type);
@@ -301,13 +292,6 @@ TEST(WalkEngine, SlotResultsBecomeWalkStatuses)
         EXPECT_EQ(r.log.back(), c.lastCall) << c.slot;
         release_value(&value);
     }
-    // releaseElements is only called with a destination list; its failure is passed on.
-    BACnetDataType d{};
-    Recorder r;
-    r.endListAtIndex = 0;
-    r.failSlot = "release";
-    EXPECT_EQ(walk(r, nullptr, &d, BACNAPI_TYPE_ListOfUnsigned), -7);
-    bacnapi_ClearBACnetDataType(&d);
 }
 
 TEST(WalkEngine, VisitorWithoutBeginElement)
@@ -318,7 +302,7 @@ TEST(WalkEngine, VisitorWithoutBeginElement)
     BACnetDataType list = parse("{{1},{2},{3}}");
     Recorder r;
     EXPECT_EQ(walk(r, &list, nullptr, BACNAPI_TYPE_ListOfUnsigned, visitor), 0);
-    EXPECT_EQ(std::count(r.log.begin(), r.log.end(), "visitUnsigned 88 -1"), 3);
+    EXPECT_EQ(std::count(r.log.begin(), r.log.end(), "visitUnsigned 88"), 3);
     bacnapi_ClearBACnetDataType(&list);
     // Without one nothing could end the list: refused.
     BACnetDataType d{};

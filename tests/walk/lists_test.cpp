@@ -101,6 +101,25 @@ TEST(WalkLists, ElementsAreCheckedAndRetyped)
     EXPECT_EQ(destination->elements[0].type, BACNAPI_TYPE_BACnetTimeStamp);
     EXPECT_EQ(child.dest, destination->elements[0].payload.record);
     release_value(&list);
+
+    // Plain elements: one of another type is released and emptied, a Null one loses whatever its
+    // payload held, one of the element type is used as it is.
+    BACnetDataType numbers{};
+    ASSERT_EQ(bacnapi_asn1_string_set(&numbers, "{{1},{2},{77}}", BACNAPI_TYPE_ListOfUnsigned), 0);
+    BACnetDataType* e = numbers.payload.list->elements;
+    ASSERT_EQ(bacnapi_asn1_string_set(&e[0], "abc", BACNAPI_TYPE_CharacterString), 0);
+    e[1] = {BACNAPI_TYPE_Null, {}};
+    e[1].payload.unsignedValue = 99;
+    const uint32_t expected[] = {0, 0, 77};
+    for (int32_t i = 0; i < 3; ++i) {
+        BACnetFieldCursor element{};
+        uint32_t more = 1;
+        ASSERT_EQ(walk_ListOfUnsigned(&element, nullptr, numbers.payload.list, nullptr, nullptr, &more, i), 0);
+        EXPECT_EQ(e[i].type, BACNAPI_TYPE_Unsigned) << i;
+        EXPECT_EQ(e[i].payload.unsignedValue, expected[i]) << i;
+        EXPECT_EQ(element.dest, &e[i].payload) << i;
+    }
+    release_value(&numbers);
 }
 
 TEST(WalkLists, RunElementsComeFromRecordAndSlots)

@@ -199,7 +199,7 @@ TEST(WalkRoundTrip, EveryCaseWritesBackByteIdentical)
 }
 
 // A visitor that notes the type code of every constructed value walked.
-int32_t note_type(uint32_t, int32_t type, int32_t, void*, const void*, void* ctx)
+int32_t note_type(uint32_t, int32_t type, void* ctx)
 {
     static_cast<std::set<int32_t>*>(ctx)->insert(type);
     return 0;

@@ -309,7 +309,7 @@ TEST(WalkStatuses, ParsedFieldsLandInTheMembersHostsRead)
     release_value(&v);
 }
 
-int32_t record_enum_id(uint32_t, int32_t, uint32_t enumId, void*, const void*, void* seen)
+int32_t record_enum_id(uint32_t, uint32_t enumId, void*, const void*, void* seen)
 {
     static_cast<std::vector<uint32_t>*>(seen)->push_back(enumId);
     return 0;
