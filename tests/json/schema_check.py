@@ -8,8 +8,8 @@
    resolve to an entry of its own $defs.
 2. For each type in CASES (a JSON file: type name -> {"valid": [...], "invalid": [...]}, values
    in the bare JSON form, each wrapped in the envelope here), every valid value validates and
-   every invalid one is rejected; values under "names" need the names schema, under "numbers"
-   they must be rejected by the numbers schema.
+   every invalid one is rejected, both in the envelope and bare (against the $defs entry named
+   by the type); values under "names" need the names schema and are rejected by the numbers one.
 Exit status 0 when everything holds; each failure is printed.
 """
 import json
@@ -88,11 +88,21 @@ def main(tool, cases_path):
     for type_name, groups in cases.items():
         with_names = Draft202012Validator(schema_of(tool, type_name, True))
         with_numbers = Draft202012Validator(schema_of(tool, type_name, False))
+        # A bare value is checked against the entry named by its type.
+        bare_schema = dict(with_numbers.schema)
+        bare_schema.pop("properties")
+        bare_schema.pop("required")
+        bare_schema.pop("additionalProperties")
+        bare_schema.pop("type")
+        bare_schema["$ref"] = "#/$defs/" + with_numbers.schema["title"]
+        bare = Draft202012Validator(bare_schema)
         for value in groups.get("valid", []):
             for validator, kind in ((with_names, "names"), (with_numbers, "numbers")):
                 errors = list(validator.iter_errors(envelope(type_name, value)))
                 if errors:
                     fail(f"{type_name} ({kind}): rejected {json.dumps(value)}: {errors[0].message}")
+            if not bare.is_valid(value):
+                fail(f"{type_name} (bare): rejected {json.dumps(value)}")
             counted += 1
         for value in groups.get("names", []):
             if not with_names.is_valid(envelope(type_name, value)):
@@ -101,8 +111,9 @@ def main(tool, cases_path):
                 fail(f"{type_name} (numbers): accepted a name in {json.dumps(value)}")
             counted += 1
         for value in groups.get("invalid", []):
-            for validator, kind in ((with_names, "names"), (with_numbers, "numbers")):
-                if validator.is_valid(envelope(type_name, value)):
+            for validator, kind in ((with_names, "names"), (with_numbers, "numbers"), (bare, "bare")):
+                document = value if kind == "bare" else envelope(type_name, value)
+                if validator.is_valid(document):
                     fail(f"{type_name} ({kind}): accepted {json.dumps(value)}")
             counted += 1
         for document in groups.get("invalid-envelopes", []):
