@@ -12,6 +12,8 @@
 #include <cstdlib>
 #include <cstring>
 #include <string>
+#include <thread>
+#include <vector>
 
 namespace {
 
@@ -145,6 +147,33 @@ TEST(JsonSchema, EveryTypeThatBraceTextReadsHasOne)
         ++described;
     }
     EXPECT_GT(described, 90);
+}
+
+// The export keeps no state: threads asking at once get the schema one thread gets alone (and the
+// ThreadSanitizer run of the *Threads* tests sees no race).
+TEST(JsonSchema, ThreadsGetTheSameSchemas)
+{
+    const int32_t types[] = {BACNAPI_TYPE_BACnetEventParameter, BACNAPI_TYPE_BACnetLogRecord,
+                             BACNAPI_TYPE_ReadAccessResultList, BACNAPI_TYPE_ObjectIdentifier};
+    std::vector<std::string> alone;
+    for (int32_t type : types) {
+        int32_t status = 0;
+        alone.push_back(schema(type, BACNAPI_JSON_NAMES, &status));
+        ASSERT_EQ(status, 0);
+    }
+    std::vector<int> mismatches(4, 0);
+    std::vector<std::thread> threads;
+    for (int t = 0; t < 4; ++t) {
+        threads.emplace_back([&, t] {
+            for (int round = 0; round < 20; ++round) {
+                const size_t i = static_cast<size_t>(round + t) % std::size(types);
+                int32_t status = 0;
+                if (schema(types[i], BACNAPI_JSON_NAMES, &status) != alone[i] || status != 0) ++mismatches[t];
+            }
+        });
+    }
+    for (std::thread& thread : threads) thread.join();
+    for (int t = 0; t < 4; ++t) EXPECT_EQ(mismatches[t], 0) << "thread " << t;
 }
 
 TEST(JsonSchema, RefusedAllocationsFailCleanly)
