@@ -20,8 +20,8 @@
 #include "../walk/walk.h"
 
 #include <algorithm>
-#include <new>
 #include <cstdlib>
+#include <new>
 
 namespace bacnapi {
 
