@@ -15,7 +15,8 @@ command -v clang++ >/dev/null || need+=(clang)
 # The JSON parser's event reader (header-only, compiled into the library), and the schema
 # validator the JSON tests run over every generated schema.
 [ -e /usr/include/rapidjson/reader.h ] || need+=(rapidjson-dev)
-python3 -c 'import jsonschema' 2>/dev/null || need+=(python3-jsonschema)
+# The tests use the system's python3 (/usr/bin), where Debian puts the package.
+/usr/bin/python3 -c 'import jsonschema' 2>/dev/null || need+=(python3-jsonschema)
 command -v pkg-config >/dev/null || need+=(pkg-config)
 command -v script >/dev/null || need+=(bsdutils)
 if [ ${#need[@]} -gt 0 ]; then

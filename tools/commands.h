@@ -20,6 +20,8 @@ int run_types(const std::string& pattern);
 // OBJECT-TYPE and PROPERTY are numbers or the standard's names (any case).
 int run_property(const std::string& objectType, const std::string& property, int32_t index);
 int run_compare(const std::string& type, const std::string& first, const std::string& second);
+// The JSON Schema of TYPE's JSON form; names: object types and property identifiers as names.
+int run_schema(const std::string& type, bool names);
 int run_charset(const std::string& from, const std::string& to, uint32_t codePage, const std::string& text);
 
 } // namespace tool

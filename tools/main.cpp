@@ -55,6 +55,16 @@ int main(int argc, char** argv)
     compare->add_option("TEXT1", first, "Brace text")->required();
     compare->add_option("TEXT2", second, "Brace text")->required();
 
+    std::string schemaType;
+    bool schemaNames = false;
+    bool schemaNumbers = false;
+    auto* schema = app.add_subcommand("schema", "Print the JSON Schema (draft 2020-12) of a type's JSON form");
+    schema->add_option("TYPE", schemaType, "Type code or name (any case)")->required();
+    auto* namesFlag =
+        schema->add_flag("--names", schemaNames, "Object types and property identifiers as names or numbers (default)");
+    schema->add_flag("--numbers", schemaNumbers, "Object types and property identifiers as numbers only")
+        ->excludes(namesFlag);
+
     std::string charsetFrom = "utf-8";
     std::string charsetTo;
     uint32_t codePage = 0;
@@ -89,6 +99,8 @@ int main(int argc, char** argv)
         status = tool::run_property(objectType, property, index);
     } else if (compare->parsed()) {
         status = tool::run_compare(compareType, first, second);
+    } else if (schema->parsed()) {
+        status = tool::run_schema(schemaType, !schemaNumbers);
     } else if (charset->parsed()) {
         status = tool::run_charset(charsetFrom, charsetTo, codePage, charsetText);
     }

@@ -226,6 +226,19 @@ BACNAPI_API int32_t bacnapi_asn1_string_set(BACnetDataType* value, const char* t
 BACNAPI_API int32_t bacnapi_asn1_string_set_position(BACnetDataType* value, const char* text, int32_t type,
                                                     uint64_t* offset, const char** reason);
 
+/* ---- JSON schema ----------------------------------------------------------------------- */
+
+#define BACNAPI_JSON_NAMES 1u /* object types and property identifiers as the standard's names */
+/* Appends to *text (null or library-made text; the caller frees it with bacnapi_free in every
+ * case) the JSON Schema, draft 2020-12, of the JSON form of a value of type code type: the
+ * envelope {"type": name or code, "value": ...}. flags: 0 (object types and property identifiers
+ * as numbers) or BACNAPI_JSON_NAMES (standard names or numbers). Compact, one line, the same
+ * bytes for the same arguments. 0; BACNAPI_E_INVALIDARG for a null text or unknown flags;
+ * BACNAPI_WALK_E_NODESCRIPTOR for a code without a JSON form; BACNAPI_WALK_E_REFUSED for a type
+ * that only exists inside another type's record; BACNAPI_WALK_E_NOMEMORY or BACNAPI_E_FAIL
+ * (*text unchanged). Thread-safe. */
+BACNAPI_API int32_t bacnapi_json_schema(char** text, int32_t type, uint32_t flags);
+
 /* ---- Property datatypes ---------------------------------------------------------------- */
 
 /* Type code of property propertyIdentifier of objectType: arrayIndex < 0 the whole property,
