@@ -1,0 +1,145 @@
+// Building the tree with the event (SAX) reader of RapidJSON. The reader runs iteratively, so
+// neither it nor the tree recurses; nesting deeper than the limit is refused as it opens.
+#include "tree.h"
+
+#include <rapidjson/error/en.h>
+#include <rapidjson/reader.h>
+
+#include <limits>
+
+namespace bacnapi::json {
+
+namespace {
+
+struct Builder {
+    Tree* tree = nullptr;
+    const char* text = nullptr;
+    const rapidjson::StringStream* stream = nullptr;
+    size_t maxDepth = 0;
+    bool tooDeep = false;
+    bool tooLarge = false;
+    size_t afterLast = 0;          // where the previous token ended
+    bool hasKey = false;
+    uint32_t keyStart = 0, keyLength = 0;
+    std::vector<uint32_t> open;    // containers being read
+    std::vector<uint32_t> pending; // children read so far, of every open container
+    std::vector<size_t> pendingFrom;
+
+    // The start of the token just read: past the blanks and the one ':' or ',' before it.
+    uint64_t token_start() const
+    {
+        size_t p = afterLast;
+        while (text[p] == ' ' || text[p] == '\t' || text[p] == '\n' || text[p] == '\r' || text[p] == ':' ||
+               text[p] == ',')
+            ++p;
+        return p;
+    }
+
+    bool store(const char* s, size_t n, uint32_t* start)
+    {
+        if (tree->pool.size() + n >= std::numeric_limits<uint32_t>::max()) {
+            tooLarge = true;
+            return false;
+        }
+        *start = static_cast<uint32_t>(tree->pool.size());
+        tree->pool.append(s, n);
+        return true;
+    }
+
+    bool add(NodeKind kind, const char* s = nullptr, size_t n = 0)
+    {
+        if (tree->nodes.size() >= std::numeric_limits<uint32_t>::max() - 1) {
+            tooLarge = true;
+            return false;
+        }
+        Node node;
+        node.kind = kind;
+        node.offset = token_start();
+        if (s && !store(s, n, &node.textStart)) return false;
+        node.textLength = static_cast<uint32_t>(n);
+        if (hasKey) {
+            node.keyStart = keyStart;
+            node.keyLength = keyLength;
+            hasKey = false;
+        }
+        const auto index = static_cast<uint32_t>(tree->nodes.size());
+        tree->nodes.push_back(node);
+        if (!open.empty()) pending.push_back(index);
+        afterLast = stream->Tell();
+        if (kind == NodeKind::Object || kind == NodeKind::Array) {
+            if (open.size() >= maxDepth) {
+                tooDeep = true;
+                return false;
+            }
+            open.push_back(index);
+            pendingFrom.push_back(pending.size());
+        }
+        return true;
+    }
+
+    bool close()
+    {
+        Node& node = tree->nodes[open.back()];
+        const size_t from = pendingFrom.back();
+        node.first = static_cast<uint32_t>(tree->links.size());
+        node.count = static_cast<uint32_t>(pending.size() - from);
+        tree->links.insert(tree->links.end(), pending.begin() + static_cast<std::ptrdiff_t>(from), pending.end());
+        pending.resize(from);
+        open.pop_back();
+        pendingFrom.pop_back();
+        afterLast = stream->Tell();
+        return true;
+    }
+
+    bool Null() { return add(NodeKind::Null); }
+    bool Bool(bool b) { return add(b ? NodeKind::True : NodeKind::False); }
+    // Numbers arrive as their text (kParseNumbersAsStringsFlag): each field converts it to its
+    // own type, so that a Real reads as a float directly and no integer is rounded on the way.
+    bool RawNumber(const char* s, rapidjson::SizeType n, bool) { return add(NodeKind::Number, s, n); }
+    bool Int(int) { return false; }
+    bool Uint(unsigned) { return false; }
+    bool Int64(int64_t) { return false; }
+    bool Uint64(uint64_t) { return false; }
+    bool Double(double) { return false; }
+    bool String(const char* s, rapidjson::SizeType n, bool) { return add(NodeKind::String, s, n); }
+    bool StartObject() { return add(NodeKind::Object); }
+    bool Key(const char* s, rapidjson::SizeType n, bool)
+    {
+        if (!store(s, n, &keyStart)) return false;
+        keyLength = n;
+        hasKey = true;
+        afterLast = stream->Tell();
+        return true;
+    }
+    bool EndObject(rapidjson::SizeType) { return close(); }
+    bool StartArray() { return add(NodeKind::Array); }
+    bool EndArray(rapidjson::SizeType) { return close(); }
+};
+
+} // namespace
+
+bool parse_tree(const char* text, size_t maxDepth, Tree* tree, uint64_t* offset, const char** reason)
+{
+    tree->nodes.clear();
+    tree->links.clear();
+    tree->pool.clear();
+    rapidjson::StringStream stream(text);
+    Builder builder;
+    builder.tree = tree;
+    builder.text = text;
+    builder.stream = &stream;
+    builder.maxDepth = maxDepth;
+    rapidjson::Reader reader;
+    constexpr unsigned kFlags = rapidjson::kParseValidateEncodingFlag | rapidjson::kParseIterativeFlag |
+                                rapidjson::kParseNumbersAsStringsFlag;
+    const rapidjson::ParseResult result = reader.Parse<kFlags>(stream, builder);
+    if (result) return true;
+    *offset = result.Offset();
+    if (builder.tooDeep) *reason = "nesting too deep";
+    else if (builder.tooLarge) *reason = "text too large";
+    else if (result.Code() == rapidjson::kParseErrorStringInvalidEncoding) *reason = "string is not valid UTF-8";
+    else *reason = rapidjson::GetParseError_En(result.Code());
+    return false;
+}
+
+} // namespace bacnapi::json
