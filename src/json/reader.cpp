@@ -362,6 +362,8 @@ int32_t read_date(uint32_t nameId, int32_t tag, void* dest, const void*, void* c
     BACnetDate d{};
     if (n.kind == NodeKind::String) {
         if (!read_date_string(r.tree->text(n), n.textLength, &d)) return fail(r, n.offset, "expected a date");
+    } else if (n.kind != NodeKind::Object) {
+        return fail(r, n.offset, "expected a date");
     } else {
         static const char* const keys[] = {"year", "month", "day", "weekday"};
         int64_t m[4];
@@ -385,6 +387,8 @@ int32_t read_time(uint32_t nameId, int32_t tag, void* dest, const void*, void* c
     BACnetTime t{};
     if (n.kind == NodeKind::String) {
         if (!read_time_string(r.tree->text(n), n.textLength, &t)) return fail(r, n.offset, "expected a time");
+    } else if (n.kind != NodeKind::Object) {
+        return fail(r, n.offset, "expected a time");
     } else {
         static const char* const keys[] = {"hour", "minute", "second", "hundredths"};
         int64_t m[4];

@@ -13,26 +13,29 @@ namespace {
 
 struct Builder {
     Tree* tree = nullptr;
-    const char* text = nullptr;
     const rapidjson::StringStream* stream = nullptr;
     size_t maxDepth = 0;
     bool tooDeep = false;
     bool tooLarge = false;
-    size_t afterLast = 0;          // where the previous token ended
     bool hasKey = false;
     uint32_t keyStart = 0, keyLength = 0;
     std::vector<uint32_t> open;    // containers being read
     std::vector<uint32_t> pending; // children read so far, of every open container
     std::vector<size_t> pendingFrom;
 
-    // The start of the token just read: past the blanks and the one ':' or ',' before it.
-    uint64_t token_start() const
+    // Where the value just read starts. Strings and numbers are read through a copy of the
+    // stream that is written back only after their event, so during it Tell() is still at their
+    // first character, and at a bracket while it opens; literals have been consumed: Tell() is
+    // just past them.
+    uint64_t token_start(NodeKind kind) const
     {
-        size_t p = afterLast;
-        while (text[p] == ' ' || text[p] == '\t' || text[p] == '\n' || text[p] == '\r' || text[p] == ':' ||
-               text[p] == ',')
-            ++p;
-        return p;
+        const size_t at = stream->Tell();
+        switch (kind) {
+        case NodeKind::Null:
+        case NodeKind::True: return at - 4;
+        case NodeKind::False: return at - 5;
+        default: return at;
+        }
     }
 
     bool store(const char* s, size_t n, uint32_t* start)
@@ -54,7 +57,7 @@ struct Builder {
         }
         Node node;
         node.kind = kind;
-        node.offset = token_start();
+        node.offset = token_start(kind);
         if (s && !store(s, n, &node.textStart)) return false;
         node.textLength = static_cast<uint32_t>(n);
         if (hasKey) {
@@ -65,7 +68,6 @@ struct Builder {
         const auto index = static_cast<uint32_t>(tree->nodes.size());
         tree->nodes.push_back(node);
         if (!open.empty()) pending.push_back(index);
-        afterLast = stream->Tell();
         if (kind == NodeKind::Object || kind == NodeKind::Array) {
             if (open.size() >= maxDepth) {
                 tooDeep = true;
@@ -87,7 +89,6 @@ struct Builder {
         pending.resize(from);
         open.pop_back();
         pendingFrom.pop_back();
-        afterLast = stream->Tell();
         return true;
     }
 
@@ -108,7 +109,6 @@ struct Builder {
         if (!store(s, n, &keyStart)) return false;
         keyLength = n;
         hasKey = true;
-        afterLast = stream->Tell();
         return true;
     }
     bool EndObject(rapidjson::SizeType) { return close(); }
@@ -126,7 +126,6 @@ bool parse_tree(const char* text, size_t maxDepth, Tree* tree, uint64_t* offset,
     rapidjson::StringStream stream(text);
     Builder builder;
     builder.tree = tree;
-    builder.text = text;
     builder.stream = &stream;
     builder.maxDepth = maxDepth;
     rapidjson::Reader reader;
