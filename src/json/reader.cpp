@@ -61,13 +61,13 @@ int32_t fail(Reader& r, uint64_t offset, const char* reason)
     return BACNAPI_E_FAIL;
 }
 
-std::string_view text_of(const Reader& r, const Node& n) { return {r.tree->text(n), n.textLength}; }
+std::string_view text_of(const Reader& r, const Node& n) { return {r.tree->text(n), n.textLength()}; }
 
 // The member of object `object` with the key, not taken yet; -1 when there is none.
 int64_t find_member(const Reader& r, uint32_t object, std::string_view key)
 {
     const Node& o = node(r, object);
-    for (uint32_t i = 0; i < o.count; ++i) {
+    for (uint32_t i = 0; i < o.count(); ++i) {
         const uint32_t m = r.tree->child_index(o, i);
         const Node& n = node(r, m);
         if (!r.used[m] && std::string_view(r.tree->key(n), n.keyLength) == key) return m;
@@ -104,7 +104,7 @@ int32_t fixed_members(Reader& r, uint32_t object, const char* const (&keys)[N], 
     const Node& o = node(r, object);
     if (o.kind != NodeKind::Object) return fail(r, o.offset, "expected an object");
     for (int64_t& m : members) m = -1;
-    for (uint32_t i = 0; i < o.count; ++i) {
+    for (uint32_t i = 0; i < o.count(); ++i) {
         const uint32_t m = r.tree->child_index(o, i);
         const Node& n = node(r, m);
         const std::string_view key(r.tree->key(n), n.keyLength);
@@ -133,7 +133,7 @@ int32_t read_integer(Reader& r, const Node& n, int64_t low, int64_t high, int64_
 int32_t read_named(Reader& r, const Node& n, NameList list, uint32_t* value)
 {
     if (n.kind == NodeKind::String) {
-        if (!standard_number(list, r.tree->text(n), n.textLength, value)) return fail(r, n.offset, "unknown name");
+        if (!standard_number(list, r.tree->text(n), n.textLength(), value)) return fail(r, n.offset, "unknown name");
         return BACNAPI_S_OK;
     }
     int64_t number;
@@ -147,7 +147,7 @@ int32_t read_floating(Reader& r, const Node& n, T* value)
 {
     if (n.kind == NodeKind::String) {
         double special;
-        if (!read_special_double(r.tree->text(n), n.textLength, &special))
+        if (!read_special_double(r.tree->text(n), n.textLength(), &special))
             return fail(r, n.offset, "expected a number");
         *value = static_cast<T>(special);
         return BACNAPI_S_OK;
@@ -244,7 +244,7 @@ int32_t read_octets(uint32_t nameId, int32_t tag, void* dest, const void*, void*
     return read_value(ctx, nameId, tag, dest, [](Reader& r, const Node& n, void* d) {
         if (n.kind != NodeKind::String) return fail(r, n.offset, "expected a string of hex digits");
         bool noMemory = false;
-        if (!read_hex(r.tree->text(n), n.textLength, static_cast<BACnetOctetString*>(d), &noMemory))
+        if (!read_hex(r.tree->text(n), n.textLength(), static_cast<BACnetOctetString*>(d), &noMemory))
             return fail(r, n.offset, noMemory ? "out of memory" : "expected a string of hex digits");
         return 0;
     });
@@ -255,7 +255,7 @@ int32_t read_bit_string(uint32_t nameId, int32_t tag, void* dest, const void*, v
     return read_value(ctx, nameId, tag, dest, [](Reader& r, const Node& n, void* d) {
         if (n.kind != NodeKind::String) return fail(r, n.offset, "expected a string of 0 and 1");
         bool noMemory = false;
-        if (!read_bits(r.tree->text(n), n.textLength, static_cast<BACnetBitString*>(d), &noMemory))
+        if (!read_bits(r.tree->text(n), n.textLength(), static_cast<BACnetBitString*>(d), &noMemory))
             return fail(r, n.offset, noMemory ? "out of memory" : "expected a string of 0 and 1");
         return 0;
     });
@@ -287,7 +287,7 @@ int32_t read_charset_object(Reader& r, uint32_t object, BACnetCharacterString* s
     const Node& o = node(r, object);
     if (m[0] < 0 || (m[2] < 0) == (m[3] < 0)) return fail(r, o.offset, "expected charset with text or hex");
     const Node& name = node(r, static_cast<uint32_t>(m[0]));
-    const int set = name.kind == NodeKind::String ? charset_of(r.tree->text(name), name.textLength) : -1;
+    const int set = name.kind == NodeKind::String ? charset_of(r.tree->text(name), name.textLength()) : -1;
     if (set < 0) return fail(r, name.offset, "unknown character set");
     int64_t page = 0;
     if (m[1] >= 0 && read_integer(r, node(r, static_cast<uint32_t>(m[1])), 0, 0xFFFF, &page) != 0)
@@ -296,7 +296,7 @@ int32_t read_charset_object(Reader& r, uint32_t object, BACnetCharacterString* s
         const Node& hex = node(r, static_cast<uint32_t>(m[3]));
         BACnetOctetString octets{};
         bool noMemory = false;
-        if (hex.kind != NodeKind::String || !read_hex(r.tree->text(hex), hex.textLength, &octets, &noMemory)) {
+        if (hex.kind != NodeKind::String || !read_hex(r.tree->text(hex), hex.textLength(), &octets, &noMemory)) {
             std::free(octets.data);
             return fail(r, hex.offset, noMemory ? "out of memory" : "expected a string of hex digits");
         }
@@ -310,7 +310,7 @@ int32_t read_charset_object(Reader& r, uint32_t object, BACnetCharacterString* s
     const Node& text = node(r, static_cast<uint32_t>(m[2]));
     if (text.kind != NodeKind::String) return fail(r, text.offset, "expected a string");
     BACnetCharacterString utf8{};
-    if (store_utf8(r, text, r.tree->text(text), text.textLength, &utf8) != 0) return BACNAPI_E_FAIL;
+    if (store_utf8(r, text, r.tree->text(text), text.textLength(), &utf8) != 0) return BACNAPI_E_FAIL;
     BACnetCharacterString converted{};
     const int32_t status =
         utf8.data ? charstring_convert(&utf8, &converted, static_cast<uint8_t>(set), static_cast<uint32_t>(page)) : 0;
@@ -333,7 +333,7 @@ int32_t read_characters(uint32_t nameId, int32_t tag, void* dest, const void*, v
     auto* s = static_cast<BACnetCharacterString*>(dest);
     if (n.kind == NodeKind::Object) return read_charset_object(r, i, s);
     if (n.kind != NodeKind::String) return fail(r, n.offset, "expected a string");
-    return store_utf8(r, n, r.tree->text(n), n.textLength, s);
+    return store_utf8(r, n, r.tree->text(n), n.textLength(), s);
 }
 
 // One octet of a date or time object: null is 255 (unspecified), a number is the octet itself.
@@ -361,7 +361,7 @@ int32_t read_date(uint32_t nameId, int32_t tag, void* dest, const void*, void* c
     if (!dest) return fail(r, n.offset, "no place for the value");
     BACnetDate d{};
     if (n.kind == NodeKind::String) {
-        if (!read_date_string(r.tree->text(n), n.textLength, &d)) return fail(r, n.offset, "expected a date");
+        if (!read_date_string(r.tree->text(n), n.textLength(), &d)) return fail(r, n.offset, "expected a date");
     } else if (n.kind != NodeKind::Object) {
         return fail(r, n.offset, "expected a date");
     } else {
@@ -386,7 +386,7 @@ int32_t read_time(uint32_t nameId, int32_t tag, void* dest, const void*, void* c
     if (!dest) return fail(r, n.offset, "no place for the value");
     BACnetTime t{};
     if (n.kind == NodeKind::String) {
-        if (!read_time_string(r.tree->text(n), n.textLength, &t)) return fail(r, n.offset, "expected a time");
+        if (!read_time_string(r.tree->text(n), n.textLength(), &t)) return fail(r, n.offset, "expected a time");
     } else if (n.kind != NodeKind::Object) {
         return fail(r, n.offset, "expected a time");
     } else {
@@ -442,7 +442,7 @@ int32_t read_close(uint32_t, int32_t, int32_t, void*, const void*, void* ctx, ui
     if (f.list) return 0;
     const Node& o = node(r, f.node);
     if (o.kind != NodeKind::Object) return fail(r, o.offset, "expected an object");
-    for (uint32_t k = 0; k < o.count; ++k) {
+    for (uint32_t k = 0; k < o.count(); ++k) {
         const uint32_t m = r.tree->child_index(o, k);
         if (!r.used[m]) return fail(r, node(r, m).offset, "unknown field");
     }
@@ -456,11 +456,22 @@ int32_t read_between(void* ctx)
     return 0;
 }
 
-// The type code an envelope names: a type name or a type code number.
-int32_t envelope_type(Reader& r, const Node& n, int32_t* type)
+// The type code an envelope names: a type name or a type code number. The names that are
+// expected (`likely`, may be empty) are tried first, exactly as written, to spare a search.
+int32_t envelope_type(Reader& r, const Node& n, int32_t* type, const std::vector<Alternative>* likely = nullptr)
 {
     if (n.kind == NodeKind::String) {
-        const std::string name(r.tree->text(n), n.textLength);
+        const std::string_view text = text_of(r, n);
+        if (likely) {
+            for (const Alternative& a : *likely) {
+                const char* name = bacnapi_type_name(a.number);
+                if (name && text == name) {
+                    *type = a.number;
+                    return 0;
+                }
+            }
+        }
+        const std::string name(r.tree->text(n), n.textLength());
         *type = bacnapi_type_code(name.c_str());
         if (*type < 0 || !bacnapi_type_name(*type)) return fail(r, n.offset, "unknown type");
         return 0;
@@ -473,13 +484,14 @@ int32_t envelope_type(Reader& r, const Node& n, int32_t* type)
 }
 
 // {"type": T, "value": V}: *type gets T, *value the node of V.
-int32_t read_envelope(Reader& r, uint32_t object, int32_t* type, uint32_t* value)
+int32_t read_envelope(Reader& r, uint32_t object, int32_t* type, uint32_t* value,
+                      const std::vector<Alternative>* likely = nullptr)
 {
     static const char* const keys[] = {"type", "value"};
     int64_t m[2];
     if (fixed_members(r, object, keys, m) != 0) return BACNAPI_E_FAIL;
     if (m[0] < 0 || m[1] < 0) return fail(r, node(r, object).offset, "expected {\"type\":..,\"value\":..}");
-    if (envelope_type(r, node(r, static_cast<uint32_t>(m[0])), type) != 0) return BACNAPI_E_FAIL;
+    if (envelope_type(r, node(r, static_cast<uint32_t>(m[0])), type, likely) != 0) return BACNAPI_E_FAIL;
     *value = static_cast<uint32_t>(m[1]);
     return 0;
 }
@@ -500,7 +512,7 @@ int32_t read_choice(uint32_t choiceId, int32_t* alternative, const int32_t*, voi
         if (m < 0) return fail(r, o.offset, "missing field");
         int32_t type;
         uint32_t value;
-        if (read_envelope(r, static_cast<uint32_t>(m), &type, &value) != 0) return BACNAPI_E_FAIL;
+        if (read_envelope(r, static_cast<uint32_t>(m), &type, &value, &alternatives) != 0) return BACNAPI_E_FAIL;
         for (const Alternative& a : alternatives) {
             if (a.number != type) continue;
             r.used[static_cast<size_t>(m)] = 1;
@@ -537,7 +549,7 @@ int32_t read_element_open(uint32_t, int32_t, int32_t, uint32_t* more, int32_t, i
     Reader& r = of(ctx);
     if (!more || r.frames.empty() || !r.frames.back().list) return fail(r, 0, "no place for the value");
     const Node& a = node(r, r.frames.back().node);
-    if (index < 0 || static_cast<uint32_t>(index) >= a.count) {
+    if (index < 0 || static_cast<uint32_t>(index) >= a.count()) {
         *more = 0;
         return 0;
     }
@@ -551,7 +563,7 @@ int32_t read_element_close(uint32_t, int32_t, int32_t, uint32_t* more, int32_t, 
 {
     Reader& r = of(ctx);
     if (!more || r.frames.empty()) return fail(r, 0, "no place for the value");
-    if (static_cast<uint32_t>(index) + 1 >= node(r, r.frames.back().node).count) *more = 0;
+    if (static_cast<uint32_t>(index) + 1 >= node(r, r.frames.back().node).count()) *more = 0;
     return 0;
 }
 

@@ -5,6 +5,7 @@
 #include <rapidjson/error/en.h>
 #include <rapidjson/reader.h>
 
+#include <cstring>
 #include <limits>
 
 namespace bacnapi::json {
@@ -27,9 +28,9 @@ struct Builder {
     // stream that is written back only after their event, so during it Tell() is still at their
     // first character, and at a bracket while it opens; literals have been consumed: Tell() is
     // just past them.
-    uint64_t token_start(NodeKind kind) const
+    uint32_t token_start(NodeKind kind) const
     {
-        const size_t at = stream->Tell();
+        const auto at = static_cast<uint32_t>(stream->Tell());
         switch (kind) {
         case NodeKind::Null:
         case NodeKind::True: return at - 4;
@@ -58,8 +59,8 @@ struct Builder {
         Node node;
         node.kind = kind;
         node.offset = token_start(kind);
-        if (s && !store(s, n, &node.textStart)) return false;
-        node.textLength = static_cast<uint32_t>(n);
+        if (s && !store(s, n, &node.start)) return false;
+        node.length = static_cast<uint32_t>(n);
         if (hasKey) {
             node.keyStart = keyStart;
             node.keyLength = keyLength;
@@ -83,8 +84,8 @@ struct Builder {
     {
         Node& node = tree->nodes[open.back()];
         const size_t from = pendingFrom.back();
-        node.first = static_cast<uint32_t>(tree->links.size());
-        node.count = static_cast<uint32_t>(pending.size() - from);
+        node.start = static_cast<uint32_t>(tree->links.size());
+        node.length = static_cast<uint32_t>(pending.size() - from);
         tree->links.insert(tree->links.end(), pending.begin() + static_cast<std::ptrdiff_t>(from), pending.end());
         pending.resize(from);
         open.pop_back();
@@ -123,6 +124,16 @@ bool parse_tree(const char* text, size_t maxDepth, Tree* tree, uint64_t* offset,
     tree->nodes.clear();
     tree->links.clear();
     tree->pool.clear();
+    const size_t length = std::strlen(text);
+    if (length >= std::numeric_limits<uint32_t>::max()) {
+        *offset = 0;
+        *reason = "text too large";
+        return false;
+    }
+    // Keys, strings and numbers never take more room than their text: the pool is made once.
+    // A value takes at least two bytes of text, mostly more.
+    tree->pool.reserve(length);
+    tree->nodes.reserve(length / 8 + 1);
     rapidjson::StringStream stream(text);
     Builder builder;
     builder.tree = tree;
