@@ -248,7 +248,7 @@ int32_t append_time(TextSink& sink, const BACnetTime& t)
     return sink.append("}", 1);
 }
 
-bool is_utf8(const char* text, size_t n)
+size_t utf8_valid_prefix(const char* text, size_t n)
 {
     const auto* p = reinterpret_cast<const unsigned char*>(text);
     size_t i = 0;
@@ -264,16 +264,16 @@ bool is_utf8(const char* text, size_t n)
         if (c >= 0xC2 && c <= 0xDF) extra = 1, min = 0x80, cp = c & 0x1F;
         else if (c >= 0xE0 && c <= 0xEF) extra = 2, min = 0x800, cp = c & 0x0F;
         else if (c >= 0xF0 && c <= 0xF4) extra = 3, min = 0x10000, cp = c & 0x07;
-        else return false;
-        if (n - i <= extra) return false;
+        else return i;
+        if (n - i <= extra) return i;
         for (size_t k = 1; k <= extra; ++k) {
-            if ((p[i + k] & 0xC0) != 0x80) return false;
+            if ((p[i + k] & 0xC0) != 0x80) return i;
             cp = cp << 6 | (p[i + k] & 0x3F);
         }
-        if (cp < min || cp > 0x10FFFF || (cp >= 0xD800 && cp <= 0xDFFF)) return false;
+        if (cp < min || cp > 0x10FFFF || (cp >= 0xD800 && cp <= 0xDFFF)) return i;
         i += extra + 1;
     }
-    return true;
+    return n;
 }
 
 const char* charset_name(uint8_t set) { return set < 6 ? kCharsetNames[set] : nullptr; }

@@ -32,8 +32,10 @@ int32_t append_character_string(TextSink& sink, const BACnetCharacterString& s);
 int32_t append_date(TextSink& sink, const BACnetDate& date);
 int32_t append_time(TextSink& sink, const BACnetTime& time);
 
+// The offset of the first byte at which the n bytes at text stop being well-formed UTF-8, or n.
+size_t utf8_valid_prefix(const char* text, size_t n);
 // True when the n bytes at text are well-formed UTF-8.
-bool is_utf8(const char* text, size_t n);
+inline bool is_utf8(const char* text, size_t n) { return utf8_valid_prefix(text, n) == n; }
 
 // The character-set names of the object form ("dbcs", ...); null for UTF-8 and unknown sets.
 const char* charset_name(uint8_t set);
