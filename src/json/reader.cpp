@@ -30,6 +30,9 @@ namespace {
 // array), the top level an envelope more: deeper text cannot be a value the walk would accept.
 constexpr size_t kMaxJsonDepth = 2 * (kMaxNestingDepth + 2);
 
+// A walk opens at most one constructed value per level, and refuses more than the limit.
+constexpr size_t kMaxFrames = kMaxNestingDepth + 8;
+
 struct Frame {
     uint32_t node;
     int32_t type;
@@ -428,6 +431,8 @@ int32_t read_open(uint32_t nameId, int32_t type, int32_t tag, void*, const void*
     Reader& r = of(ctx);
     uint32_t i;
     if (take(r, nameId, tag, &i) != 0) return BACNAPI_E_FAIL;
+    // The frames were reserved for the deepest walk: no slot allocates, so none can throw.
+    if (r.frames.size() == r.frames.capacity()) return fail(r, node(r, i).offset, "nesting too deep");
     r.frames.push_back(Frame{i, type});
     return 0;
 }
@@ -471,8 +476,10 @@ int32_t envelope_type(Reader& r, const Node& n, int32_t* type, const std::vector
                 }
             }
         }
-        const std::string name(r.tree->text(n), n.textLength());
-        *type = bacnapi_type_code(name.c_str());
+        // Type names are short: a longer text names no type (and needs no heap to say so).
+        char name[64] = {};
+        if (text.size() < sizeof name) std::memcpy(name, text.data(), text.size());
+        *type = bacnapi_type_code(name);
         if (*type < 0 || !bacnapi_type_name(*type)) return fail(r, n.offset, "unknown type");
         return 0;
     }
@@ -505,7 +512,13 @@ int32_t read_choice(uint32_t choiceId, int32_t* alternative, const int32_t*, voi
     const Frame& f = r.frames.back();
     const Node& o = node(r, f.node);
     if (o.kind != NodeKind::Object) return fail(r, o.offset, "expected an object");
-    const std::vector<Alternative>& alternatives = r.alternatives.of(f.type, f.fieldIndex);
+    const std::vector<Alternative>* found = nullptr;
+    try {
+        found = &r.alternatives.of(f.type, f.fieldIndex);
+    } catch (...) { // no room to remember the alternatives
+        return fail(r, o.offset, "out of memory");
+    }
+    const std::vector<Alternative>& alternatives = *found;
     char buf[kFieldKeyBufferSize];
     if (choiceId == kApplicationValueChoice && !alternatives.empty()) {
         const int64_t m = find_member(r, f.node, field_key(alternatives[0].nameId, alternatives[0].tag, buf));
@@ -673,6 +686,7 @@ int32_t read_json(BACnetDataType* value, const char* text, int32_t type, Reader&
     const int32_t status = bind_cursor(&cursor, nullptr, type, value, type);
     if (status != 0) return status;
     r.pending = root;
+    r.frames.reserve(kMaxFrames);
     return walk_value(&cursor, &r, &kJsonReader);
 }
 

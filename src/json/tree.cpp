@@ -16,12 +16,40 @@
 #pragma clang attribute pop
 #endif
 
+#include <cstdlib>
 #include <cstring>
 #include <limits>
+#include <new>
 
 namespace bacnapi::json {
 
 namespace {
+
+// The parser's stack memory. The parser does not check for a refused allocation, so a refusal
+// is thrown instead (bad_alloc, caught at the interface) rather than written through.
+struct ParserAllocator {
+    static const bool kNeedFree = true;
+    void* Malloc(size_t size)
+    {
+        if (size == 0) return nullptr;
+        void* block = std::malloc(size);
+        if (!block) throw std::bad_alloc();
+        return block;
+    }
+    void* Realloc(void* block, size_t, size_t newSize)
+    {
+        if (newSize == 0) {
+            std::free(block);
+            return nullptr;
+        }
+        void* grown = std::realloc(block, newSize);
+        if (!grown) throw std::bad_alloc();
+        return grown;
+    }
+    static void Free(void* block) { std::free(block); }
+};
+
+using Parser = rapidjson::GenericReader<rapidjson::UTF8<>, rapidjson::UTF8<>, ParserAllocator>;
 
 struct Builder {
     Tree* tree = nullptr;
@@ -158,7 +186,7 @@ bool parse_tree(const char* text, size_t maxDepth, Tree* tree, uint64_t* offset,
     builder.tree = tree;
     builder.stream = &stream;
     builder.maxDepth = maxDepth;
-    rapidjson::Reader reader;
+    Parser reader;
     constexpr unsigned kFlags = rapidjson::kParseValidateEncodingFlag | rapidjson::kParseIterativeFlag |
                                 rapidjson::kParseNumbersAsStringsFlag;
     const rapidjson::ParseResult result = reader.Parse<kFlags>(stream, builder);
