@@ -193,3 +193,39 @@ TEST(JsonText, RefusesNullPointersAndUnknownFlags)
 
 } // namespace
 } // namespace bacnapi
+
+namespace bacnapi {
+namespace {
+
+// Every character set keeps its set and its octets through JSON, the text shown as UTF-8.
+TEST(JsonText, CharacterSetsSurviveAsTheirOwnSet)
+{
+    const struct {
+        uint8_t set;
+        const char* utf8;
+        const char* json;
+        uint32_t codePage = 0;
+    } cases[] = {
+        {BACNAPI_CHARSET_UCS2, "Zone \xC3\xA9", "{\"charset\":\"ucs-2\",\"text\":\"Zone \xC3\xA9\"}"},
+        {BACNAPI_CHARSET_UCS4, "\xF0\x9F\x98\x80", "{\"charset\":\"ucs-4\",\"text\":\"\xF0\x9F\x98\x80\"}"},
+        {BACNAPI_CHARSET_ISO8859_1, "caf\xC3\xA9", "{\"charset\":\"iso-8859-1\",\"text\":\"caf\xC3\xA9\"}"},
+        {BACNAPI_CHARSET_JIS, "Zone 1", "{\"charset\":\"jis\",\"text\":\"Zone 1\"}"},
+        {BACNAPI_CHARSET_DBCS, "Zone 1", "{\"charset\":\"dbcs\",\"codePage\":932,\"text\":\"Zone 1\"}", 932},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.json);
+        BACnetDataType v = characters(BACNAPI_CHARSET_UTF8, c.utf8, std::strlen(c.utf8));
+        ASSERT_EQ(bacnapi_string_transform(&v.payload.characterString, c.set, c.codePage), 0);
+        const std::string json = json_of(v);
+        EXPECT_EQ(bare(json, BACNAPI_TYPE_CharacterString), c.json);
+        BACnetDataType back{};
+        ASSERT_EQ(bacnapi_json_set(&back, json.c_str(), -1, nullptr, nullptr), 0);
+        EXPECT_EQ(back.payload.characterString.characterSet, c.set);
+        EXPECT_EQ(bacnapi_CompareBACnetDataType(&v, &back), 0);
+        release_value(&back);
+        release_value(&v);
+    }
+}
+
+} // namespace
+} // namespace bacnapi
