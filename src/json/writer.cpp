@@ -283,8 +283,13 @@ int32_t write_wrapped_open(uint32_t nameId, int32_t tag, int32_t type, void* ctx
 
 int32_t write_wrapped_close(uint32_t, int32_t, int32_t, void* ctx) { return put(of(ctx), "}", 1); }
 
-// An absent optional field is left out.
-int32_t skip_absent(const BACnetFieldCursor* field, void*) { return field->optional && field->absent ? 1 : 0; }
+// An absent optional field is left out (and with it any envelope its alternative asked for).
+int32_t skip_absent(const BACnetFieldCursor* field, void* ctx)
+{
+    if (!field->optional || !field->absent) return 0;
+    of(ctx).enveloped = -1;
+    return 1;
+}
 
 constexpr BACnetVisitor kJsonWriter = {
     .visitNull = write_null,
