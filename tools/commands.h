@@ -13,6 +13,8 @@ struct ReadOptions {
     std::optional<std::string> text;
     std::vector<std::string> batch;
     std::string to = "display";
+    std::string from = "brace";
+    bool numbers = false; // JSON output: object types and property identifiers as numbers
 };
 
 int run_read(const ReadOptions& options);

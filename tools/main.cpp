@@ -26,14 +26,20 @@ int main(int argc, char** argv)
 
     tool::ReadOptions readOptions;
     std::string readText;
-    auto* read = app.add_subcommand("read", "Read brace text of a type; print it as display text or brace text");
+    auto* read = app.add_subcommand("read", "Read brace text or JSON of a type; print it as display text, brace text or JSON");
     read->add_option("TYPE", readOptions.type, "Type code or name (any case), e.g. 4, Real, bacnetdatetime");
     auto* textOption = read->add_option("TEXT", readText, "Brace text of one value; without it, one value per line of standard input");
     read->add_option("--batch", readOptions.batch, "Files of TYPE<TAB>TEXT lines ('-' is standard input)")
         ->type_name("FILE...")
         ->expected(1, 1 << 20);
-    read->add_option("--to", readOptions.to, "Output form")->type_name("FORM")->check(CLI::IsMember({"display", "brace"}))
+    read->add_option("--to", readOptions.to, "Output form")->type_name("FORM")->check(CLI::IsMember({"display", "brace", "json"}))
         ->capture_default_str();
+    read->add_option("--from", readOptions.from, "Input form")->type_name("FORM")->check(CLI::IsMember({"brace", "json"}))
+        ->capture_default_str();
+    bool namesRequested = false;
+    auto* namesFlag = read->add_flag("--names", namesRequested, "JSON output: object types and property identifiers by the standard's names (the default)");
+    auto* numbersFlag = read->add_flag("--numbers", readOptions.numbers, "JSON output: object types and property identifiers as numbers");
+    namesFlag->excludes(numbersFlag);
 
     std::string typesPattern;
     auto* types = app.add_subcommand("types", "List type codes, their names and which text forms they have");
@@ -60,10 +66,10 @@ int main(int argc, char** argv)
     bool schemaNumbers = false;
     auto* schema = app.add_subcommand("schema", "Print the JSON Schema (draft 2020-12) of a type's JSON form");
     schema->add_option("TYPE", schemaType, "Type code or name (any case)")->required();
-    auto* namesFlag =
+    auto* schemaNamesFlag =
         schema->add_flag("--names", schemaNames, "Object types and property identifiers as names or numbers (default)");
     schema->add_flag("--numbers", schemaNumbers, "Object types and property identifiers as numbers only")
-        ->excludes(namesFlag);
+        ->excludes(schemaNamesFlag);
 
     std::string charsetFrom = "utf-8";
     std::string charsetTo;

@@ -1,4 +1,5 @@
-// bacnapi read: brace text in, display text or brace text out, one value per argument or line.
+// bacnapi read: brace text or JSON in; display text, brace text or JSON out; one value per
+// argument or line.
 #include "commands.h"
 #include "line_input.h"
 #include "tool.h"
@@ -10,7 +11,14 @@ namespace tool {
 
 namespace {
 
-enum class Output { Display, Brace };
+enum class Output { Display, Brace, Json };
+
+// The forms of one run: what is read, what is written, and JSON's choice of names or numbers.
+struct Forms {
+    bool fromJson;
+    Output to;
+    uint32_t jsonFlags;
+};
 
 // Where a text came from, for error messages: input name, line, and the column of its first byte.
 struct Origin {
@@ -20,21 +28,26 @@ struct Origin {
 };
 
 // The value's text in the chosen form, or false with a message.
-bool render(const BACnetDataType& value, Output to, std::string* out, std::string* error)
+bool render(const BACnetDataType& value, const Forms& forms, std::string* out, std::string* error)
 {
     char* text = nullptr;
-    const int32_t status = to == Output::Brace ? bacnapi_asn1_string_get(&text, &value) : bacnapi_string_get(&text, &value);
+    const Output to = forms.to;
+    const int32_t status = to == Output::Brace  ? bacnapi_asn1_string_get(&text, &value)
+                           : to == Output::Json ? bacnapi_json_get(&text, &value, forms.jsonFlags)
+                                                : bacnapi_string_get(&text, &value);
     if (status == 0 && text) out->assign(text);
     bacnapi_free(text);
     if (status != 0) {
-        *error = std::string(to == Output::Brace ? "cannot write brace text" : "no display text") + " for this " +
-                 bacnapi_type_name(value.type) + " (" + status_text(status) + ")";
+        const char* what = to == Output::Brace  ? "cannot write brace text"
+                           : to == Output::Json ? "cannot write JSON"
+                                                : "no display text";
+        *error = std::string(what) + " for this " + bacnapi_type_name(value.type) + " (" + status_text(status) + ")";
     }
     return status == 0;
 }
 
 // Reads text as the type at origin, prints it; false (reported) when anything fails.
-bool read_value(const TypeOperand& operand, const std::string& text, const Origin& origin, Output to)
+bool read_value(const TypeOperand& operand, const std::string& text, const Origin& origin, const Forms& forms)
 {
     const size_t bad = invalid_utf8_at(text);
     if (bad != std::string::npos) {
@@ -49,7 +62,9 @@ bool read_value(const TypeOperand& operand, const std::string& text, const Origi
     BACnetDataType value{};
     uint64_t offset = 0;
     const char* reason = nullptr;
-    const int32_t status = bacnapi_asn1_string_set_position(&value, text.c_str(), operand.code, &offset, &reason);
+    const int32_t status = forms.fromJson
+                               ? bacnapi_json_set(&value, text.c_str(), operand.code, &offset, &reason)
+                               : bacnapi_asn1_string_set_position(&value, text.c_str(), operand.code, &offset, &reason);
     bool ok = status == 0;
     std::string message;
     uint64_t column = origin.column;
@@ -67,7 +82,7 @@ bool read_value(const TypeOperand& operand, const std::string& text, const Origi
         }
     }
     std::string out;
-    if (ok) ok = render(value, to, &out, &message);
+    if (ok) ok = render(value, forms, &out, &message);
     release(&value);
     if (!ok) {
         report(position(origin.name, origin.line, column), message);
@@ -105,7 +120,7 @@ bool each_line(LineInput& input, Handle handle)
 }
 
 // One file of "TYPE<TAB>TEXT" lines; lines that start with "#" are comments.
-bool read_batch_file(const std::string& path, Output to)
+bool read_batch_file(const std::string& path, const Forms& to)
 {
     LineInput input;
     std::string error;
@@ -134,7 +149,11 @@ bool read_batch_file(const std::string& path, Output to)
 
 int run_read(const ReadOptions& options)
 {
-    const Output to = options.to == "brace" ? Output::Brace : Output::Display;
+    const Forms to{options.from == "json",
+                   options.to == "brace"  ? Output::Brace
+                   : options.to == "json" ? Output::Json
+                                          : Output::Display,
+                   options.numbers ? 0u : BACNAPI_JSON_NAMES};
     if (!options.batch.empty()) {
         if (!options.type.empty() || options.text) {
             report("bacnapi read", "--batch takes neither TYPE nor TEXT: each line names its type");

@@ -226,9 +226,28 @@ BACNAPI_API int32_t bacnapi_asn1_string_set(BACnetDataType* value, const char* t
 BACNAPI_API int32_t bacnapi_asn1_string_set_position(BACnetDataType* value, const char* text, int32_t type,
                                                     uint64_t* offset, const char** reason);
 
+/* ---- JSON ------------------------------------------------------------------------------ */
+
+/* Object types and property identifiers as the standard's names ("analog-input",
+ * "present-value") rather than numbers; numbers without a name stay numbers. */
+#define BACNAPI_JSON_NAMES 1u
+/* Appends the JSON text of value, the envelope {"type":NAME,"value":V}, to *text (null or
+ * library-made text). The caller frees *text with bacnapi_free in every case. flags: 0 or
+ * BACNAPI_JSON_NAMES. 0, BACNAPI_E_INVALIDARG (null pointer, unknown flag), BACNAPI_E_FAIL or a
+ * walker status. The text is compact (no blanks) and valid JSON in every case. */
+BACNAPI_API int32_t bacnapi_json_get(char** text, const BACnetDataType* value, uint32_t flags);
+/* Reads JSON into value (Null or of that type). type: the type code, or -1 to take it from the
+ * envelope's "type". With type >= 0 the text may be the envelope (whose type must then be type)
+ * or the bare value. Names and numbers are both accepted where names may appear. On failure
+ * *offset gets the byte offset into text and *reason a static phrase (either may be null; on
+ * success 0 and null). 0, BACNAPI_E_INVALIDARG (null value or text), BACNAPI_E_FAIL (text
+ * refused) or a walker status. The value is safe to clear after any failure; the caller clears
+ * it. */
+BACNAPI_API int32_t bacnapi_json_set(BACnetDataType* value, const char* text, int32_t type, uint64_t* offset,
+                                     const char** reason);
+
 /* ---- JSON schema ----------------------------------------------------------------------- */
 
-#define BACNAPI_JSON_NAMES 1u /* object types and property identifiers as the standard's names */
 /* Appends to *text (null or library-made text; the caller frees it with bacnapi_free in every
  * case) the JSON Schema, draft 2020-12, of the JSON form of a value of type code type: the
  * envelope {"type": name or code, "value": ...}. flags: 0 (object types and property identifiers

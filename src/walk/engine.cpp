@@ -118,9 +118,21 @@ int32_t walk_list_elements(const BACnetFieldCursor* parent, BACnetFieldCursor* c
 // A wrapped value is walked as a value of its own, owning its record.
 int32_t walk_wrapped(BACnetFieldCursor* child, void* ctx, const BACnetVisitor* v)
 {
+    const int32_t tag = child->tag;
     child->recordOwned = 1;
     child->tag = -1;
-    return walk_value(child, ctx, v);
+    if (v->openWrapped && v->openWrapped(child->nameId, tag, child->type, ctx) != 0) return BACNAPI_WALK_E_REFUSED;
+    const int32_t status = walk_value(child, ctx, v);
+    if (status != 0 || !v->closeWrapped) return status;
+    return v->closeWrapped(ctx);
+}
+
+// The list ends: *more is cleared and a bracketing visitor hears of it.
+int32_t end_list(const BACnetVisitor* v, uint32_t nameId, uint32_t* more, void* ctx)
+{
+    *more = 0;
+    if (v->endList) (void)v->endList(nameId, ctx);
+    return BACNAPI_S_OK;
 }
 
 } // namespace
@@ -230,10 +242,9 @@ int32_t walk_value_list(uint32_t nameId, const BACnetValueList* source, BACnetVa
                         BACnetFieldCursor* child, void* ctx, const BACnetVisitor* visitor, uint32_t* more,
                         int32_t index)
 {
-    if (source && (index < 0 || static_cast<uint32_t>(index) >= source->count)) {
-        *more = 0;
-        return BACNAPI_S_OK;
-    }
+    if (index == 0 && visitor->beginList && visitor->beginList(nameId, ctx) != 0) return BACNAPI_WALK_E_REFUSED;
+    if (source && (index < 0 || static_cast<uint32_t>(index) >= source->count))
+        return end_list(visitor, nameId, more, ctx);
     if (begin_element(visitor, source != nullptr, nameId, more, ctx) != 0) return BACNAPI_WALK_E_REFUSED;
 
     if (*more) {
@@ -245,7 +256,8 @@ int32_t walk_value_list(uint32_t nameId, const BACnetValueList* source, BACnetVa
             status = visitor->endElement(nameId, more, ctx);
             if (status != 0) return status;
         }
-        if (source && static_cast<uint32_t>(index) + 1 >= source->count) *more = 0;
+        if (source && static_cast<uint32_t>(index) + 1 >= source->count) return end_list(visitor, nameId, more, ctx);
+        if (!*more && visitor->endList) (void)visitor->endList(nameId, ctx);
         return BACNAPI_S_OK;
     }
 
@@ -256,23 +268,23 @@ int32_t walk_value_list(uint32_t nameId, const BACnetValueList* source, BACnetVa
         for (uint32_t i = 0; i < used && destination->elements; ++i) clear_value(&destination->elements[i]);
         destination->count = 0;
     }
-    return BACNAPI_S_OK;
+    return end_list(visitor, nameId, more, ctx);
 }
 
 int32_t walk_typed_run(uint32_t nameId, BACnetFieldCursor* child, void* ctx, const BACnetVisitor* visitor,
                        uint32_t* more, int32_t index)
 {
     const int32_t count = child->count;
+    if (index == 0 && visitor->beginList && visitor->beginList(nameId, ctx) != 0) return BACNAPI_WALK_E_REFUSED;
     if (count != -1 && index >= count) {
         if (count == 0 && child->destCount) *child->destCount = 0;
-        *more = 0;
-        return BACNAPI_S_OK;
+        return end_list(visitor, nameId, more, ctx);
     }
 
     if (begin_element(visitor, count != -1, nameId, more, ctx) != 0) return BACNAPI_WALK_E_REFUSED;
     if (!*more) {
         release_run_elements(child);
-        return BACNAPI_S_OK;
+        return end_list(visitor, nameId, more, ctx);
     }
 
     int32_t status = walk_value(child, ctx, visitor);
@@ -281,7 +293,8 @@ int32_t walk_typed_run(uint32_t nameId, BACnetFieldCursor* child, void* ctx, con
         status = visitor->endElement(nameId, more, ctx);
         if (status != 0) return status;
     }
-    if (count != -1 && index + 1 >= count) *more = 0;
+    if (count != -1 && index + 1 >= count) return end_list(visitor, nameId, more, ctx);
+    if (!*more && visitor->endList) (void)visitor->endList(nameId, ctx);
     return BACNAPI_S_OK;
 }
 

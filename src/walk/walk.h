@@ -76,6 +76,15 @@ struct BACnetVisitor {
     int32_t (*endElement)(uint32_t nameId, uint32_t* more, void* ctx) = nullptr;
     // Asked before a single field is walked; a non-zero answer skips the field.
     int32_t (*filterField)(const BACnetFieldCursor* cursor, void* ctx) = nullptr;
+    // Around the elements of a list or typed run (nameId: the list's), for a text form that
+    // brackets its elements: beginList before the first element is asked for, also of an empty
+    // list; endList when the list has ended (its result is ignored).
+    int32_t (*beginList)(uint32_t nameId, void* ctx) = nullptr;
+    int32_t (*endList)(uint32_t nameId, void* ctx) = nullptr;
+    // Around a value whose type the walk looks up (a Wrapped field): its field's nameId and tag,
+    // and the type it was given.
+    int32_t (*openWrapped)(uint32_t nameId, int32_t tag, int32_t type, void* ctx) = nullptr;
+    int32_t (*closeWrapped)(void* ctx) = nullptr;
 };
 
 // Describes field `index` of a record in `child`; clears *more on the last field; answers

@@ -7,6 +7,7 @@
 #include "walk/walk.h"
 
 #include "walk/brace_round_trip.h"
+#include "walk/round_trip_rows.h"
 
 #include <gtest/gtest.h>
 
@@ -234,4 +235,15 @@ TEST(WalkRoundTrip, EveryTypeWithAWalkFunctionIsWalkedByTheTable)
 }
 
 } // namespace
+
+const std::vector<RoundTripRow>& round_trip_rows()
+{
+    static const std::vector<RoundTripRow> table = [] {
+        std::vector<RoundTripRow> out;
+        for (const Row& row : rows()) out.push_back({row.type, row.texts});
+        return out;
+    }();
+    return table;
+}
+
 } // namespace bacnapi

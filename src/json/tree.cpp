@@ -1,0 +1,202 @@
+// Building the tree with the event (SAX) reader of RapidJSON. The reader runs iteratively, so
+// neither it nor the tree recurses; nesting deeper than the limit is refused as it opens.
+#include "tree.h"
+
+#include "json_text.h"
+
+// The parser's internal stack starts as a null pointer and is compared after adding an offset
+// to it, which the pointer-overflow check of clang's sanitizer reports although nothing is
+// dereferenced; that one check is left out for the parser's own code.
+#if defined(__clang__)
+#pragma clang attribute push(__attribute__((no_sanitize("pointer-overflow"))), apply_to = function)
+#endif
+#include <rapidjson/error/en.h>
+#include <rapidjson/reader.h>
+#if defined(__clang__)
+#pragma clang attribute pop
+#endif
+
+#include <cstdlib>
+#include <cstring>
+#include <limits>
+#include <new>
+
+namespace bacnapi::json {
+
+namespace {
+
+// The parser's stack memory. The parser does not check for a refused allocation, so a refusal
+// is thrown instead (bad_alloc, caught at the interface) rather than written through.
+struct ParserAllocator {
+    static const bool kNeedFree = true;
+    void* Malloc(size_t size)
+    {
+        if (size == 0) return nullptr;
+        void* block = std::malloc(size);
+        if (!block) throw std::bad_alloc();
+        return block;
+    }
+    void* Realloc(void* block, size_t, size_t newSize)
+    {
+        if (newSize == 0) {
+            std::free(block);
+            return nullptr;
+        }
+        void* grown = std::realloc(block, newSize);
+        if (!grown) throw std::bad_alloc();
+        return grown;
+    }
+    static void Free(void* block) { std::free(block); }
+};
+
+using Parser = rapidjson::GenericReader<rapidjson::UTF8<>, rapidjson::UTF8<>, ParserAllocator>;
+
+struct Builder {
+    Tree* tree = nullptr;
+    const rapidjson::StringStream* stream = nullptr;
+    size_t maxDepth = 0;
+    bool tooDeep = false;
+    bool tooLarge = false;
+    bool hasKey = false;
+    uint32_t keyStart = 0, keyLength = 0;
+    std::vector<uint32_t> open;    // containers being read
+    std::vector<uint32_t> pending; // children read so far, of every open container
+    std::vector<size_t> pendingFrom;
+
+    // Where the value just read starts. Strings and numbers are read through a copy of the
+    // stream that is written back only after their event, so during it Tell() is still at their
+    // first character, and at a bracket while it opens; literals have been consumed: Tell() is
+    // just past them.
+    uint32_t token_start(NodeKind kind) const
+    {
+        const auto at = static_cast<uint32_t>(stream->Tell());
+        switch (kind) {
+        case NodeKind::Null:
+        case NodeKind::True: return at - 4;
+        case NodeKind::False: return at - 5;
+        default: return at;
+        }
+    }
+
+    bool store(const char* s, size_t n, uint32_t* start)
+    {
+        if (tree->pool.size() + n >= std::numeric_limits<uint32_t>::max()) {
+            tooLarge = true;
+            return false;
+        }
+        *start = static_cast<uint32_t>(tree->pool.size());
+        tree->pool.append(s, n);
+        return true;
+    }
+
+    bool add(NodeKind kind, const char* s = nullptr, size_t n = 0)
+    {
+        if (tree->nodes.size() >= std::numeric_limits<uint32_t>::max() - 1) {
+            tooLarge = true;
+            return false;
+        }
+        Node node;
+        node.kind = kind;
+        node.offset = token_start(kind);
+        if (s && !store(s, n, &node.start)) return false;
+        node.length = static_cast<uint32_t>(n);
+        if (hasKey) {
+            node.keyStart = keyStart;
+            node.keyLength = keyLength;
+            hasKey = false;
+        }
+        const auto index = static_cast<uint32_t>(tree->nodes.size());
+        tree->nodes.push_back(node);
+        if (!open.empty()) pending.push_back(index);
+        if (kind == NodeKind::Object || kind == NodeKind::Array) {
+            if (open.size() >= maxDepth) {
+                tooDeep = true;
+                return false;
+            }
+            open.push_back(index);
+            pendingFrom.push_back(pending.size());
+        }
+        return true;
+    }
+
+    bool close()
+    {
+        Node& node = tree->nodes[open.back()];
+        const size_t from = pendingFrom.back();
+        node.start = static_cast<uint32_t>(tree->links.size());
+        node.length = static_cast<uint32_t>(pending.size() - from);
+        tree->links.insert(tree->links.end(), pending.begin() + static_cast<std::ptrdiff_t>(from), pending.end());
+        pending.resize(from);
+        open.pop_back();
+        pendingFrom.pop_back();
+        return true;
+    }
+
+    bool Null() { return add(NodeKind::Null); }
+    bool Bool(bool b) { return add(b ? NodeKind::True : NodeKind::False); }
+    // Numbers arrive as their text (kParseNumbersAsStringsFlag): each field converts it to its
+    // own type, so that a Real reads as a float directly and no integer is rounded on the way.
+    bool RawNumber(const char* s, rapidjson::SizeType n, bool) { return add(NodeKind::Number, s, n); }
+    bool Int(int) { return false; }
+    bool Uint(unsigned) { return false; }
+    bool Int64(int64_t) { return false; }
+    bool Uint64(uint64_t) { return false; }
+    bool Double(double) { return false; }
+    bool String(const char* s, rapidjson::SizeType n, bool) { return add(NodeKind::String, s, n); }
+    bool StartObject() { return add(NodeKind::Object); }
+    bool Key(const char* s, rapidjson::SizeType n, bool)
+    {
+        if (!store(s, n, &keyStart)) return false;
+        keyLength = n;
+        hasKey = true;
+        return true;
+    }
+    bool EndObject(rapidjson::SizeType) { return close(); }
+    bool StartArray() { return add(NodeKind::Array); }
+    bool EndArray(rapidjson::SizeType) { return close(); }
+};
+
+} // namespace
+
+bool parse_tree(const char* text, size_t maxDepth, Tree* tree, uint64_t* offset, const char** reason)
+{
+    tree->nodes.clear();
+    tree->links.clear();
+    tree->pool.clear();
+    const size_t length = std::strlen(text);
+    if (length >= std::numeric_limits<uint32_t>::max()) {
+        *offset = 0;
+        *reason = "text too large";
+        return false;
+    }
+    // The whole text is checked first: the parser's own check of a string can read past the end
+    // of a text that stops inside a multi-byte character.
+    const size_t valid = utf8_valid_prefix(text, length);
+    if (valid != length) {
+        *offset = valid;
+        *reason = "string is not valid UTF-8";
+        return false;
+    }
+    // Keys, strings and numbers never take more room than their text: the pool is made once.
+    // A value takes at least two bytes of text, mostly more.
+    tree->pool.reserve(length);
+    tree->nodes.reserve(length / 8 + 1);
+    rapidjson::StringStream stream(text);
+    Builder builder;
+    builder.tree = tree;
+    builder.stream = &stream;
+    builder.maxDepth = maxDepth;
+    Parser reader;
+    constexpr unsigned kFlags = rapidjson::kParseValidateEncodingFlag | rapidjson::kParseIterativeFlag |
+                                rapidjson::kParseNumbersAsStringsFlag;
+    const rapidjson::ParseResult result = reader.Parse<kFlags>(stream, builder);
+    if (result) return true;
+    *offset = result.Offset();
+    if (builder.tooDeep) *reason = "nesting too deep";
+    else if (builder.tooLarge) *reason = "text too large";
+    else if (result.Code() == rapidjson::kParseErrorStringInvalidEncoding) *reason = "string is not valid UTF-8";
+    else *reason = rapidjson::GetParseError_En(result.Code());
+    return false;
+}
+
+} // namespace bacnapi::json
