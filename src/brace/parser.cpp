@@ -33,7 +33,10 @@ struct ParserContext {
 const char*& pos_of(void* ctx) { return static_cast<ParserContext*>(ctx)->pos; }
 
 // The end of the first token from p on that ends at "," "}" "{" or the end of the text.
-const char* token_end(void* ctx, const char* p) { return token_end_with_brace(p, static_cast<ParserContext*>(ctx)->end); }
+const char* token_end(void* ctx, const char* p)
+{
+    return token_end_with_brace(p, static_cast<ParserContext*>(ctx)->end);
+}
 
 // A slot's failure: remembers where (at) and why, and answers -1. Failing at the end of the text
 // is always the text ending early, whatever the slot expected.

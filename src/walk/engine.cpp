@@ -98,6 +98,7 @@ int32_t walk_list_elements(const BACnetFieldCursor* parent, BACnetFieldCursor* c
     fresh.srcObjectType = child->srcObjectType;
     fresh.destObjectType = child->destObjectType;
     fresh.depth = child->depth;
+    ListElementState state;
     for (;;) {
         int32_t status = walk_value_list(parent->nameId, source, destination, child, ctx, visitor, more, *index);
         ++*index;
@@ -107,7 +108,7 @@ int32_t walk_list_elements(const BACnetFieldCursor* parent, BACnetFieldCursor* c
             if (status != 0) return status;
         }
         *child = fresh;
-        status = describe_list_element(elementType, child, parent->src, parent->dest, *index);
+        status = describe_list_element(elementType, child, parent->src, parent->dest, *index, &state);
         if (status != 0) {
             ++*index;
             return status;

@@ -33,10 +33,35 @@ void* element_payload(BACnetDataType& element, int32_t type)
     return is_application_type(type) ? static_cast<void*>(&element.payload) : element.payload.record;
 }
 
+// True when the record of a retyped element is all zero bytes. Retyping always starts from a
+// zeroed record and depends on nothing but the type, so every element of the type retypes alike.
+int is_zero_record(const BACnetDataType& element)
+{
+    const BACnetTypeDescriptor* descriptor = find_descriptor(element.type);
+    const auto* bytes = static_cast<const unsigned char*>(element.payload.record);
+    if (!descriptor || !bytes) return 0;
+    for (uint64_t i = 0; i < descriptor->recordSize; ++i)
+        if (bytes[i] != 0) return 0;
+    return 1;
+}
+
+// What retyping an emptied element makes when the type's empty record is all zero: the type and a
+// zeroed record, from the one allocation retyping would make.
+int32_t take_zeroed_record(BACnetDataType& element, int32_t type)
+{
+    const BACnetTypeDescriptor* descriptor = find_descriptor(type);
+    if (!descriptor || descriptor->recordSize == 0) return BACNAPI_WALK_E_REFUSED;
+    void* record = std::calloc(1, descriptor->recordSize);
+    if (!record) return BACNAPI_WALK_E_NOMEMORY;
+    element.type = type;
+    element.payload.record = record;
+    return BACNAPI_S_OK;
+}
+
 } // namespace
 
 int32_t describe_list_element(int32_t elementType, BACnetFieldCursor* child, const void* src, void* dest,
-                          int32_t index)
+                              int32_t index, ListElementState* state)
 {
     child->nameId = kListElementNameId;
     child->kind = kFieldValueList;
@@ -79,7 +104,12 @@ int32_t describe_list_element(int32_t elementType, BACnetFieldCursor* child, con
             // An element of another type is released first, so that its record is never
             // reinterpreted as a record of the element type.
             if (element.type != 0) clear_value(&element);
-            if (retype_value(&element, elementType) != BACNAPI_S_OK) return BACNAPI_WALK_E_REFUSED;
+            if (state && state->emptyRecordIsZero == 1) {
+                if (take_zeroed_record(element, elementType) != BACNAPI_S_OK) return BACNAPI_WALK_E_REFUSED;
+            } else {
+                if (retype_value(&element, elementType) != BACNAPI_S_OK) return BACNAPI_WALK_E_REFUSED;
+                if (state && state->emptyRecordIsZero < 0) state->emptyRecordIsZero = is_zero_record(element);
+            }
         } else if (!is_application_type(elementType) && !element.payload.record) {
             if (retype_value(&element, elementType) != BACNAPI_S_OK) return BACNAPI_WALK_E_REFUSED;
         }

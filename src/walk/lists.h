@@ -11,12 +11,20 @@
 
 namespace bacnapi {
 
+// What the elements described so far in one walk of a list have shown about the element type:
+// whether a record of it, emptied by retyping, is all zero bytes (-1: not seen yet).
+struct ListElementState {
+    int emptyRecordIsZero = -1;
+};
+
 // Describes element `index` of a value list whose elements have type elementType in child: the
 // element of the source list (src), and a place for it in the destination list (dest), which
 // grows by one element when it has none there. A broken list (counters past its slots, an
-// element of another type, a constructed element without its record) is refused.
+// element of another type, a constructed element without its record) is refused. With a state,
+// a destination slot that needs an empty record takes a zeroed one without a retyping walk once
+// an earlier element has shown that retyping makes nothing else.
 int32_t describe_list_element(int32_t elementType, BACnetFieldCursor* child, const void* src, void* dest,
-                              int32_t index);
+                              int32_t index, ListElementState* state = nullptr);
 
 // Adds one element to a value list. A free slot is used when there is one (it is already an
 // empty value); otherwise the capacity grows by half of itself plus one (0, 1, 2, 4, 7, 11, ...)

@@ -11,6 +11,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cstring>
 #include <string>
 #include <vector>
 
@@ -23,6 +24,7 @@ struct Recorder {
     Log log;
     std::string failSlot;        // the slot (first word of its log entry) that answers -7
     int32_t endListAtIndex = -1; // beginElement clears more at this element
+    int32_t endAfterIndex = -1;  // endElement clears more after this element
     int32_t elements = 0;        // elements begun so far
     const void* lastSrc = nullptr;
 };
@@ -70,9 +72,11 @@ int32_t beginElement(uint32_t, uint32_t* more, void* ctx)
     if (index == r.endListAtIndex) *more = 0;
     return note(ctx, "beginElement", index);
 }
-int32_t endElement(uint32_t, uint32_t*, void* ctx)
+int32_t endElement(uint32_t, uint32_t* more, void* ctx)
 {
-    return note(ctx, "endElement", static_cast<Recorder*>(ctx)->elements - 1);
+    Recorder& r = *static_cast<Recorder*>(ctx);
+    if (r.endAfterIndex >= 0 && r.elements - 1 == r.endAfterIndex) *more = 0;
+    return note(ctx, "endElement", r.elements - 1);
 }
 
 constexpr BACnetVisitor kRecording = {
@@ -261,6 +265,35 @@ TEST(WalkEngine, DestinationListsEndWhereTheVisitorSays)
             for (uint32_t i = 0; i < d.payload.list->capacity; ++i) EXPECT_EQ(d.payload.list->elements[i].type, 0);
         }
         release_value(&d);
+    }
+}
+
+TEST(WalkEngine, ListElementsReadPartlyKeepWhatAnEmptyValueHolds)
+{
+    // The elements of a list being read start as empty values of their type, however the engine
+    // makes room for them: an element whose text stops early holds what a single value read from
+    // the same text holds, records whose empty form is all zero bytes and one whose is not (an
+    // optional field marked absent) alike.
+    const struct { int32_t listType, type; const char* whole; const char* cut; } cases[] = {
+        {BACNAPI_TYPE_ListOfBACnetTimeValue, BACNAPI_TYPE_BACnetTimeValue, "{13:45 30.25,4,1.500000}", "{13:45 30.25"},
+        {BACNAPI_TYPE_ListOfBACnetLogRecord, BACNAPI_TYPE_BACnetLogRecord,
+         "{{05/17/2024,13:45 30.25},{2,1.500000},0100}", "{{05/17/2024,13:45 30.25}"},
+        {BACNAPI_TYPE_ListOfBACnetCOVSubscription, BACNAPI_TYPE_BACnetCOVSubscription,
+         "{{{0,8,1},7},{0,1,85,-1},1,300,0.500000}", "{{{0,8,1},7},{0,1,85,-1},1,300}"},
+    };
+    for (const auto& c : cases) {
+        BACnetDataType single{};
+        const int32_t status = bacnapi_asn1_string_set(&single, c.cut, c.type);
+        const std::string text = std::string("{{") + c.whole + "},{" + c.whole + "},{" + c.whole + "},{" + c.cut + "}}";
+        BACnetDataType list{};
+        EXPECT_EQ(bacnapi_asn1_string_set(&list, text.c_str(), c.listType), status) << c.cut;
+        ASSERT_EQ(list.payload.list->count, 4u) << c.cut;
+        const BACnetDataType& last = list.payload.list->elements[3];
+        ASSERT_EQ(last.type, c.type);
+        EXPECT_EQ(std::memcmp(last.payload.record, single.payload.record, find_descriptor(c.type)->recordSize), 0)
+            << c.cut;
+        release_value(&list);
+        release_value(&single);
     }
 }
 
