@@ -51,10 +51,6 @@ using SchemaModel = std::map<int32_t, SchemaDef>;
 // no consistent shape, for instance one key twice in a record).
 int32_t collect_schema_model(int32_t type, SchemaModel& model);
 
-// The JSON key of the field with field-name identifier nameId (tag tells apart the fields that
-// share one identifier), or null when the identifier has none.
-const char* schema_field_key(uint32_t nameId, int32_t tag);
-
 // True for the type codes whose JSON form is a primitive (no $defs entry of a constructed type).
 constexpr bool is_primitive_schema_type(int32_t type) { return (type >= 0 && type <= 12) || type == 20; }
 

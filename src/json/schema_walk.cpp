@@ -12,6 +12,7 @@
 //
 // Everything this file needs from the walker is here; the slot functions are thin adapters onto
 // the handlers of SchemaWalk.
+#include "json/field_keys.h"
 #include "json/schema.h"
 
 #include "../value/list_types.h"
@@ -267,11 +268,11 @@ constexpr BACnetVisitor kSchemaVisitor = {
 
 // ---- Merging the walks of one type
 
+// The key the JSON writer gives the field, from the same table.
 int32_t key_of(const WalkEntry& entry, std::string* key)
 {
-    const char* k = schema_field_key(entry.nameId, entry.tag);
-    if (!k) return BACNAPI_E_FAIL;
-    *key = k;
+    char buf[json::kFieldKeyBufferSize];
+    *key = json::field_key(entry.nameId, entry.tag, buf);
     return 0;
 }
 

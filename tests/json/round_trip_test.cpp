@@ -8,6 +8,8 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdio>
+#include <cstdlib>
 #include <string>
 
 namespace bacnapi {
@@ -43,8 +45,28 @@ void expect_reads_back(const std::string& json, int32_t type, const BACnetDataTy
     release_value(&back);
 }
 
+// With BACNAPI_JSON_CASES naming a file, every JSON text written here is also kept there, one
+// "TYPE<TAB>FLAGS<TAB>JSON" line each, for the check of each text against its type's schema
+// (tests/json/validate_cases.py).
+struct CaseFile {
+    std::FILE* file = nullptr;
+    CaseFile()
+    {
+        if (const char* path = std::getenv("BACNAPI_JSON_CASES")) file = std::fopen(path, "w");
+    }
+    ~CaseFile()
+    {
+        if (file) std::fclose(file);
+    }
+    void add(int32_t type, uint32_t flags, const std::string& json) const
+    {
+        if (file) std::fprintf(file, "%d\t%u\t%s\n", static_cast<int>(type), static_cast<unsigned>(flags), json.c_str());
+    }
+};
+
 TEST(JsonRoundTrip, EveryBraceCaseReadsBackWithNamesAndWithNumbers)
 {
+    const CaseFile caseFile;
     size_t cases = 0, comparableCases = 0;
     for (const RoundTripRow& row : round_trip_rows()) {
         for (const std::string& brace : row.texts) {
@@ -59,6 +81,7 @@ TEST(JsonRoundTrip, EveryBraceCaseReadsBackWithNamesAndWithNumbers)
                 int32_t status;
                 const std::string json = to_json(value, flags, &status);
                 ASSERT_EQ(status, 0) << json;
+                caseFile.add(row.type, flags, json);
                 expect_reads_back(json, -1, value, brace, comparable);
                 // The bare value, without its envelope, reads as the given type.
                 const std::string head = std::string("{\"type\":\"") + bacnapi_type_name(row.type) + "\",\"value\":";
