@@ -357,54 +357,56 @@ int32_t read_octet(Reader& r, int64_t member, uint64_t objectOffset, int64_t low
     return 0;
 }
 
-int32_t read_date(uint32_t nameId, void* dest, const void*, void* ctx)
+// The exact form of a date or a time: four named octets, each a number or null for 255.
+struct OctetMember {
+    const char* key;
+    int64_t low, high, bias; // the number's range, and what is taken off it to give the octet
+};
+constexpr OctetMember kDateMembers[4] = {
+    {"year", 1900, 2154, 1900}, {"month", 0, 254, 0}, {"day", 0, 254, 0}, {"weekday", 0, 254, 0}};
+constexpr OctetMember kTimeMembers[4] = {
+    {"hour", 0, 254, 0}, {"minute", 0, 254, 0}, {"second", 0, 254, 0}, {"hundredths", 0, 254, 0}};
+
+// A date or a time (four octets in the order of `members`): the readable string that `parse`
+// takes, or the exact object.
+template <class T>
+int32_t read_four_octets(void* ctx, uint32_t nameId, void* dest, const OctetMember (&members)[4],
+                         bool (*parse)(const char*, size_t, T*), const char* expected)
 {
+    static_assert(sizeof(T) == 4);
     Reader& r = of(ctx);
     uint32_t i;
     if (take(r, nameId, &i) != 0) return BACNAPI_E_FAIL;
     const Node& n = node(r, i);
     if (!dest) return fail(r, n.offset, "no place for the value");
-    BACnetDate d{};
+    T value{};
     if (n.kind == NodeKind::String) {
-        if (!read_date_string(r.tree->text(n), n.textLength(), &d)) return fail(r, n.offset, "expected a date");
+        if (!parse(r.tree->text(n), n.textLength(), &value)) return fail(r, n.offset, expected);
     } else if (n.kind != NodeKind::Object) {
-        return fail(r, n.offset, "expected a date");
+        return fail(r, n.offset, expected);
     } else {
-        static const char* const keys[] = {"year", "month", "day", "weekday"};
+        const char* const keys[4] = {members[0].key, members[1].key, members[2].key, members[3].key};
         int64_t m[4];
-        if (fixed_members(r, i, keys, m) != 0 || read_octet(r, m[0], n.offset, 1900, 2154, 1900, &d.year) != 0 ||
-            read_octet(r, m[1], n.offset, 0, 254, 0, &d.month) != 0 ||
-            read_octet(r, m[2], n.offset, 0, 254, 0, &d.day) != 0 ||
-            read_octet(r, m[3], n.offset, 0, 254, 0, &d.dayOfWeek) != 0)
-            return BACNAPI_E_FAIL;
+        if (fixed_members(r, i, keys, m) != 0) return BACNAPI_E_FAIL;
+        uint8_t octets[4];
+        for (int k = 0; k < 4; ++k) {
+            if (read_octet(r, m[k], n.offset, members[k].low, members[k].high, members[k].bias, &octets[k]) != 0)
+                return BACNAPI_E_FAIL;
+        }
+        std::memcpy(&value, octets, sizeof value);
     }
-    std::memcpy(dest, &d, sizeof d);
+    std::memcpy(dest, &value, sizeof value);
     return 0;
+}
+
+int32_t read_date(uint32_t nameId, void* dest, const void*, void* ctx)
+{
+    return read_four_octets<BACnetDate>(ctx, nameId, dest, kDateMembers, read_date_string, "expected a date");
 }
 
 int32_t read_time(uint32_t nameId, void* dest, const void*, void* ctx)
 {
-    Reader& r = of(ctx);
-    uint32_t i;
-    if (take(r, nameId, &i) != 0) return BACNAPI_E_FAIL;
-    const Node& n = node(r, i);
-    if (!dest) return fail(r, n.offset, "no place for the value");
-    BACnetTime t{};
-    if (n.kind == NodeKind::String) {
-        if (!read_time_string(r.tree->text(n), n.textLength(), &t)) return fail(r, n.offset, "expected a time");
-    } else if (n.kind != NodeKind::Object) {
-        return fail(r, n.offset, "expected a time");
-    } else {
-        static const char* const keys[] = {"hour", "minute", "second", "hundredths"};
-        int64_t m[4];
-        if (fixed_members(r, i, keys, m) != 0 || read_octet(r, m[0], n.offset, 0, 254, 0, &t.hour) != 0 ||
-            read_octet(r, m[1], n.offset, 0, 254, 0, &t.minute) != 0 ||
-            read_octet(r, m[2], n.offset, 0, 254, 0, &t.second) != 0 ||
-            read_octet(r, m[3], n.offset, 0, 254, 0, &t.hundredths) != 0)
-            return BACNAPI_E_FAIL;
-    }
-    std::memcpy(dest, &t, sizeof t);
-    return 0;
+    return read_four_octets<BACnetTime>(ctx, nameId, dest, kTimeMembers, read_time_string, "expected a time");
 }
 
 int32_t read_object_identifier(uint32_t nameId, void* dest, const void*, void* ctx)
