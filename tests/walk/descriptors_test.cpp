@@ -7,9 +7,8 @@
 #include "walk/field_table.h"
 #include "walk/wrapped.h"
 
-#include <gtest/gtest.h>
-
 #include <cstddef>
+#include <gtest/gtest.h>
 #include <set>
 
 namespace {
@@ -192,8 +191,8 @@ TEST(Descriptors, ApplicationValuesAreChosenByTheirTypeCode)
     } cases[] = {
         {BACNAPI_TYPE_BACnetTimeValue, &timeValue, &timeValue.value, 1, 301, -1, BACNAPI_TYPE_Unsigned, 0},
         {BACNAPI_TYPE_NotificationCommandFailure, &failure, &failure.commandValue, 0, 49, 0, BACNAPI_TYPE_Real, 0},
-        {BACNAPI_TYPE_NotificationCommandFailure, &failure, &failure.feedbackValue, 2, 112, 2,
-         BACNAPI_TYPE_Enumerated, 0},
+        {BACNAPI_TYPE_NotificationCommandFailure, &failure, &failure.feedbackValue, 2, 112, 2, BACNAPI_TYPE_Enumerated,
+         0},
         // A source is read only as the type it holds, and only application types are chosen.
         {BACNAPI_TYPE_BACnetTimeValue, &timeValue, &timeValue.value, 1, 301, -1, BACNAPI_TYPE_Real,
          BACNAPI_WALK_E_REFUSED},
@@ -206,8 +205,7 @@ TEST(Descriptors, ApplicationValuesAreChosenByTheirTypeCode)
         probe.answer = c.answer;
         BACnetFieldCursor child{};
         uint32_t more = 1;
-        EXPECT_EQ(find_descriptor(c.type)->walk(&child, c.record, nullptr, &probe, &visitor, &more, c.index),
-                  c.status);
+        EXPECT_EQ(find_descriptor(c.type)->walk(&child, c.record, nullptr, &probe, &visitor, &more, c.index), c.status);
         EXPECT_EQ(probe.recorded, c.value->type);
         EXPECT_NE(probe.choiceId, 0u);
         if (c.status != 0) continue;
