@@ -1,8 +1,8 @@
-// The generic walk functions that interpret field tables and choice tables.
-#include "walk/field_table.h"
-
+// The generic walks that interpret field tables and choice tables, and the call of a type's
+// descriptor, which reads the table its kind points at.
 #include "value/record_size.h"
 #include "value/value_internal.h"
+#include "walk/field_table.h"
 #include "walk/lists.h"
 #include "walk/wrapped.h"
 
