@@ -1,7 +1,9 @@
-// The generic walk functions that interpret field tables and choice tables.
+// The generic walks that interpret field tables and choice tables, and the call of a type's
+// descriptor, which reads the table its kind points at.
 #include "value/record_size.h"
 #include "value/value_internal.h"
 #include "walk/field_table.h"
+#include "walk/lists.h"
 #include "walk/wrapped.h"
 
 #include <cstdlib>
@@ -68,6 +70,15 @@ int32_t bind_embedded_value(BACnetFieldCursor* child, const BACnetDataType* sour
 
 int32_t describe_field(const FieldDesc& field, BACnetFieldCursor* child, const void* src, void* dest)
 {
+    if (field.objectTypeOffset >= 0) {
+        // The field's values are looked up under the object type this record holds, on each side.
+        const auto at = static_cast<uint32_t>(field.objectTypeOffset);
+        child->srcObjectType = src ? read_member<uint32_t>(src, at) : 0;
+        child->destObjectType = dest ? read_member<uint32_t>(dest, at) : 0;
+    }
+    // A property value describes the whole cursor itself from what the record holds.
+    if (field.mode == FieldMode::PropertyValue) return describe_property_value(*field.property, child, src, dest);
+
     child->nameId = field.nameId;
     child->kind = kFieldSingle;
     child->tag = field.tag;
@@ -100,16 +111,23 @@ int32_t describe_field(const FieldDesc& field, BACnetFieldCursor* child, const v
         child->src = nullptr;
         child->dest = nullptr;
         return BACNAPI_S_OK;
+    case FieldMode::PropertyValue: break;    // described above
+    case FieldMode::ApplicationValue: break; // needs the visitor: walk_field_table describes it
     }
     return BACNAPI_WALK_E_NODESCRIPTOR;
 }
 
-int32_t walk_field_table(const FieldDesc* fields, size_t count, BACnetFieldCursor* child, const void* src,
-                         void* dest, void*, const BACnetVisitor*, uint32_t* more, int32_t index)
+int32_t walk_field_table(const FieldDesc* fields, size_t count, BACnetFieldCursor* child, const void* src, void* dest,
+                         void* ctx, const BACnetVisitor* visitor, uint32_t* more, int32_t index)
 {
     if (index < 0 || static_cast<size_t>(index) >= count) return BACNAPI_WALK_E_NODESCRIPTOR;
     if (static_cast<size_t>(index) + 1 == count && more) *more = 0;
-    return describe_field(fields[index], child, src, dest);
+    const FieldDesc& field = fields[index];
+    if (field.mode == FieldMode::ApplicationValue)
+        return describe_application_choice(field.nameId, field.tag, field.enumId, child,
+                                           static_cast<const BACnetDataType*>(member_at(src, field.offset)),
+                                           static_cast<BACnetDataType*>(member_at(dest, field.offset)), ctx, visitor);
+    return describe_field(field, child, src, dest);
 }
 
 int32_t choose_alternative(uint32_t choiceId, int32_t recorded, BACnetFieldCursor* child, void* ctx,
@@ -119,8 +137,7 @@ int32_t choose_alternative(uint32_t choiceId, int32_t recorded, BACnetFieldCurso
     child->enumId = choiceId;
     if (visitor && visitor->chooseAlternative) {
         const int32_t recordedCopy = recorded;
-        if (visitor->chooseAlternative(choiceId, &child->tag, &recordedCopy, ctx) != 0)
-            return BACNAPI_WALK_E_REFUSED;
+        if (visitor->chooseAlternative(choiceId, &child->tag, &recordedCopy, ctx) != 0) return BACNAPI_WALK_E_REFUSED;
     }
     return BACNAPI_S_OK;
 }
@@ -140,7 +157,9 @@ size_t member_size(const FieldDesc& field)
 {
     switch (field.mode) {
     case FieldMode::Nested:
-    case FieldMode::BoundValue: return sizeof(BACnetDataType);
+    case FieldMode::BoundValue:
+    case FieldMode::PropertyValue:
+    case FieldMode::ApplicationValue: return sizeof(BACnetDataType);
     case FieldMode::WholeRecord:
     case FieldMode::NoMember: return 0;
     case FieldMode::Member: break;
@@ -191,7 +210,8 @@ size_t member_size(const FieldDesc& field)
 void release_member(const FieldDesc& field, void* record)
 {
     void* member = member_at(record, field.offset);
-    if (field.mode == FieldMode::Nested || field.mode == FieldMode::BoundValue) {
+    if (field.mode == FieldMode::Nested || field.mode == FieldMode::BoundValue ||
+        field.mode == FieldMode::ApplicationValue) {
         clear_value(static_cast<BACnetDataType*>(member));
         return;
     }
@@ -207,25 +227,22 @@ void release_member(const FieldDesc& field, void* record)
 // A destination record that holds another alternative than the chosen one: what the old
 // alternative owns is released (by `release`, or member-wise), and the new alternative's member
 // starts zero-filled, so that no byte of the old alternative is read as part of the new one.
-void switch_alternative(const ChoiceDesc& choice, ReleaseRecordFn release, void* dest,
-                        const AlternativeDesc& chosen)
+void switch_alternative(const ChoiceDesc& choice, void* dest, const AlternativeDesc& chosen)
 {
     const int32_t held = read_member<int32_t>(dest, choice.selectorOffset);
     if (held == chosen.number) return;
-    if (release) {
-        release(dest);
+    if (choice.release) {
+        choice.release(dest);
     } else if (const AlternativeDesc* old = find_alternative(choice, held)) {
         release_member(old->field, dest);
     }
-    if (const size_t size = member_size(chosen.field))
-        std::memset(member_at(dest, chosen.field.offset), 0, size);
+    if (const size_t size = member_size(chosen.field)) std::memset(member_at(dest, chosen.field.offset), 0, size);
 }
 
 } // namespace
 
-int32_t walk_choice_releasing(const ChoiceDesc& choice, ReleaseRecordFn release, BACnetFieldCursor* child,
-                              const void* src, void* dest, void* ctx, const BACnetVisitor* visitor, uint32_t* more,
-                              int32_t index)
+int32_t walk_choice(const ChoiceDesc& choice, BACnetFieldCursor* child, const void* src, void* dest, void* ctx,
+                    const BACnetVisitor* visitor, uint32_t* more, int32_t index)
 {
     if (index != 0) return BACNAPI_WALK_E_NODESCRIPTOR;
     if (more) *more = 0;
@@ -245,16 +262,10 @@ int32_t walk_choice_releasing(const ChoiceDesc& choice, ReleaseRecordFn release,
     // alternative would take arbitrary bytes for pointers.
     if (src && chosen != recorded) return BACNAPI_WALK_E_REFUSED;
     if (dest) {
-        switch_alternative(choice, release, dest, *alternative);
+        switch_alternative(choice, dest, *alternative);
         write_member<int32_t>(dest, choice.selectorOffset, chosen);
     }
     return describe_field(alternative->field, child, src, dest);
-}
-
-int32_t walk_choice(const ChoiceDesc& choice, BACnetFieldCursor* child, const void* src, void* dest, void* ctx,
-                    const BACnetVisitor* visitor, uint32_t* more, int32_t index)
-{
-    return walk_choice_releasing(choice, nullptr, child, src, dest, ctx, visitor, more, index);
 }
 
 int32_t describe_application_choice(uint32_t nameId, int32_t tag, uint32_t choiceId, BACnetFieldCursor* child,
@@ -282,6 +293,20 @@ int32_t describe_application_choice(uint32_t nameId, int32_t tag, uint32_t choic
         child->dest = &destination->payload;
     }
     return BACNAPI_S_OK;
+}
+
+int32_t TypeWalk::operator()(BACnetFieldCursor* child, const void* src, void* dest, void* ctx,
+                             const BACnetVisitor* visitor, uint32_t* more, int32_t index) const
+{
+    switch (kind) {
+    case DescriptorKind::Fields:
+        return walk_field_table(fields, fieldCount, child, src, dest, ctx, visitor, more, index);
+    case DescriptorKind::Choice: return walk_choice(*choice, child, src, dest, ctx, visitor, more, index);
+    case DescriptorKind::ValueList: return describe_list_element(elementType, child, src, dest, index);
+    case DescriptorKind::ByHand: return byHand(child, src, dest, ctx, visitor, more, index);
+    case DescriptorKind::None: break;
+    }
+    return BACNAPI_WALK_E_NODESCRIPTOR;
 }
 
 } // namespace bacnapi

@@ -13,20 +13,26 @@ namespace bacnapi {
 
 // Where a field's value lives in its record.
 enum class FieldMode : uint8_t {
-    Member,       // the payload of `type` in place at `offset`
-    Nested,       // an embedded BACnetDataType at `offset` holding a value of `type` (bind_nested_value)
-    WholeRecord,  // an embedded choice type: src/dest are the parent's whole record (offset unused)
-    NoMember,     // walked as a Null value; nothing is read or stored (src/dest null)
-    BoundValue,   // an embedded BACnetDataType bound with bind_cursor to `type` on both sides: unlike
-                  // Nested, an empty source is refused rather than described as Null
+    Member,           // the payload of `type` in place at `offset`
+    Nested,           // an embedded BACnetDataType at `offset` holding a value of `type` (bind_nested_value)
+    WholeRecord,      // an embedded choice type: src/dest are the parent's whole record (offset unused)
+    NoMember,         // walked as a Null value; nothing is read or stored (src/dest null)
+    BoundValue,       // an embedded BACnetDataType bound with bind_cursor to `type` on both sides: unlike
+                      // Nested, an empty source is refused rather than described as Null
+    PropertyValue,    // an embedded BACnetDataType whose type is looked up from the property identifier
+                      // and object type the record holds or inherits (`property` says where they are)
+    ApplicationValue, // an embedded BACnetDataType holding an application value (codes 0..12); the
+                      // alternative chosen is its type code, and enumId is the choice identifier
 };
+
+struct PropertyValueDesc;
 
 // The absent sentinel of an optional field (written into a destination before it is read).
 enum class Sentinel : uint8_t {
-    None,           // not optional
-    AllOnes32,      // a 32-bit member equal to 0xFFFFFFFF (property array indexes)
-    Zero32,         // a 32-bit member equal to 0
-    DeviceAbsent,   // an object identifier of type 8 with instance 0xFFFFFFFF
+    None,         // not optional
+    AllOnes32,    // a 32-bit member equal to 0xFFFFFFFF (property array indexes)
+    Zero32,       // a 32-bit member equal to 0
+    DeviceAbsent, // an object identifier of type 8 with instance 0xFFFFFFFF
 };
 
 struct FieldDesc {
@@ -37,6 +43,11 @@ struct FieldDesc {
     uint32_t offset;
     FieldMode mode;
     Sentinel sentinel;
+    // The object type the field's values inherit for their property lookups: the 32-bit member
+    // at this offset of the record (an object identifier's first word), or -1 to pass on what the
+    // record itself inherited.
+    int32_t objectTypeOffset;
+    const PropertyValueDesc* property; // where the lookup's inputs are (PropertyValue only)
 };
 
 // One alternative of a choice: `number` is what chooseAlternative answers and what the record's
@@ -48,10 +59,14 @@ struct AlternativeDesc {
 
 struct ChoiceDesc {
     uint32_t choiceId;
-    uint32_t selectorOffset;      // the record's alternative number (signed 32-bit)
+    uint32_t selectorOffset; // the record's alternative number (signed 32-bit)
     const AlternativeDesc* alternatives;
     size_t alternativeCount;
-    bool sourceOnly;              // the recorded alternative is read only from the source (0 without)
+    bool sourceOnly; // the recorded alternative is read only from the source (0 without)
+    // Called on a destination record that holds another alternative than the one chosen, when its
+    // alternatives own more than strings and nested values (typically the record's Clear); null
+    // to release the old alternative's member by its field.
+    void (*release)(void* record);
 };
 
 // A member of a record at a byte offset, read or written without alignment or aliasing concerns.
@@ -70,8 +85,8 @@ void write_member(void* record, uint32_t offset, T v)
 }
 
 // Describes field `index` of a record from a field table (the generic walk function).
-int32_t walk_field_table(const FieldDesc* fields, size_t count, BACnetFieldCursor* child, const void* src,
-                         void* dest, void* ctx, const BACnetVisitor* visitor, uint32_t* more, int32_t index);
+int32_t walk_field_table(const FieldDesc* fields, size_t count, BACnetFieldCursor* child, const void* src, void* dest,
+                         void* ctx, const BACnetVisitor* visitor, uint32_t* more, int32_t index);
 
 // Describes the one field of a choice record: asks chooseAlternative, stores the choice.
 int32_t walk_choice(const ChoiceDesc& choice, BACnetFieldCursor* child, const void* src, void* dest, void* ctx,
@@ -95,34 +110,44 @@ const AlternativeDesc* find_alternative(const ChoiceDesc& choice, int32_t number
 constexpr FieldDesc member_field(uint32_t nameId, int32_t tag, int32_t type, size_t offset, uint32_t enumId = 0,
                                  Sentinel sentinel = Sentinel::None)
 {
-    return FieldDesc{nameId, tag, type, enumId, static_cast<uint32_t>(offset), FieldMode::Member, sentinel};
+    return FieldDesc{nameId,   tag, type,   enumId, static_cast<uint32_t>(offset), FieldMode::Member,
+                     sentinel, -1,  nullptr};
 }
 constexpr FieldDesc nested_field(uint32_t nameId, int32_t tag, int32_t type, size_t offset, uint32_t enumId = 0)
 {
-    return FieldDesc{nameId, tag, type, enumId, static_cast<uint32_t>(offset), FieldMode::Nested, Sentinel::None};
+    return FieldDesc{nameId,         tag, type,   enumId, static_cast<uint32_t>(offset), FieldMode::Nested,
+                     Sentinel::None, -1,  nullptr};
 }
 constexpr FieldDesc bound_field(uint32_t nameId, int32_t tag, int32_t type, size_t offset, uint32_t enumId = 0)
 {
-    return FieldDesc{nameId, tag, type, enumId, static_cast<uint32_t>(offset), FieldMode::BoundValue,
-                     Sentinel::None};
+    return FieldDesc{nameId,         tag, type,   enumId, static_cast<uint32_t>(offset), FieldMode::BoundValue,
+                     Sentinel::None, -1,  nullptr};
 }
 constexpr FieldDesc whole_record_field(uint32_t nameId, int32_t tag, int32_t type, uint32_t enumId = 0)
 {
-    return FieldDesc{nameId, tag, type, enumId, 0, FieldMode::WholeRecord, Sentinel::None};
+    return FieldDesc{nameId, tag, type, enumId, 0, FieldMode::WholeRecord, Sentinel::None, -1, nullptr};
 }
 constexpr FieldDesc null_field(uint32_t nameId, int32_t tag, uint32_t enumId = 0)
 {
-    return FieldDesc{nameId, tag, 0, enumId, 0, FieldMode::NoMember, Sentinel::None};
+    return FieldDesc{nameId, tag, 0, enumId, 0, FieldMode::NoMember, Sentinel::None, -1, nullptr};
 }
 
-// walk_choice for choice records whose alternatives own more than strings and nested values:
-// when the destination record holds another alternative than the one chosen, `release` is called
-// on the destination record first (typically the record's Clear function), instead of the generic
-// release of the old alternative's member.
-using ReleaseRecordFn = void (*)(void* record);
-int32_t walk_choice_releasing(const ChoiceDesc& choice, ReleaseRecordFn release, BACnetFieldCursor* child,
-                              const void* src, void* dest, void* ctx, const BACnetVisitor* visitor, uint32_t* more,
-                              int32_t index);
+// A property value: name, tag and where the lookup's inputs lie come from `property`.
+constexpr FieldDesc property_value_field(const PropertyValueDesc& property)
+{
+    return FieldDesc{0, 0, 0, 0, 0, FieldMode::PropertyValue, Sentinel::None, -1, &property};
+}
+constexpr FieldDesc application_value_field(uint32_t nameId, int32_t tag, size_t offset, uint32_t choiceId)
+{
+    return FieldDesc{nameId,         tag, 0,      choiceId, static_cast<uint32_t>(offset), FieldMode::ApplicationValue,
+                     Sentinel::None, -1,  nullptr};
+}
+// The same field, whose values inherit the object type held at `objectTypeOffset` of the record.
+constexpr FieldDesc inheriting_object_type(FieldDesc field, size_t objectTypeOffset)
+{
+    field.objectTypeOffset = static_cast<int32_t>(objectTypeOffset);
+    return field;
+}
 
 // A choice whose alternative number is the application type code (0..12) of an embedded value,
 // with the field's nameId and tag for every alternative. The recorded alternative is the source
@@ -135,9 +160,10 @@ int32_t describe_application_choice(uint32_t nameId, int32_t tag, uint32_t choic
 // A choice table from its array of alternatives.
 template <size_t N>
 constexpr ChoiceDesc make_choice_desc(uint32_t choiceId, size_t selectorOffset,
-                                      const AlternativeDesc (&alternatives)[N], bool sourceOnly)
+                                      const AlternativeDesc (&alternatives)[N], bool sourceOnly,
+                                      void (*release)(void* record) = nullptr)
 {
-    return ChoiceDesc{choiceId, static_cast<uint32_t>(selectorOffset), alternatives, N, sourceOnly};
+    return ChoiceDesc{choiceId, static_cast<uint32_t>(selectorOffset), alternatives, N, sourceOnly, release};
 }
 
 // An alternative whose field is a member of the record at `offset`, tagged with its own number
@@ -148,20 +174,27 @@ constexpr AlternativeDesc member_alternative(int32_t number, uint32_t nameId, in
     return AlternativeDesc{number, member_field(nameId, number, type, offset, choiceId)};
 }
 
-} // namespace bacnapi
+// Descriptor builders: the walk of a type as the table it points at.
+template <size_t N>
+constexpr TypeWalk by_fields(const FieldDesc (&fields)[N])
+{
+    return TypeWalk{DescriptorKind::Fields, fields, N, nullptr, 0, nullptr};
+}
+constexpr TypeWalk by_choice(const ChoiceDesc& choice)
+{
+    return TypeWalk{DescriptorKind::Choice, nullptr, 0, &choice, 0, nullptr};
+}
+constexpr TypeWalk by_value_list(int32_t elementType)
+{
+    return TypeWalk{DescriptorKind::ValueList, nullptr, 0, nullptr, elementType, nullptr};
+}
+constexpr TypeWalk by_hand(BACnetWalkFn walk)
+{
+    return TypeWalk{DescriptorKind::ByHand, nullptr, 0, nullptr, 0, walk};
+}
+constexpr TypeWalk no_walk()
+{
+    return TypeWalk{};
+}
 
-// Defines the named walk function walk_<name> (as declared in walk_functions.h) from a field
-// table or a choice table, inside namespace bacnapi.
-#define BACNAPI_WALK_FROM_TABLE(name, table)                                                                \
-    int32_t walk_##name(BACnetFieldCursor* child, const void* src, void* dest, void* ctx,                   \
-                        const BACnetVisitor* visitor, uint32_t* more, int32_t index)                        \
-    {                                                                                                       \
-        return walk_field_table(table, sizeof(table) / sizeof((table)[0]), child, src, dest, ctx, visitor,  \
-                                more, index);                                                               \
-    }
-#define BACNAPI_WALK_FROM_CHOICE(name, choice)                                                              \
-    int32_t walk_##name(BACnetFieldCursor* child, const void* src, void* dest, void* ctx,                   \
-                        const BACnetVisitor* visitor, uint32_t* more, int32_t index)                        \
-    {                                                                                                       \
-        return walk_choice(choice, child, src, dest, ctx, visitor, more, index);                            \
-    }
+} // namespace bacnapi

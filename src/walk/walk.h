@@ -95,10 +95,40 @@ using BACnetWalkFn = int32_t (*)(BACnetFieldCursor* child, const void* src, void
 // Runs after every field of its type (also after a failed walk function); result ignored.
 using BACnetFinishFieldFn = int32_t (*)(BACnetFieldCursor* child, void* dest, int32_t index);
 
+struct FieldDesc;
+struct ChoiceDesc;
+
+// What a type's descriptor points at.
+enum class DescriptorKind : uint8_t {
+    None,      // nothing to walk: the type has no descriptor
+    Fields,    // a field table (FieldDesc), read by the generic table walk
+    Choice,    // a choice table (ChoiceDesc), read by the generic choice walk
+    ValueList, // a BACnetValueList whose elements all have elementType
+    ByHand,    // a hand-written walk function, for the few types no table describes
+};
+
+// The walk of one type as data: its kind and the table it points at. It is called like a walk
+// function (BACnetWalkFn) and answers what the table says of field `index`; two types that
+// share a table compare equal.
+struct TypeWalk {
+    DescriptorKind kind = DescriptorKind::None;
+    const FieldDesc* fields = nullptr;
+    size_t fieldCount = 0;
+    const ChoiceDesc* choice = nullptr;
+    int32_t elementType = 0;
+    BACnetWalkFn byHand = nullptr;
+
+    int32_t operator()(BACnetFieldCursor* child, const void* src, void* dest, void* ctx,
+                       const BACnetVisitor* visitor, uint32_t* more, int32_t index) const;
+    explicit operator bool() const { return kind != DescriptorKind::None; }
+    bool operator==(const TypeWalk&) const = default;
+};
+
 struct BACnetTypeDescriptor {
-    BACnetWalkFn walk;
+    TypeWalk walk;
     BACnetFinishFieldFn finishField;
     uint64_t recordSize;
+    int32_t type; // the type code this row describes
 };
 
 inline constexpr int32_t kFirstDescribedType = 20;

@@ -1,6 +1,6 @@
 // SignedLong (type code 20) is held inline but has no fields a visitor could be given: its walk
 // function ends the value at once and refuses it, so a SignedLong has no brace text.
-#include "walk_functions.h"
+#include "walk/walk_functions.h"
 
 namespace bacnapi {
 

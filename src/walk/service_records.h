@@ -1,25 +1,26 @@
 // Walk tables of the service records: the ReadPropertyMultiple acknowledgement, the
 // ConfirmedEventNotification request and the event-log datum that can carry one.
-#include "walk/field_table.h"
-#include "walk/walk_functions.h"
+#pragma once
 
 #include <bacnapi/bacnapi.h>
+
+#include "walk/field_table.h"
 
 #include <cstddef>
 
 namespace bacnapi {
 
-namespace {
+namespace service_records {
 
 // 151: the results are a typed run of ReadAccessResult records in place.
-constexpr FieldDesc kReadPropertyMultipleAck[] = {
+inline constexpr FieldDesc kReadPropertyMultipleAck[] = {
     member_field(146, -1, BACNAPI_TYPE_SequenceOfReadAccessResult,
                  offsetof(ReadPropertyMultipleAck, listOfReadAccessResults)),
 };
 
 // 152: every field is present; the time stamp and the event values are records in place.
 using EventNotification = BACnetServiceConfirmedEventNotificationRequest;
-constexpr FieldDesc kEventNotification[] = {
+inline constexpr FieldDesc kEventNotification[] = {
     member_field(225, 0, BACNAPI_TYPE_Unsigned, offsetof(EventNotification, processIdentifier)),
     member_field(355, 1, BACNAPI_TYPE_ObjectIdentifier, offsetof(EventNotification, initiatingDeviceIdentifier)),
     member_field(356, 2, BACNAPI_TYPE_ObjectIdentifier, offsetof(EventNotification, eventObjectIdentifier)),
@@ -37,30 +38,24 @@ constexpr FieldDesc kEventNotification[] = {
 
 // 153: embedded in the event-log record; its alternative number and value member stand in that
 // record after the time stamp.
-constexpr uint32_t kEventLogDatumChoice = 78;
-constexpr size_t kEventLogDatumValue = offsetof(BACnetEventLogRecord, logDatum);
+inline constexpr uint32_t kEventLogDatumChoice = 78;
+inline constexpr size_t kEventLogDatumValue = offsetof(BACnetEventLogRecord, logDatum);
 
-constexpr FieldDesc in_choice(FieldDesc field)
+inline constexpr FieldDesc in_choice(FieldDesc field)
 {
     field.enumId = kEventLogDatumChoice;
     return field;
 }
 
-constexpr AlternativeDesc kEventLogDatumAlternatives[] = {
+inline constexpr AlternativeDesc kEventLogDatumAlternatives[] = {
     {0, in_choice(member_field(30, 0, BACNAPI_TYPE_BitString, kEventLogDatumValue))},
-    {1, in_choice(member_field(349, 1, BACNAPI_TYPE_BACnetServiceConfirmedEventNotificationRequest,
-                               kEventLogDatumValue))},
+    {1,
+     in_choice(member_field(349, 1, BACNAPI_TYPE_BACnetServiceConfirmedEventNotificationRequest, kEventLogDatumValue))},
     {2, in_choice(member_field(281, 2, BACNAPI_TYPE_Real, kEventLogDatumValue))},
 };
-constexpr ChoiceDesc kEventLogDatum{kEventLogDatumChoice, offsetof(BACnetEventLogRecord, logDatumChoice),
-                                    kEventLogDatumAlternatives,
-                                    sizeof(kEventLogDatumAlternatives) / sizeof(kEventLogDatumAlternatives[0]),
-                                    false};
+inline constexpr ChoiceDesc kEventLogDatum = make_choice_desc(
+    kEventLogDatumChoice, offsetof(BACnetEventLogRecord, logDatumChoice), kEventLogDatumAlternatives, false);
 
-} // namespace
-
-BACNAPI_WALK_FROM_TABLE(ReadPropertyMultipleAck, kReadPropertyMultipleAck)
-BACNAPI_WALK_FROM_TABLE(BACnetServiceConfirmedEventNotificationRequest, kEventNotification)
-BACNAPI_WALK_FROM_CHOICE(BACnetEventLogDatum, kEventLogDatum)
+} // namespace service_records
 
 } // namespace bacnapi

@@ -1,20 +1,21 @@
 // BACnetEventParameter (51) and its alternatives (126..137). The alternatives have no record of
 // their own: each is the member of the event parameter's record, and BACnetCOVCriteria (137)
 // lives inside the change-of-value alternative, described with that alternative's whole record.
+#pragma once
+
 #include "walk/field_table.h"
-#include "walk/walk_functions.h"
 
 #include <cstddef>
 
 namespace bacnapi {
 
-namespace {
+namespace event_parameters {
 
 // ---- 51 BACnetEventParameter: alternative 6 does not exist; 7 and 10 are both buffer-ready.
-constexpr uint32_t kEventParameterChoice = 23;
-constexpr size_t kParameters = offsetof(BACnetEventParameter, parameters);
+inline constexpr uint32_t kEventParameterChoice = 23;
+inline constexpr size_t kParameters = offsetof(BACnetEventParameter, parameters);
 
-constexpr AlternativeDesc kEventParameterAlternatives[] = {
+inline constexpr AlternativeDesc kEventParameterAlternatives[] = {
     member_alternative(0, 42, BACNAPI_TYPE_EventParameterChangeOfBitstring, kParameters, kEventParameterChoice),
     member_alternative(1, 43, BACNAPI_TYPE_EventParameterChangeOfState, kParameters, kEventParameterChoice),
     member_alternative(2, 46, BACNAPI_TYPE_EventParameterChangeOfValue, kParameters, kEventParameterChoice),
@@ -27,40 +28,41 @@ constexpr AlternativeDesc kEventParameterAlternatives[] = {
     member_alternative(10, 36, BACNAPI_TYPE_EventParameterBufferReady2, kParameters, kEventParameterChoice),
     member_alternative(11, 294, BACNAPI_TYPE_EventParameterUnsignedRange, kParameters, kEventParameterChoice),
 };
-constexpr ChoiceDesc kEventParameter = make_choice_desc(
-    kEventParameterChoice, offsetof(BACnetEventParameter, choice), kEventParameterAlternatives, false);
-
-void release_event_parameter(void* record)
+// A destination that changes alternative is cleared whole: the alternatives own lists.
+inline void release_event_parameter(void* record)
 {
     bacnapi_ClearBACnetEventParameter(static_cast<BACnetEventParameter*>(record));
 }
+inline constexpr ChoiceDesc kEventParameter =
+    make_choice_desc(kEventParameterChoice, offsetof(BACnetEventParameter, choice), kEventParameterAlternatives, false,
+                     release_event_parameter);
 
 // ---- 126..136
-constexpr FieldDesc kChangeOfBitstring[] = {
+inline constexpr FieldDesc kChangeOfBitstring[] = {
     member_field(282, 0, BACNAPI_TYPE_Unsigned, offsetof(EventParameterChangeOfBitstring, timeDelay)),
     member_field(29, 1, BACNAPI_TYPE_BitString, offsetof(EventParameterChangeOfBitstring, bitmask)),
     nested_field(140, 2, BACNAPI_TYPE_ListOfBitString,
                  offsetof(EventParameterChangeOfBitstring, listOfBitstringValues)),
 };
 
-constexpr FieldDesc kChangeOfState[] = {
+inline constexpr FieldDesc kChangeOfState[] = {
     member_field(282, 0, BACNAPI_TYPE_Unsigned, offsetof(EventParameterChangeOfState, timeDelay)),
     nested_field(150, 1, BACNAPI_TYPE_ListOfBACnetPropertyStates, offsetof(EventParameterChangeOfState, listOfValues)),
 };
 
 // Field 1 is the COV criteria, an embedded choice that finds its alternative in this record.
-constexpr FieldDesc kChangeOfValue[] = {
+inline constexpr FieldDesc kChangeOfValue[] = {
     member_field(282, 0, BACNAPI_TYPE_Unsigned, offsetof(EventParameterChangeOfValue, timeDelay)),
     whole_record_field(58, 1, BACNAPI_TYPE_BACnetCOVCriteria),
 };
 
-constexpr FieldDesc kCommandFailure[] = {
+inline constexpr FieldDesc kCommandFailure[] = {
     member_field(282, 0, BACNAPI_TYPE_Unsigned, offsetof(EventParameterCommandFailure, timeDelay)),
     member_field(111, 1, BACNAPI_TYPE_BACnetDeviceObjectPropertyReference,
                  offsetof(EventParameterCommandFailure, feedbackPropertyReference)),
 };
 
-constexpr FieldDesc kFloatingLimit[] = {
+inline constexpr FieldDesc kFloatingLimit[] = {
     member_field(282, 0, BACNAPI_TYPE_Unsigned, offsetof(EventParameterFloatingLimit, timeDelay)),
     member_field(268, 1, BACNAPI_TYPE_BACnetDeviceObjectPropertyReference,
                  offsetof(EventParameterFloatingLimit, setpointReference)),
@@ -69,7 +71,7 @@ constexpr FieldDesc kFloatingLimit[] = {
     member_field(71, 4, BACNAPI_TYPE_Real, offsetof(EventParameterFloatingLimit, deadband)),
 };
 
-constexpr FieldDesc kOutOfRange[] = {
+inline constexpr FieldDesc kOutOfRange[] = {
     member_field(282, 0, BACNAPI_TYPE_Unsigned, offsetof(EventParameterOutOfRange, timeDelay)),
     member_field(163, 1, BACNAPI_TYPE_Real, offsetof(EventParameterOutOfRange, lowLimit)),
     member_field(122, 2, BACNAPI_TYPE_Real, offsetof(EventParameterOutOfRange, highLimit)),
@@ -77,12 +79,12 @@ constexpr FieldDesc kOutOfRange[] = {
 };
 
 // Shared by both buffer-ready alternatives (7 and 10).
-constexpr FieldDesc kBufferReady[] = {
+inline constexpr FieldDesc kBufferReady[] = {
     member_field(195, 0, BACNAPI_TYPE_Unsigned, offsetof(EventParameterBufferReady, notificationThreshold)),
     member_field(220, 1, BACNAPI_TYPE_Unsigned, offsetof(EventParameterBufferReady, previousNotificationCount)),
 };
 
-constexpr FieldDesc kChangeOfLifeSafety[] = {
+inline constexpr FieldDesc kChangeOfLifeSafety[] = {
     member_field(282, 0, BACNAPI_TYPE_Unsigned, offsetof(EventParameterChangeOfLifeSafety, timeDelay)),
     nested_field(142, 1, BACNAPI_TYPE_ListOfEnumerated,
                  offsetof(EventParameterChangeOfLifeSafety, listOfLifeSafetyAlarmValues)),
@@ -92,49 +94,30 @@ constexpr FieldDesc kChangeOfLifeSafety[] = {
 };
 
 // The parameters of the production are not held: a Null field, so the text carries "null".
-constexpr FieldDesc kExtended[] = {
+inline constexpr FieldDesc kExtended[] = {
     member_field(306, 0, BACNAPI_TYPE_Unsigned, offsetof(EventParameterExtended, vendorId)),
     member_field(108, 1, BACNAPI_TYPE_Unsigned, offsetof(EventParameterExtended, extendedEventType)),
     null_field(212, 3),
 };
 
-constexpr FieldDesc kUnsignedRange[] = {
+inline constexpr FieldDesc kUnsignedRange[] = {
     member_field(282, 0, BACNAPI_TYPE_Unsigned, offsetof(EventParameterUnsignedRange, timeDelay)),
     member_field(163, 1, BACNAPI_TYPE_Unsigned, offsetof(EventParameterUnsignedRange, lowLimit)),
     member_field(122, 2, BACNAPI_TYPE_Unsigned, offsetof(EventParameterUnsignedRange, highLimit)),
 };
 
 // ---- 137 BACnetCOVCriteria, inside EventParameterChangeOfValue; read only from the source.
-constexpr uint32_t kCOVCriteriaChoice = 11;
-constexpr AlternativeDesc kCOVCriteriaAlternatives[] = {
+inline constexpr uint32_t kCOVCriteriaChoice = 11;
+inline constexpr AlternativeDesc kCOVCriteriaAlternatives[] = {
     {0, member_field(29, 0, BACNAPI_TYPE_BitString, offsetof(EventParameterChangeOfValue, covCriteria.value.bitmask),
                      kCOVCriteriaChoice)},
     {1, member_field(255, 1, BACNAPI_TYPE_Real,
                      offsetof(EventParameterChangeOfValue, covCriteria.value.referencedPropertyIncrement),
                      kCOVCriteriaChoice)},
 };
-constexpr ChoiceDesc kCOVCriteria = make_choice_desc(
+inline constexpr ChoiceDesc kCOVCriteria = make_choice_desc(
     kCOVCriteriaChoice, offsetof(EventParameterChangeOfValue, covCriteria.choice), kCOVCriteriaAlternatives, true);
 
-} // namespace
-
-int32_t walk_BACnetEventParameter(BACnetFieldCursor* child, const void* src, void* dest, void* ctx,
-                                  const BACnetVisitor* visitor, uint32_t* more, int32_t index)
-{
-    return walk_choice_releasing(kEventParameter, release_event_parameter, child, src, dest, ctx, visitor, more,
-                                 index);
-}
-
-BACNAPI_WALK_FROM_TABLE(EventParameterChangeOfBitstring, kChangeOfBitstring)
-BACNAPI_WALK_FROM_TABLE(EventParameterChangeOfState, kChangeOfState)
-BACNAPI_WALK_FROM_TABLE(EventParameterChangeOfValue, kChangeOfValue)
-BACNAPI_WALK_FROM_TABLE(EventParameterCommandFailure, kCommandFailure)
-BACNAPI_WALK_FROM_TABLE(EventParameterFloatingLimit, kFloatingLimit)
-BACNAPI_WALK_FROM_TABLE(EventParameterOutOfRange, kOutOfRange)
-BACNAPI_WALK_FROM_TABLE(EventParameterBufferReady, kBufferReady)
-BACNAPI_WALK_FROM_TABLE(EventParameterChangeOfLifeSafety, kChangeOfLifeSafety)
-BACNAPI_WALK_FROM_TABLE(EventParameterExtended, kExtended)
-BACNAPI_WALK_FROM_TABLE(EventParameterUnsignedRange, kUnsignedRange)
-BACNAPI_WALK_FROM_CHOICE(BACnetCOVCriteria, kCOVCriteria)
+} // namespace event_parameters
 
 } // namespace bacnapi

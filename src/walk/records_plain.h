@@ -1,43 +1,44 @@
 // The records that are a plain sequence of fields, some of them nested values or records in
 // place: each is a constant field table read by the generic table walk.
+#pragma once
+
 #include "walk/field_table.h"
-#include "walk/walk_functions.h"
 
 #include <cstddef>
 
 namespace bacnapi {
 
-namespace {
+namespace plain_records {
 
-constexpr uint32_t kPropertyIdentifierEnum = 49;
+inline constexpr uint32_t kPropertyIdentifierEnum = 49;
 
-constexpr FieldDesc kDateTime[] = {
+inline constexpr FieldDesc kDateTime[] = {
     member_field(65, -1, BACNAPI_TYPE_Date, offsetof(BACnetDateTime, date)),
     member_field(280, -1, BACNAPI_TYPE_Time, offsetof(BACnetDateTime, time)),
 };
 
-constexpr FieldDesc kDateRange[] = {
+inline constexpr FieldDesc kDateRange[] = {
     member_field(272, -1, BACNAPI_TYPE_Date, offsetof(BACnetDateRange, startDate)),
     member_field(90, -1, BACNAPI_TYPE_Date, offsetof(BACnetDateRange, endDate)),
 };
 
-constexpr FieldDesc kSessionKey[] = {
+inline constexpr FieldDesc kSessionKey[] = {
     member_field(266, -1, BACNAPI_TYPE_OctetString, offsetof(BACnetSessionKey, sessionKey)),
     member_field(213, -1, BACNAPI_TYPE_BACnetAddress, offsetof(BACnetSessionKey, peerAddress)),
 };
 
 // The presence octet in front of the recipient is not part of the walk.
-constexpr FieldDesc kRecipientProcess[] = {
+inline constexpr FieldDesc kRecipientProcess[] = {
     member_field(250, 0, BACNAPI_TYPE_BACnetRecipient, offsetof(BACnetRecipientProcess, recipient)),
     member_field(225, 1, BACNAPI_TYPE_Unsigned, offsetof(BACnetRecipientProcess, processIdentifier)),
 };
 
-constexpr FieldDesc kAddressBinding[] = {
+inline constexpr FieldDesc kAddressBinding[] = {
     member_field(81, -1, BACNAPI_TYPE_ObjectIdentifier, offsetof(BACnetAddressBinding, deviceObjectIdentifier)),
     member_field(78, -1, BACNAPI_TYPE_BACnetAddress, offsetof(BACnetAddressBinding, deviceAddress)),
 };
 
-constexpr FieldDesc kObjectPropertyReference[] = {
+inline constexpr FieldDesc kObjectPropertyReference[] = {
     member_field(201, 0, BACNAPI_TYPE_ObjectIdentifier, offsetof(BACnetObjectPropertyReference, objectIdentifier)),
     member_field(231, 1, BACNAPI_TYPE_Enumerated, offsetof(BACnetObjectPropertyReference, propertyIdentifier),
                  kPropertyIdentifierEnum),
@@ -45,43 +46,42 @@ constexpr FieldDesc kObjectPropertyReference[] = {
                  Sentinel::AllOnes32),
 };
 
-constexpr FieldDesc kError[] = {
+inline constexpr FieldDesc kError[] = {
     member_field(92, -1, BACNAPI_TYPE_Enumerated, offsetof(BACnetError, errorClass), 19),
     member_field(93, -1, BACNAPI_TYPE_Enumerated, offsetof(BACnetError, errorCode), 20),
 };
 
 // The device identifier is always present here.
-constexpr FieldDesc kDeviceObjectPropertyReference[] = {
+inline constexpr FieldDesc kDeviceObjectPropertyReference[] = {
     member_field(201, 0, BACNAPI_TYPE_ObjectIdentifier,
                  offsetof(BACnetDeviceObjectPropertyReference, objectIdentifier)),
     member_field(231, 1, BACNAPI_TYPE_Enumerated, offsetof(BACnetDeviceObjectPropertyReference, propertyIdentifier),
                  kPropertyIdentifierEnum),
     member_field(233, 2, BACNAPI_TYPE_Unsigned, offsetof(BACnetDeviceObjectPropertyReference, propertyArrayIndex), 0,
                  Sentinel::AllOnes32),
-    member_field(80, 3, BACNAPI_TYPE_ObjectIdentifier,
-                 offsetof(BACnetDeviceObjectPropertyReference, deviceIdentifier)),
+    member_field(80, 3, BACNAPI_TYPE_ObjectIdentifier, offsetof(BACnetDeviceObjectPropertyReference, deviceIdentifier)),
 };
 
 // Field 1 is the log datum, an embedded choice that finds its alternative in this record.
-constexpr FieldDesc kLogRecord[] = {
+inline constexpr FieldDesc kLogRecord[] = {
     member_field(286, 0, BACNAPI_TYPE_BACnetDateTime, offsetof(BACnetLogRecord, timestamp)),
     whole_record_field(156, 1, BACNAPI_TYPE_BACnetLogDatum),
     member_field(276, 2, BACNAPI_TYPE_BitString, offsetof(BACnetLogRecord, statusFlags)),
 };
 
-constexpr FieldDesc kReadAccessSpecification[] = {
+inline constexpr FieldDesc kReadAccessSpecification[] = {
     member_field(201, 0, BACNAPI_TYPE_ObjectIdentifier, offsetof(ReadAccessSpecification, objectIdentifier)),
     member_field(145, 1, BACNAPI_TYPE_SequenceOfBACnetPropertyReference,
                  offsetof(ReadAccessSpecification, listOfPropertyReferences)),
 };
 
-constexpr FieldDesc kAlarmSummaryAckElement[] = {
+inline constexpr FieldDesc kAlarmSummaryAckElement[] = {
     member_field(201, -1, BACNAPI_TYPE_ObjectIdentifier, offsetof(AlarmSummaryAckElement, objectIdentifier)),
     member_field(14, -1, BACNAPI_TYPE_Enumerated, offsetof(AlarmSummaryAckElement, alarmState), 21),
     member_field(4, -1, BACNAPI_TYPE_BitString, offsetof(AlarmSummaryAckElement, acknowledgedTransitions)),
 };
 
-constexpr FieldDesc kEnrolmentSummaryAckElement[] = {
+inline constexpr FieldDesc kEnrolmentSummaryAckElement[] = {
     member_field(201, -1, BACNAPI_TYPE_ObjectIdentifier, offsetof(EnrolmentSummaryAckElement, objectIdentifier)),
     member_field(102, -1, BACNAPI_TYPE_Enumerated, offsetof(EnrolmentSummaryAckElement, eventType), 23),
     member_field(100, -1, BACNAPI_TYPE_Enumerated, offsetof(EnrolmentSummaryAckElement, eventState), 21),
@@ -89,14 +89,14 @@ constexpr FieldDesc kEnrolmentSummaryAckElement[] = {
     member_field(194, -1, BACNAPI_TYPE_Unsigned, offsetof(EnrolmentSummaryAckElement, notificationClass)),
 };
 
-constexpr FieldDesc kPropertyReference[] = {
+inline constexpr FieldDesc kPropertyReference[] = {
     member_field(234, 0, BACNAPI_TYPE_Enumerated, offsetof(BACnetPropertyReference, propertyIdentifier),
                  kPropertyIdentifierEnum),
     member_field(233, 1, BACNAPI_TYPE_Unsigned, offsetof(BACnetPropertyReference, propertyArrayIndex), 0,
                  Sentinel::AllOnes32),
 };
 
-constexpr FieldDesc kDestination[] = {
+inline constexpr FieldDesc kDestination[] = {
     member_field(299, -1, BACNAPI_TYPE_BitString, offsetof(BACnetDestination, validDays)),
     member_field(120, -1, BACNAPI_TYPE_Time, offsetof(BACnetDestination, fromTime)),
     member_field(289, -1, BACNAPI_TYPE_Time, offsetof(BACnetDestination, toTime)),
@@ -106,31 +106,31 @@ constexpr FieldDesc kDestination[] = {
     member_field(291, -1, BACNAPI_TYPE_BitString, offsetof(BACnetDestination, transitions)),
 };
 
-constexpr FieldDesc kDailySchedule[] = {
+inline constexpr FieldDesc kDailySchedule[] = {
     nested_field(70, 0, BACNAPI_TYPE_ListOfBACnetTimeValue, offsetof(BACnetDailySchedule, daySchedule)),
 };
 
 // Field 0 is the period, an embedded choice that finds its alternative in this record; the
 // second nested value of the record (extraValue) is not walked.
-constexpr FieldDesc kSpecialEvent[] = {
+inline constexpr FieldDesc kSpecialEvent[] = {
     whole_record_field(214, 0, BACNAPI_TYPE_BACnetSpecialEventPeriod),
     nested_field(149, 2, BACNAPI_TYPE_ListOfBACnetTimeValue, offsetof(BACnetSpecialEvent, listOfTimeValues)),
     member_field(98, 3, BACNAPI_TYPE_Unsigned, offsetof(BACnetSpecialEvent, eventPriority)),
 };
 
 // 59: the list of action commands, held as a nested value.
-constexpr FieldDesc kActionList[] = {
+inline constexpr FieldDesc kActionList[] = {
     nested_field(6, 0, BACNAPI_TYPE_ListOfBACnetActionCommand, offsetof(BACnetActionList, action)),
 };
 
 // 103
-constexpr FieldDesc kPrescale[] = {
+inline constexpr FieldDesc kPrescale[] = {
     member_field(189, 0, BACNAPI_TYPE_Unsigned, offsetof(BACnetPrescale, multiplier)),
     member_field(187, 1, BACNAPI_TYPE_Unsigned, offsetof(BACnetPrescale, moduloDivide)),
 };
 
 // 104
-constexpr FieldDesc kAccumulatorRecord[] = {
+inline constexpr FieldDesc kAccumulatorRecord[] = {
     member_field(286, 0, BACNAPI_TYPE_BACnetDateTime, offsetof(BACnetAccumulatorRecord, timestamp)),
     member_field(218, 1, BACNAPI_TYPE_Unsigned, offsetof(BACnetAccumulatorRecord, presentValue)),
     member_field(1, 2, BACNAPI_TYPE_Unsigned, offsetof(BACnetAccumulatorRecord, accumulatedValue)),
@@ -139,7 +139,7 @@ constexpr FieldDesc kAccumulatorRecord[] = {
 
 // 105: the element of the GetEventInformation acknowledgement; time stamps and priorities are
 // nested lists.
-constexpr FieldDesc kEventSummaryElement[] = {
+inline constexpr FieldDesc kEventSummaryElement[] = {
     member_field(201, 0, BACNAPI_TYPE_ObjectIdentifier, offsetof(EventSummaryElement, objectIdentifier)),
     member_field(100, 1, BACNAPI_TYPE_Enumerated, offsetof(EventSummaryElement, eventState), 21),
     member_field(4, 2, BACNAPI_TYPE_BitString, offsetof(EventSummaryElement, acknowledgedTransitions)),
@@ -150,48 +150,23 @@ constexpr FieldDesc kEventSummaryElement[] = {
 };
 
 // 116: the log datum is an embedded choice that reads its alternative from this record.
-constexpr FieldDesc kEventLogRecord[] = {
+inline constexpr FieldDesc kEventLogRecord[] = {
     member_field(286, 0, BACNAPI_TYPE_BACnetDateTime, offsetof(BACnetEventLogRecord, timestamp)),
     whole_record_field(156, 1, BACNAPI_TYPE_BACnetEventLogDatum),
 };
 
 // 118
-constexpr FieldDesc kLogMultipleRecord[] = {
+inline constexpr FieldDesc kLogMultipleRecord[] = {
     member_field(286, 0, BACNAPI_TYPE_BACnetDateTime, offsetof(BACnetLogMultipleRecord, timestamp)),
     member_field(351, 1, BACNAPI_TYPE_BACnetLogData, offsetof(BACnetLogMultipleRecord, logData)),
 };
 
 // 124: the device identifier is always present here.
-constexpr FieldDesc kDeviceObjectReference[] = {
+inline constexpr FieldDesc kDeviceObjectReference[] = {
     member_field(80, 0, BACNAPI_TYPE_ObjectIdentifier, offsetof(BACnetDeviceObjectReference, deviceIdentifier)),
     member_field(201, 1, BACNAPI_TYPE_ObjectIdentifier, offsetof(BACnetDeviceObjectReference, objectIdentifier)),
 };
 
+} // namespace plain_records
 
-} // namespace
-
-BACNAPI_WALK_FROM_TABLE(BACnetDateTime, kDateTime)
-BACNAPI_WALK_FROM_TABLE(BACnetDateRange, kDateRange)
-BACNAPI_WALK_FROM_TABLE(BACnetSessionKey, kSessionKey)
-BACNAPI_WALK_FROM_TABLE(BACnetRecipientProcess, kRecipientProcess)
-BACNAPI_WALK_FROM_TABLE(BACnetAddressBinding, kAddressBinding)
-BACNAPI_WALK_FROM_TABLE(BACnetObjectPropertyReference, kObjectPropertyReference)
-BACNAPI_WALK_FROM_TABLE(BACnetError, kError)
-BACNAPI_WALK_FROM_TABLE(BACnetDeviceObjectPropertyReference, kDeviceObjectPropertyReference)
-BACNAPI_WALK_FROM_TABLE(BACnetLogRecord, kLogRecord)
-BACNAPI_WALK_FROM_TABLE(ReadAccessSpecification, kReadAccessSpecification)
-BACNAPI_WALK_FROM_TABLE(AlarmSummaryAckElement, kAlarmSummaryAckElement)
-BACNAPI_WALK_FROM_TABLE(EnrolmentSummaryAckElement, kEnrolmentSummaryAckElement)
-BACNAPI_WALK_FROM_TABLE(BACnetPropertyReference, kPropertyReference)
-BACNAPI_WALK_FROM_TABLE(BACnetDestination, kDestination)
-BACNAPI_WALK_FROM_TABLE(BACnetDailySchedule, kDailySchedule)
-BACNAPI_WALK_FROM_TABLE(BACnetSpecialEvent, kSpecialEvent)
-
-BACNAPI_WALK_FROM_TABLE(BACnetActionList, kActionList)
-BACNAPI_WALK_FROM_TABLE(BACnetPrescale, kPrescale)
-BACNAPI_WALK_FROM_TABLE(BACnetAccumulatorRecord, kAccumulatorRecord)
-BACNAPI_WALK_FROM_TABLE(EventSummaryElement, kEventSummaryElement)
-BACNAPI_WALK_FROM_TABLE(BACnetEventLogRecord, kEventLogRecord)
-BACNAPI_WALK_FROM_TABLE(BACnetLogMultipleRecord, kLogMultipleRecord)
-BACNAPI_WALK_FROM_TABLE(BACnetDeviceObjectReference, kDeviceObjectReference)
 } // namespace bacnapi
