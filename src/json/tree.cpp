@@ -178,11 +178,17 @@ bool parse_tree(const char* text, size_t maxDepth, Tree* tree, uint64_t* offset,
         return false;
     }
     // Keys, strings and numbers never take more room than their text: the pool is made once.
-    // A value takes at least two bytes of text, mostly more.
+    // Every value but the first opens a container or follows a ',', so the count of those bytes
+    // bounds the nodes (commas inside strings only make the bound looser): the nodes, the links
+    // and the children waiting for their container are made once too, never regrown and copied.
     tree->pool.reserve(length);
-    tree->nodes.reserve(length / 8 + 1);
+    size_t bound = 1;
+    for (size_t i = 0; i < length; ++i) bound += text[i] == ',' || text[i] == '[' || text[i] == '{';
+    tree->nodes.reserve(bound);
+    tree->links.reserve(bound);
     rapidjson::StringStream stream(text);
     Builder builder;
+    builder.pending.reserve(bound);
     builder.tree = tree;
     builder.stream = &stream;
     builder.maxDepth = maxDepth;
