@@ -38,12 +38,12 @@ struct Frame {
     int32_t type;
     int32_t fieldIndex = 0;
     uint32_t elementIndex = 0; // of a list: the element being read
+    uint32_t elementNode = 0;  // and its node
     bool list = false;
 };
 
 struct Reader {
     const Tree* tree = nullptr;
-    std::vector<uint8_t> used; // per node: taken as a member of its object
     std::vector<Frame> frames;
     int64_t pending = -1;      // the node the next value is read from, when it has no key
     const char* reason = nullptr;
@@ -72,10 +72,10 @@ std::string_view text_of(const Reader& r, const Node& n) { return {r.tree->text(
 int64_t find_member(const Reader& r, uint32_t object, std::string_view key)
 {
     const Node& o = node(r, object);
-    for (uint32_t i = 0; i < o.count(); ++i) {
-        const uint32_t m = r.tree->child_index(o, i);
+    uint32_t m = Tree::first_child(object);
+    for (uint32_t i = 0; i < o.count(); ++i, m = r.tree->next_sibling(m)) {
         const Node& n = node(r, m);
-        if (!r.used[m] && std::string_view(r.tree->key(n), n.keyLength) == key) return m;
+        if (!node(r, m).used && std::string_view(r.tree->key(n), n.keyLength) == key) return m;
     }
     return -1;
 }
@@ -94,7 +94,7 @@ int32_t take(Reader& r, uint32_t nameId, uint32_t* out)
         char buf[kFieldKeyBufferSize];
         const int64_t m = find_member(r, r.frames.back().node, field_key(nameId, r.tag, buf));
         if (m < 0) return fail(r, o.offset, "missing field");
-        r.used[static_cast<size_t>(m)] = 1;
+        node(r, static_cast<uint32_t>(m)).used = true;
         *out = static_cast<uint32_t>(m);
     }
     r.lastOffset = node(r, *out).offset;
@@ -109,8 +109,8 @@ int32_t fixed_members(Reader& r, uint32_t object, const char* const (&keys)[N], 
     const Node& o = node(r, object);
     if (o.kind != NodeKind::Object) return fail(r, o.offset, "expected an object");
     for (int64_t& m : members) m = -1;
-    for (uint32_t i = 0; i < o.count(); ++i) {
-        const uint32_t m = r.tree->child_index(o, i);
+    uint32_t m = Tree::first_child(object);
+    for (uint32_t i = 0; i < o.count(); ++i, m = r.tree->next_sibling(m)) {
         const Node& n = node(r, m);
         const std::string_view key(r.tree->key(n), n.keyLength);
         size_t k = 0;
@@ -451,9 +451,9 @@ int32_t read_close(uint32_t, void* ctx)
     if (f.list) return 0;
     const Node& o = node(r, f.node);
     if (o.kind != NodeKind::Object) return fail(r, o.offset, "expected an object");
-    for (uint32_t k = 0; k < o.count(); ++k) {
-        const uint32_t m = r.tree->child_index(o, k);
-        if (!r.used[m]) return fail(r, node(r, m).offset, "unknown field");
+    uint32_t m = Tree::first_child(f.node);
+    for (uint32_t k = 0; k < o.count(); ++k, m = r.tree->next_sibling(m)) {
+        if (!node(r, m).used) return fail(r, node(r, m).offset, "unknown field");
     }
     return 0;
 }
@@ -532,7 +532,7 @@ int32_t read_choice(uint32_t choiceId, int32_t* alternative, const int32_t*, voi
         if (read_envelope(r, static_cast<uint32_t>(m), &type, &value, &alternatives) != 0) return BACNAPI_E_FAIL;
         for (const Alternative& a : alternatives) {
             if (a.number != type) continue;
-            r.used[static_cast<size_t>(m)] = 1;
+            node(r, static_cast<uint32_t>(m)).used = true;
             r.pending = value;
             *alternative = type;
             return 0;
@@ -556,6 +556,7 @@ int32_t read_list_open(uint32_t, void* ctx)
     const Node& a = node(r, f.node);
     if (a.kind != NodeKind::Array) return fail(r, a.offset, "expected an array");
     f.list = true;
+    f.elementNode = Tree::first_child(f.node);
     return 0;
 }
 
@@ -571,7 +572,7 @@ int32_t read_element_open(uint32_t, uint32_t* more, void* ctx)
         return 0;
     }
     *more = 1;
-    r.pending = r.tree->child_index(a, f.elementIndex);
+    r.pending = f.elementNode;
     return 0;
 }
 
@@ -580,6 +581,7 @@ int32_t read_element_close(uint32_t, uint32_t* more, void* ctx)
     Reader& r = of(ctx);
     if (!more || r.frames.empty()) return fail(r, 0, "no place for the value");
     Frame& f = r.frames.back();
+    f.elementNode = r.tree->next_sibling(f.elementNode);
     if (++f.elementIndex >= node(r, f.node).count()) *more = 0;
     return 0;
 }
@@ -616,7 +618,7 @@ int32_t read_filter(const BACnetFieldCursor* field, void* ctx)
         node(r, static_cast<uint32_t>(m)).kind == NodeKind::Null) {
         clear_value(static_cast<BACnetDataType*>(field->destContainer));
         if (r.pending >= 0) r.pending = -1;
-        else r.used[static_cast<size_t>(m)] = 1;
+        else node(r, static_cast<uint32_t>(m)).used = true;
         return 1;
     }
     return 0;
@@ -671,7 +673,6 @@ int32_t read_json(BACnetDataType* value, const char* text, int32_t type, Reader&
     Tree tree;
     if (!parse_tree(text, kMaxJsonDepth, &tree, &r.offset, &r.reason)) return BACNAPI_E_FAIL;
     r.tree = &tree;
-    r.used.assign(tree.nodes.size(), 0);
     uint32_t root = 0;
     const Node& top = tree.nodes[0];
     const bool envelope = top.kind == NodeKind::Object && find_member(r, 0, "type") >= 0;

@@ -59,9 +59,8 @@ struct Builder {
     bool tooLarge = false;
     bool hasKey = false;
     uint32_t keyStart = 0, keyLength = 0;
-    std::vector<uint32_t> open;    // containers being read
-    std::vector<uint32_t> pending; // children read so far, of every open container
-    std::vector<size_t> pendingFrom;
+    std::vector<uint32_t> open;     // containers being read
+    std::vector<uint32_t> children; // children read so far, of each open container
 
     // Where the value just read starts. Strings and numbers are read through a copy of the
     // stream that is written back only after their event, so during it Tell() is still at their
@@ -107,14 +106,14 @@ struct Builder {
         }
         const auto index = static_cast<uint32_t>(tree->nodes.size());
         tree->nodes.push_back(node);
-        if (!open.empty()) pending.push_back(index);
-        if (kind == NodeKind::Object || kind == NodeKind::Array) {
+        if (!open.empty()) ++children.back();
+        if (node.container()) {
             if (open.size() >= maxDepth) {
                 tooDeep = true;
                 return false;
             }
             open.push_back(index);
-            pendingFrom.push_back(pending.size());
+            children.push_back(0);
         }
         return true;
     }
@@ -122,13 +121,10 @@ struct Builder {
     bool close()
     {
         Node& node = tree->nodes[open.back()];
-        const size_t from = pendingFrom.back();
-        node.start = static_cast<uint32_t>(tree->links.size());
-        node.length = static_cast<uint32_t>(pending.size() - from);
-        tree->links.insert(tree->links.end(), pending.begin() + static_cast<std::ptrdiff_t>(from), pending.end());
-        pending.resize(from);
+        node.start = static_cast<uint32_t>(tree->nodes.size());
+        node.length = children.back();
         open.pop_back();
-        pendingFrom.pop_back();
+        children.pop_back();
         return true;
     }
 
@@ -161,7 +157,6 @@ struct Builder {
 bool parse_tree(const char* text, size_t maxDepth, Tree* tree, uint64_t* offset, const char** reason)
 {
     tree->nodes.clear();
-    tree->links.clear();
     tree->pool.clear();
     const size_t length = std::strlen(text);
     if (length >= std::numeric_limits<uint32_t>::max()) {
@@ -179,16 +174,14 @@ bool parse_tree(const char* text, size_t maxDepth, Tree* tree, uint64_t* offset,
     }
     // Keys, strings and numbers never take more room than their text: the pool is made once.
     // Every value but the first opens a container or follows a ',', so the count of those bytes
-    // bounds the nodes (commas inside strings only make the bound looser): the nodes, the links
-    // and the children waiting for their container are made once too, never regrown and copied.
+    // bounds the nodes (commas inside strings only make the bound looser): the nodes are made
+    // once too, never regrown and copied.
     tree->pool.reserve(length);
     size_t bound = 1;
     for (size_t i = 0; i < length; ++i) bound += text[i] == ',' || text[i] == '[' || text[i] == '{';
     tree->nodes.reserve(bound);
-    tree->links.reserve(bound);
     rapidjson::StringStream stream(text);
     Builder builder;
-    builder.pending.reserve(bound);
     builder.tree = tree;
     builder.stream = &stream;
     builder.maxDepth = maxDepth;

@@ -11,28 +11,34 @@ namespace bacnapi::json {
 
 enum class NodeKind : uint8_t { Null, False, True, Number, String, Object, Array };
 
-// 24 bytes: a long list makes millions of nodes. Strings and numbers have text, objects and
-// arrays children, never both, so the two share their words.
+// 24 bytes: a long list makes millions of nodes. The nodes are in the order of the text, each
+// container followed by its whole subtree, so a container's children are found without a list
+// of links: the first right after it, each next one after the subtree of the one before.
+// Strings and numbers have text, objects and arrays children, never both, so the two share
+// their words.
 struct Node {
     NodeKind kind = NodeKind::Null;
+    mutable bool used = false;             // taken by the reader as a member of its object
     uint32_t keyStart = 0, keyLength = 0; // member key in the pool (object members only)
-    uint32_t start = 0;                    // string or number: text in the pool; else first link
+    uint32_t start = 0;                    // string or number: text in the pool; else one past its subtree
     uint32_t length = 0;                   // string or number: text length; else child count
     uint32_t offset = 0;                   // byte offset of the value in the text
 
+    bool container() const { return kind == NodeKind::Object || kind == NodeKind::Array; }
     uint32_t textStart() const { return start; }
     uint32_t textLength() const { return length; }
-    uint32_t first() const { return start; }
     uint32_t count() const { return length; }
 };
 
-struct Tree {
-    std::vector<Node> nodes;      // node 0 is the root
-    std::vector<uint32_t> links;  // children of objects and arrays, contiguous per parent
-    std::string pool;             // keys, strings and number texts
+static_assert(sizeof(Node) == 24, "a node keeps to three words");
 
-    const Node& child(const Node& parent, uint32_t i) const { return nodes[links[parent.first() + i]]; }
-    uint32_t child_index(const Node& parent, uint32_t i) const { return links[parent.first() + i]; }
+struct Tree {
+    std::vector<Node> nodes; // node 0 is the root
+    std::string pool;        // keys, strings and number texts
+
+    // The children of container p: first_child(p), then next_sibling of each, count() of them.
+    static uint32_t first_child(uint32_t p) { return p + 1; }
+    uint32_t next_sibling(uint32_t c) const { return nodes[c].container() ? nodes[c].start : c + 1; }
     const char* text(const Node& n) const { return pool.data() + n.textStart(); }
     const char* key(const Node& n) const { return pool.data() + n.keyStart; }
 };
