@@ -97,7 +97,9 @@ struct Builder {
         Node node;
         node.kind = kind;
         node.offset = token_start(kind);
-        if (s && !store(s, n, &node.start)) return false;
+        // A number stands in the text exactly as it is read: it is found there, not copied.
+        if (kind == NodeKind::Number) node.start = node.offset;
+        else if (s && !store(s, n, &node.start)) return false;
         node.length = static_cast<uint32_t>(n);
         if (hasKey) {
             node.keyStart = keyStart;
@@ -158,6 +160,7 @@ bool parse_tree(const char* text, size_t maxDepth, Tree* tree, uint64_t* offset,
 {
     tree->nodes.clear();
     tree->pool.clear();
+    tree->source = text;
     const size_t length = std::strlen(text);
     if (length >= std::numeric_limits<uint32_t>::max()) {
         *offset = 0;
@@ -172,7 +175,7 @@ bool parse_tree(const char* text, size_t maxDepth, Tree* tree, uint64_t* offset,
         *reason = "string is not valid UTF-8";
         return false;
     }
-    // Keys, strings and numbers never take more room than their text: the pool is made once.
+    // Keys and strings never take more room than their text: the pool is made once.
     // Every value but the first opens a container or follows a ',', so the count of those bytes
     // bounds the nodes (commas inside strings only make the bound looser): the nodes are made
     // once too, never regrown and copied.

@@ -20,7 +20,7 @@ struct Node {
     NodeKind kind = NodeKind::Null;
     mutable bool used = false;             // taken by the reader as a member of its object
     uint32_t keyStart = 0, keyLength = 0; // member key in the pool (object members only)
-    uint32_t start = 0;                    // string or number: text in the pool; else one past its subtree
+    uint32_t start = 0;                    // string: text in the pool; number: in the source; else one past its subtree
     uint32_t length = 0;                   // string or number: text length; else child count
     uint32_t offset = 0;                   // byte offset of the value in the text
 
@@ -34,12 +34,14 @@ static_assert(sizeof(Node) == 24, "a node keeps to three words");
 
 struct Tree {
     std::vector<Node> nodes; // node 0 is the root
-    std::string pool;        // keys, strings and number texts
+    std::string pool;        // keys and strings
 
     // The children of container p: first_child(p), then next_sibling of each, count() of them.
     static uint32_t first_child(uint32_t p) { return p + 1; }
     uint32_t next_sibling(uint32_t c) const { return nodes[c].container() ? nodes[c].start : c + 1; }
-    const char* text(const Node& n) const { return pool.data() + n.textStart(); }
+    const char* source = nullptr; // the text parsed, where numbers are read from
+    // A string's text (in the pool, unescaped) or a number's (in the source text).
+    const char* text(const Node& n) const { return (n.kind == NodeKind::Number ? source : pool.data()) + n.textStart(); }
     const char* key(const Node& n) const { return pool.data() + n.keyStart; }
 };
 
