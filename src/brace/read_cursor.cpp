@@ -91,6 +91,25 @@ const char* next_delimiter(const char* p)
     return *p ? p : nullptr;
 }
 
+uint64_t count_list_elements(const char* p, const char* end)
+{
+    if (p >= end || *p != '{') return 0;
+    uint64_t count = 1;
+    uint64_t depth = 0;
+    for (; p < end; ++p) {
+        const char c = *p;
+        if (c == '{') {
+            ++depth;
+        } else if (c == '}') {
+            if (depth == 0) break;
+            --depth;
+        } else if (c == ',' && depth == 0 && p + 1 < end && p[1] == '{') {
+            ++count;
+        }
+    }
+    return count;
+}
+
 const char* token_end_with_brace(const char* p, const char* end)
 {
     constexpr size_t kLargestBlock = size_t{1} << 16;

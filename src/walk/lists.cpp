@@ -124,6 +124,21 @@ uint32_t value_list_next_capacity(uint32_t capacity)
     return next > UINT32_MAX ? 0 : static_cast<uint32_t>(next);
 }
 
+int32_t value_list_reserve(BACnetValueList* list, uint32_t capacity)
+{
+    if (!list || list->count > list->capacity || (list->count != 0 && !list->elements)) return 0;
+    const uint32_t held = list->elements ? list->capacity : 0;
+    if (capacity <= held) return 0;
+    auto* grown = static_cast<BACnetDataType*>(
+        std::realloc(list->elements, static_cast<size_t>(capacity) * sizeof(BACnetDataType)));
+    if (!grown) return BACNAPI_WALK_E_NOMEMORY;
+    std::memset(static_cast<void*>(grown + held), 0, static_cast<size_t>(capacity - held) * sizeof(BACnetDataType));
+    const int32_t moved = grown != list->elements ? 1 : 0;
+    list->elements = grown;
+    list->capacity = capacity;
+    return moved;
+}
+
 int32_t value_list_grow_one(BACnetValueList* list)
 {
     if (!list) return BACNAPI_WALK_E_REFUSED;

@@ -119,4 +119,31 @@ TEST(ReadCursor, TokenEndFindsTheFirstDelimiterAsStrcspnDoes)
     }
 }
 
+TEST(ReadCursor, ListElementsAreCountedAtTheListsOwnLevel)
+{
+    // The text after a list's "{"; the count stops at the "}" closing the list, and the end given
+    // bounds it even when the text goes on.
+    const struct {
+        const char* text;
+        size_t length; // 0: the whole text
+        uint64_t count;
+    } cases[] = {
+        {"", 0, 0},
+        {"}", 0, 0},
+        {"1}", 0, 0},                                     // not a list of elements
+        {"{1}}", 0, 1},
+        {"{1},{2},{3}}", 0, 3},
+        {"{1},{2}},{3},{4}}", 0, 2},                      // stops where the list closes
+        {"{{a,b},{c}},{d,{e,f}}}", 0, 2},                 // commas and "{" inside elements
+        {"{1},{2},{3}}", 5, 2},                           // bounded by the end given
+        {"{1},{2},{3}", 0, 3},                            // the text ends before the list does
+        {"{a{},{b},{c}}", 0, 1},                          // a "{" inside a string: short, never long
+        {"{1},2,{3}}", 0, 2},                             // a comma not before "{" opens nothing
+    };
+    for (const auto& c : cases) {
+        const char* end = c.text + (c.length ? c.length : std::strlen(c.text));
+        EXPECT_EQ(count_list_elements(c.text, end), c.count) << c.text;
+    }
+}
+
 } // namespace
