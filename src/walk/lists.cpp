@@ -91,7 +91,11 @@ int32_t describe_list_element(int32_t elementType, BACnetFieldCursor* child, con
         if (list->count > list->capacity || (list->count != 0 && !list->elements))
             return BACNAPI_WALK_E_REFUSED;
         if (i >= list->count) {
-            if (value_list_grow_one(list) != BACNAPI_S_OK || i >= list->count) return BACNAPI_WALK_E_REFUSED;
+            // A free slot is already an empty value: taking it only counts it (every element of a
+            // list read from text whose room was taken ahead).
+            if (list->count < list->capacity) ++list->count;
+            else if (value_list_grow_one(list) != BACNAPI_S_OK) return BACNAPI_WALK_E_REFUSED;
+            if (i >= list->count) return BACNAPI_WALK_E_REFUSED;
         }
         BACnetDataType& element = list->elements[i];
         if (element.type != elementType && is_application_type(elementType)) {
@@ -129,14 +133,16 @@ int32_t value_list_reserve(BACnetValueList* list, uint32_t capacity)
     if (!list || list->count > list->capacity || (list->count != 0 && !list->elements)) return 0;
     const uint32_t held = list->elements ? list->capacity : 0;
     if (capacity <= held) return 0;
-    auto* grown = static_cast<BACnetDataType*>(
-        std::realloc(list->elements, static_cast<size_t>(capacity) * sizeof(BACnetDataType)));
+    // A fresh zeroed block rather than a grown one: a large block comes zeroed from the system
+    // without being written twice, and the elements held (one, when a list being read asks) are
+    // few to copy.
+    auto* grown = static_cast<BACnetDataType*>(std::calloc(capacity, sizeof(BACnetDataType)));
     if (!grown) return BACNAPI_WALK_E_NOMEMORY;
-    std::memset(static_cast<void*>(grown + held), 0, static_cast<size_t>(capacity - held) * sizeof(BACnetDataType));
-    const int32_t moved = grown != list->elements ? 1 : 0;
+    if (list->count != 0) std::memcpy(static_cast<void*>(grown), list->elements, list->count * sizeof(BACnetDataType));
+    std::free(list->elements);
     list->elements = grown;
     list->capacity = capacity;
-    return moved;
+    return 1;
 }
 
 int32_t value_list_grow_one(BACnetValueList* list)
