@@ -375,9 +375,10 @@ int32_t parse_element_close(uint32_t, uint32_t* more, void* ctx)
 
 // The number of elements of the list about to be read, so that its storage is allocated once.
 // Only the first list of a read is counted: counting scans the list's text ahead of the reading,
-// and the lists nested inside it would scan their text again at every level. The count is
-// bounded by the text (two characters an element), so a broken text cannot ask for much more
-// than its own size; and it cannot be larger than the list a text that reads whole makes.
+// and the lists nested inside it would scan their text again at every level. Each element
+// counted takes at least two characters of text, so a broken text asks for at most 16 bytes of
+// element storage a character before its reading fails; a text that reads whole never gets more
+// slots than elements.
 uint32_t parse_count_elements(uint32_t, void* ctx)
 {
     auto* context = static_cast<ParserContext*>(ctx);
