@@ -7,6 +7,8 @@
 // adds time, so the fastest of many runs is the steadiest figure for both sides.
 //   peak_MB   the most heap held at once during the library call, above what was held before it
 //             (only where the benchmark's counting allocator is active)
+//   kept_MB   the heap the library call's result still holds when it returns (the value read, the
+//             text written); peak_MB above kept_MB is what the call held only for a while
 // Work that is not part of either conversion (checking results, clearing values) runs outside
 // both clocks.
 #pragma once
@@ -33,6 +35,7 @@ struct Totals {
     double libNs = 0; // best iteration
     double refNs = 0;
     size_t peakBytes = 0;
+    size_t keptBytes = 0;
     bool libFirst = true; // which side runs first in the next step
 };
 
@@ -52,7 +55,9 @@ void step(Totals& totals, Lib&& lib, Ref&& ref, After&& after)
         lib();
         const auto t1 = Clock::now();
         const size_t peak = bench_heap::peak();
+        const size_t now = bench_heap::current();
         if (peak > base && peak - base > totals.peakBytes) totals.peakBytes = peak - base;
+        if (now > base && now - base > totals.keptBytes) totals.keptBytes = now - base;
         libTime = std::chrono::duration<double, std::nano>(t1 - t0).count();
     };
     auto timeRef = [&] {
@@ -76,6 +81,7 @@ inline void report(benchmark::State& state, const Totals& totals, int64_t n)
     state.counters["ref_ns"] = totals.refNs / elements;
     state.counters["ratio"] = totals.libNs / totals.refNs;
     if (totals.peakBytes) state.counters["peak_MB"] = static_cast<double>(totals.peakBytes) / 1e6;
+    if (totals.keptBytes) state.counters["kept_MB"] = static_cast<double>(totals.keptBytes) / 1e6;
 }
 
 } // namespace paired

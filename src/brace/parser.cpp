@@ -28,6 +28,7 @@ struct ParserContext {
     const char* choiceStart = nullptr;
     const char* choiceEnd = nullptr;
     const char* end = nullptr; // the text's terminating NUL
+    bool listCounted = false;  // the first list of the read has been counted ahead
 };
 
 const char*& pos_of(void* ctx) { return static_cast<ParserContext*>(ctx)->pos; }
@@ -372,6 +373,21 @@ int32_t parse_element_close(uint32_t, uint32_t* more, void* ctx)
     return BACNAPI_S_OK;
 }
 
+// The number of elements of the list about to be read, so that its storage is allocated once.
+// Only the first list of a read is counted: counting scans the list's text ahead of the reading,
+// and the lists nested inside it would scan their text again at every level. Each element
+// counted takes at least two characters of text, so a broken text asks for at most 16 bytes of
+// element storage a character before its reading fails; a text that reads whole never gets more
+// slots than elements.
+uint32_t parse_count_elements(uint32_t, void* ctx)
+{
+    auto* context = static_cast<ParserContext*>(ctx);
+    if (context->listCounted || !context->pos || !context->end) return 0;
+    context->listCounted = true;
+    const uint64_t count = count_list_elements(context->pos, context->end);
+    return count > UINT32_MAX ? 0 : static_cast<uint32_t>(count);
+}
+
 // A nested value that was empty when written reads "null": the nested value is made empty
 // again and the field's own text is not expected. Any other text reads as the field's type.
 int32_t parse_filter(const BACnetFieldCursor* field, void* ctx)
@@ -407,6 +423,7 @@ constexpr BACnetVisitor kParser = {
     .beginElement = parse_element_open,
     .endElement = parse_element_close,
     .filterField = parse_filter,
+    .countElements = parse_count_elements,
 };
 
 // Runs the numeric scans of this thread in the "C" locale while it lives, so that a host's

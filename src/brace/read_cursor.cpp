@@ -6,6 +6,10 @@
 #include <initializer_list>
 #include <type_traits>
 
+#if defined(__SSE2__)
+#include <emmintrin.h>
+#endif
+
 namespace bacnapi {
 
 namespace {
@@ -89,6 +93,69 @@ const char* next_delimiter(const char* p)
 {
     while (*p && *p != ',' && *p != '}') ++p;
     return *p ? p : nullptr;
+}
+
+namespace {
+
+// The number of bits set in every octet (a machine without a population count instruction
+// would otherwise call a library routine for it).
+constexpr struct BitsSet {
+    uint8_t count[256];
+    constexpr BitsSet() : count()
+    {
+        for (int i = 0; i < 256; ++i) count[i] = static_cast<uint8_t>((i & 1) + (i >> 1 & 1) + (i >> 2 & 1) + (i >> 3 & 1) +
+                                                                    (i >> 4 & 1) + (i >> 5 & 1) + (i >> 6 & 1) + (i >> 7 & 1));
+    }
+} kBitsSet;
+
+} // namespace
+
+uint64_t count_list_elements(const char* p, const char* end)
+{
+    if (p >= end || *p != '{') return 0;
+    uint64_t count = 1;
+    int64_t depth = 0; // of the character just looked at, inside the list
+    const char* q = p;
+#if defined(__SSE2__)
+    // Sixteen characters at a time while the list stays open: the depth after each character is
+    // the running sum of +1 at "{" and -1 at "}", added up across the block in four shifts. A
+    // block in which the list closes is left to the loop below. The text of a list of numbers has
+    // a brace or a comma every third or fourth character, so a branch per character would be
+    // mispredicted again and again.
+    const __m128i opens = _mm_set1_epi8('{');
+    const __m128i closes = _mm_set1_epi8('}');
+    const __m128i commas = _mm_set1_epi8(',');
+    while (end - q >= 16) { // the block and the character after it are readable
+        const __m128i block = _mm_loadu_si128(reinterpret_cast<const __m128i*>(q));
+        const __m128i next = _mm_loadu_si128(reinterpret_cast<const __m128i*>(q + 1));
+        // The comparisons give -1 where they hold: a close minus an open is the step of each character.
+        __m128i sum = _mm_sub_epi8(_mm_cmpeq_epi8(block, closes), _mm_cmpeq_epi8(block, opens));
+        sum = _mm_add_epi8(sum, _mm_slli_si128(sum, 1));
+        sum = _mm_add_epi8(sum, _mm_slli_si128(sum, 2));
+        sum = _mm_add_epi8(sum, _mm_slli_si128(sum, 4));
+        sum = _mm_add_epi8(sum, _mm_slli_si128(sum, 8)); // within -16 .. 16
+        // From depth 16 on, no character of the block can reach the list's own level with a comma
+        // or close the list: only the depth is carried on.
+        if (depth < 16) {
+            const __m128i level = _mm_add_epi8(sum, _mm_set1_epi8(static_cast<char>(depth))); // -16 .. 31
+            if (_mm_movemask_epi8(level) != 0) break;
+            const __m128i separators = _mm_and_si128(
+                _mm_and_si128(_mm_cmpeq_epi8(block, commas), _mm_cmpeq_epi8(level, _mm_setzero_si128())),
+                _mm_cmpeq_epi8(next, opens));
+            const auto found = static_cast<unsigned>(_mm_movemask_epi8(separators));
+            count += kBitsSet.count[found & 0xFF] + kBitsSet.count[found >> 8];
+        }
+        depth += static_cast<int8_t>(static_cast<uint8_t>(_mm_extract_epi16(sum, 7) >> 8));
+        q += 16;
+    }
+#endif
+    for (; q < end; ++q) {
+        const char c = *q;
+        depth += static_cast<int64_t>(c == '{') - static_cast<int64_t>(c == '}');
+        if (depth < 0) break;
+        count += static_cast<uint64_t>((c == ',') & (depth == 0) & (q[1] == '{'));
+    }
+    return count;
 }
 
 const char* token_end_with_brace(const char* p, const char* end)

@@ -99,6 +99,19 @@ int32_t walk_list_elements(const BACnetFieldCursor* parent, BACnetFieldCursor* c
     fresh.destObjectType = child->destObjectType;
     fresh.depth = child->depth;
     ListElementState state;
+    // A list being read whose length the visitor can tell takes all its room at once (room the
+    // heap refuses is refused as any growth would be). Element 0 is already described; if its
+    // slot moved with the array, it is described again in place.
+    if (destination && !source && visitor->countElements && destination->count == 1) {
+        const uint32_t expected = visitor->countElements(parent->nameId, ctx);
+        const int32_t reserved = value_list_reserve(destination, expected);
+        if (reserved < 0) return reserved;
+        if (reserved == 1) {
+            *child = fresh;
+            const int32_t status = describe_list_element(elementType, child, nullptr, destination, 0, &state);
+            if (status != 0) return status;
+        }
+    }
     for (;;) {
         int32_t status = walk_value_list(parent->nameId, source, destination, child, ctx, visitor, more, *index);
         ++*index;

@@ -91,7 +91,11 @@ int32_t describe_list_element(int32_t elementType, BACnetFieldCursor* child, con
         if (list->count > list->capacity || (list->count != 0 && !list->elements))
             return BACNAPI_WALK_E_REFUSED;
         if (i >= list->count) {
-            if (value_list_grow_one(list) != BACNAPI_S_OK || i >= list->count) return BACNAPI_WALK_E_REFUSED;
+            // A free slot is already an empty value: taking it only counts it (every element of a
+            // list read from text whose room was taken ahead).
+            if (list->count < list->capacity) ++list->count;
+            else if (value_list_grow_one(list) != BACNAPI_S_OK) return BACNAPI_WALK_E_REFUSED;
+            if (i >= list->count) return BACNAPI_WALK_E_REFUSED;
         }
         BACnetDataType& element = list->elements[i];
         if (element.type != elementType && is_application_type(elementType)) {
@@ -122,6 +126,23 @@ uint32_t value_list_next_capacity(uint32_t capacity)
 {
     const uint64_t next = static_cast<uint64_t>(capacity) + capacity / 2 + 1;
     return next > UINT32_MAX ? 0 : static_cast<uint32_t>(next);
+}
+
+int32_t value_list_reserve(BACnetValueList* list, uint32_t capacity)
+{
+    if (!list || list->count > list->capacity || (list->count != 0 && !list->elements)) return 0;
+    const uint32_t held = list->elements ? list->capacity : 0;
+    if (capacity <= held) return 0;
+    // A fresh zeroed block rather than a grown one: a large block comes zeroed from the system
+    // without being written twice, and the elements held (one, when a list being read asks) are
+    // few to copy.
+    auto* grown = static_cast<BACnetDataType*>(std::calloc(capacity, sizeof(BACnetDataType)));
+    if (!grown) return BACNAPI_WALK_E_NOMEMORY;
+    if (list->count != 0) std::memcpy(static_cast<void*>(grown), list->elements, list->count * sizeof(BACnetDataType));
+    std::free(list->elements);
+    list->elements = grown;
+    list->capacity = capacity;
+    return 1;
 }
 
 int32_t value_list_grow_one(BACnetValueList* list)

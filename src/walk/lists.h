@@ -31,6 +31,13 @@ int32_t describe_list_element(int32_t elementType, BACnetFieldCursor* child, con
 // and the new slots are emptied. 0, or BACNAPI_WALK_E_NOMEMORY with the list unchanged.
 int32_t value_list_grow_one(BACnetValueList* list);
 
+// Gives a value list room for `capacity` elements in all with one allocation, the new slots
+// emptied, so that a list whose length is known ahead is not grown step by step (each step holds
+// the old and the new array at once). 1 when the element array moved (pointers into it must be
+// found again), 0 when the list already had the room (or is broken: its growth refuses it),
+// BACNAPI_WALK_E_NOMEMORY with the list unchanged when the heap refuses.
+int32_t value_list_reserve(BACnetValueList* list, uint32_t capacity);
+
 // The capacity a full value list of `capacity` slots grows to: capacity + capacity / 2 + 1, or 0
 // when that does not fit in 32 bits.
 uint32_t value_list_next_capacity(uint32_t capacity);

@@ -85,6 +85,11 @@ struct BACnetVisitor {
     // and the type it was given.
     int32_t (*openWrapped)(uint32_t nameId, int32_t tag, int32_t type, void* ctx) = nullptr;
     int32_t (*closeWrapped)(void* ctx) = nullptr;
+    // Asked on a destination-only walk once a list holds its first element: how many elements
+    // the list will hold in all, when the text being read can tell cheaply (0: not known). The
+    // answer only sizes the element storage; the list still ends where beginElement and
+    // endElement say, whatever was answered.
+    uint32_t (*countElements)(uint32_t nameId, void* ctx) = nullptr;
 };
 
 // Describes field `index` of a record in `child`; clears *more on the last field; answers

@@ -12,6 +12,7 @@
 #include <cstring>
 #include <random>
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace {
@@ -116,6 +117,71 @@ TEST(ReadCursor, TokenEndFindsTheFirstDelimiterAsStrcspnDoes)
             EXPECT_EQ(token_end_with_brace(p, end) - p, static_cast<ptrdiff_t>(std::strcspn(p, ",}{")))
                 << text.size() << " from " << from;
         }
+    }
+}
+
+TEST(ReadCursor, ListElementsAreCountedAtTheListsOwnLevel)
+{
+    // The text after a list's "{"; the count stops at the "}" closing the list, and the end given
+    // bounds it even when the text goes on.
+    const struct {
+        const char* text;
+        size_t length; // 0: the whole text
+        uint64_t count;
+    } cases[] = {
+        {"", 0, 0},
+        {"}", 0, 0},
+        {"1}", 0, 0},                                     // not a list of elements
+        {"{1}}", 0, 1},
+        {"{1},{2},{3}}", 0, 3},
+        {"{1},{2}},{3},{4}}", 0, 2},                      // stops where the list closes
+        {"{{a,b},{c}},{d,{e,f}}}", 0, 2},                 // commas and "{" inside elements
+        {"{1},{2},{3}}", 5, 2},                           // bounded by the end given
+        {"{1},{2},{3}", 0, 3},                            // the text ends before the list does
+        {"{a{},{b},{c}}", 0, 1},                          // a "{" inside a string: short, never long
+        {"{1},2,{3}}", 0, 2},                             // a comma not before "{" opens nothing
+    };
+    for (const auto& c : cases) {
+        const char* end = c.text + (c.length ? c.length : std::strlen(c.text));
+        EXPECT_EQ(count_list_elements(c.text, end), c.count) << c.text;
+    }
+
+    // Long texts, counted sixteen characters at a time, against a count one character at a time:
+    // lists of known length whose separators, nesting (deeper than sixteen too) and closing brace
+    // fall at every place of a block, then random texts of braces, commas and digits.
+    auto one_by_one = [](const std::string& text) {
+        if (text.empty() || text[0] != '{') return uint64_t{0};
+        uint64_t count = 1;
+        long depth = 0;
+        for (size_t i = 0; i < text.size(); ++i) {
+            if (text[i] == '{') ++depth;
+            if (text[i] == '}' && --depth < 0) break;
+            if (text[i] == ',' && depth == 0 && text[i + 1] == '{') ++count;
+        }
+        return count;
+    };
+    std::vector<std::pair<std::string, uint64_t>> texts;
+    for (int width = 0; width < 20; ++width)
+        for (int nesting : {0, 1, 3, 17}) {
+            const std::string element = std::string(nesting, '{') + std::string(width, '7') + std::string(nesting, '}');
+            for (uint64_t n : {1, 2, 5, 33}) {
+                std::string text;
+                for (uint64_t i = 0; i < n; ++i) text += (i ? ",{" : "{") + element + "}";
+                text += "},{1},{2}}";
+                EXPECT_EQ(one_by_one(text), n) << text;
+                texts.push_back({text, n});
+            }
+        }
+    std::mt19937 random(7);
+    const char alphabet[] = "{{{}}},,,12";
+    for (int i = 0; i < 2000; ++i) {
+        std::string text = "{";
+        const int length = static_cast<int>(random() % 200);
+        for (int k = 0; k < length; ++k) text += alphabet[random() % (sizeof alphabet - 1)];
+        texts.push_back({text, one_by_one(text)});
+    }
+    for (const auto& [text, count] : texts) {
+        EXPECT_EQ(count_list_elements(text.c_str(), text.c_str() + text.size()), count) << text;
     }
 }
 

@@ -21,23 +21,16 @@ using namespace bacnapi::brace_test;
 
 TEST(WalkLists, ValueListGrowsByHalfPlusOneWithEmptySlots)
 {
-    const uint32_t capacities[] = {1, 1, 2, 4, 4, 7, 7, 7, 11}; // after 0, 1, 2, ... parsed elements
-    for (uint32_t n = 0; n < std::size(capacities); ++n) {
-        std::vector<std::string> items;
-        for (uint32_t i = 0; i < n; ++i) items.push_back("s" + std::to_string(i));
-        BACnetDataType value{};
-        ASSERT_EQ(bacnapi_asn1_string_set(&value, list_text(items).c_str(), BACNAPI_TYPE_ListOfCharacterString), 0);
-        const BACnetValueList& list = *value.payload.list;
-        EXPECT_EQ(list.count, n);
-        EXPECT_EQ(list.capacity, capacities[n]) << n << " elements";
-        for (uint32_t i = 0; i < list.capacity; ++i) {
-            EXPECT_EQ(list.elements[i].type, i < n ? BACNAPI_TYPE_CharacterString : BACNAPI_TYPE_Null) << i;
-        }
-        if (n > 0) {
-            EXPECT_STREQ(list.elements[n - 1].payload.characterString.data, items.back().c_str());
-        }
-        release_value(&value);
+    const uint32_t capacities[] = {1, 2, 4, 4, 7, 7, 7, 11}; // after 1, 2, 3, ... elements added
+    BACnetValueList grown{};
+    for (uint32_t n = 1; n <= std::size(capacities); ++n) {
+        ASSERT_EQ(value_list_grow_one(&grown), 0);
+        grown.elements[n - 1].type = BACNAPI_TYPE_Unsigned;
+        EXPECT_EQ(grown.count, n);
+        EXPECT_EQ(grown.capacity, capacities[n - 1]) << n << " elements";
+        for (uint32_t i = n; i < grown.capacity; ++i) EXPECT_EQ(grown.elements[i].type, BACNAPI_TYPE_Null) << i;
     }
+    std::free(grown.elements);
     const uint32_t limits[][2] = {{0xAAAAAAA9u, 0xFFFFFFFEu}, {0xAAAAAAAAu, 0}, {0xFFFFFFFFu, 0}};
     for (const auto& l : limits) EXPECT_EQ(value_list_next_capacity(l[0]), l[1]);
     // More elements than slots is refused untouched; counters without an array count as empty.
@@ -49,6 +42,75 @@ TEST(WalkLists, ValueListGrowsByHalfPlusOneWithEmptySlots)
     ASSERT_EQ(value_list_grow_one(&hollow), 0);
     EXPECT_EQ(hollow.count, 1u);
     std::free(hollow.elements);
+}
+
+TEST(WalkLists, ListsReadFromTextTakeTheirRoomOnce)
+{
+    // A list read from text is allocated at its length, unless a string element holds a "{" that
+    // makes the count ahead short: the list then grows as usual from there. Elements and their
+    // order are the same either way, and the free slots stay empty.
+    const struct {
+        int32_t type;
+        std::vector<std::string> items;
+        uint32_t capacity;
+    } cases[] = {
+        {BACNAPI_TYPE_ListOfCharacterString, {}, 1}, // the slot made before the text said "}" stays
+        {BACNAPI_TYPE_ListOfCharacterString, {"a"}, 1},
+        {BACNAPI_TYPE_ListOfCharacterString, {"a", "b", "c", "d", "e", "f", "g"}, 7},
+        {BACNAPI_TYPE_ListOfCharacterString, {"a{", "b", "c", "d"}, 4}, // counted 1: grown 1, 2, 4
+        {BACNAPI_TYPE_ListOfCharacterString, {"a", "b{", "c", "d", "e"}, 7}, // counted 2: 2, 4, 7
+        {BACNAPI_TYPE_ListOfUnsigned, {"1", "2", "3", "4", "5"}, 5},
+    };
+    for (const auto& c : cases) {
+        const std::string text = list_text(c.items);
+        BACnetDataType value{};
+        ASSERT_EQ(bacnapi_asn1_string_set(&value, text.c_str(), c.type), 0) << text;
+        const BACnetValueList& list = *value.payload.list;
+        ASSERT_EQ(list.count, c.items.size()) << text;
+        EXPECT_EQ(list.capacity, c.capacity) << text;
+        for (uint32_t i = list.count; i < list.capacity; ++i) EXPECT_EQ(list.elements[i].type, BACNAPI_TYPE_Null);
+        std::string written;
+        EXPECT_EQ(write_text(value, &written), 0);
+        EXPECT_EQ(written, text);
+        release_value(&value);
+    }
+
+    // Nested lists are read as before: only the first list of a read is counted ahead.
+    const char* nested = "{{{0,1,{{{85,-1,4,1.500000}}}}},{{1,2,{{{85,-1,4,2.000000}},{{77,-1,4,abc}}}}}}";
+    BACnetDataType value{};
+    ASSERT_EQ(bacnapi_asn1_string_set(&value, nested, BACNAPI_TYPE_ListOfReadAccessResult), 0);
+    EXPECT_EQ(value.payload.list->count, 2u);
+    EXPECT_EQ(value.payload.list->capacity, 2u);
+    std::string written;
+    EXPECT_EQ(write_text(value, &written), 0);
+    EXPECT_EQ(written, nested);
+    release_value(&value);
+}
+
+TEST(WalkLists, ReserveKeepsElementsAndEmptiesNewSlots)
+{
+    BACnetValueList list{};
+    ASSERT_EQ(value_list_grow_one(&list), 0);
+    list.elements[0].type = BACNAPI_TYPE_Unsigned;
+    list.elements[0].payload.unsignedValue = 42;
+    ASSERT_GE(value_list_reserve(&list, 1000), 0);
+    EXPECT_EQ(list.capacity, 1000u);
+    EXPECT_EQ(list.count, 1u);
+    EXPECT_EQ(list.elements[0].payload.unsignedValue, 42u);
+    for (uint32_t i = 1; i < list.capacity; ++i) ASSERT_EQ(list.elements[i].type, BACNAPI_TYPE_Null) << i;
+    // Less room than the list has changes nothing; the next growth uses the reserved slots.
+    BACnetDataType* before = list.elements;
+    EXPECT_EQ(value_list_reserve(&list, 10), 0);
+    EXPECT_EQ(list.capacity, 1000u);
+    ASSERT_EQ(value_list_grow_one(&list), 0);
+    EXPECT_EQ(list.elements, before);
+    EXPECT_EQ(list.count, 2u);
+    std::free(list.elements);
+    // A broken list is not touched.
+    BACnetValueList broken{2, 5, nullptr};
+    EXPECT_EQ(value_list_reserve(&broken, 100), 0);
+    EXPECT_EQ(broken.capacity, 2u);
+    EXPECT_EQ(broken.elements, nullptr);
 }
 
 TEST(WalkLists, RunArrayGrowsInStepsOfFourAndKeepsSlots)
