@@ -561,6 +561,16 @@ int32_t read_list_open(uint32_t, void* ctx)
 }
 
 // The elements are the array's; an empty array ends the list before its first element.
+// A list's elements are its array's, whose count is known from the tree: the list takes all its
+// room at once.
+uint32_t read_count(uint32_t, void* ctx)
+{
+    const Reader& r = of(ctx);
+    if (r.frames.empty()) return 0;
+    const Node& a = node(r, r.frames.back().node);
+    return a.kind == NodeKind::Array ? a.count() : 0;
+}
+
 int32_t read_element_open(uint32_t, uint32_t* more, void* ctx)
 {
     Reader& r = of(ctx);
@@ -647,6 +657,7 @@ constexpr BACnetVisitor kJsonReader = {
     .filterField = read_filter,
     .beginList = read_list_open,
     .openWrapped = read_wrapped_open,
+    .countElements = read_count,
 };
 
 // SignedLong has no walk: an integer, or a decimal string for one beyond 2^53.

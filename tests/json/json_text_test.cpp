@@ -227,5 +227,22 @@ TEST(JsonText, CharacterSetsSurviveAsTheirOwnSet)
     }
 }
 
+// A list read from an array takes exactly its room, whatever its length; nested lists too.
+TEST(JsonText, ListsReadIntoExactlyTheirRoom)
+{
+    for (int n : {1, 2, 7, 100, 1000}) {
+        std::string json = "[";
+        for (int i = 0; i < n; ++i) json += (i ? "," : "") + std::to_string(i * 3);
+        json += "]";
+        BACnetDataType value{};
+        ASSERT_EQ(bacnapi_json_set(&value, json.c_str(), BACNAPI_TYPE_ListOfUnsigned, nullptr, nullptr), 0) << n;
+        ASSERT_NE(value.payload.list, nullptr);
+        EXPECT_EQ(value.payload.list->count, static_cast<uint32_t>(n));
+        EXPECT_EQ(value.payload.list->capacity, static_cast<uint32_t>(n));
+        EXPECT_EQ(value.payload.list->elements[n - 1].payload.unsignedValue, static_cast<uint32_t>((n - 1) * 3));
+        release_value(&value);
+    }
+}
+
 } // namespace
 } // namespace bacnapi
