@@ -1,12 +1,10 @@
-// Walk functions of the value-list types and the one-element growth of a value list.
+// The elements of value lists and the growth of a value list.
 //
-// Every value-list type is walked the same way; only the element type differs, and that comes
-// from the shared list table (list_element_type). The walk function is asked once per element:
-// it points the child cursor at element i of the source list and makes room for element i in
-// the destination list. The engine decides when the list ends.
+// Every value-list type is walked the same way; only the element type differs, and the value-list
+// descriptors take it from the type catalogue. Each element is described here: the child cursor
+// points at element i of the source list and at room for element i in the destination list. The
+// engine decides when the list ends.
 #include "lists.h"
-
-#include "walk_functions.h"
 
 #include "../value/list_types.h"
 #include "../value/value_internal.h"
@@ -166,51 +164,5 @@ int32_t value_list_grow_one(BACnetValueList* list)
     list->count = count + 1;
     return BACNAPI_S_OK;
 }
-
-// One walk function per value-list type, each bound to its element type from the list table.
-#define BACNAPI_VALUE_LIST_WALK(name, code)                                                                   \
-    int32_t walk_##name(BACnetFieldCursor* child, const void* src, void* dest, void*, const BACnetVisitor*,  \
-                        uint32_t*, int32_t index)                                                            \
-    {                                                                                                        \
-        return describe_list_element(list_element_type(code), child, src, dest, index);                         \
-    }
-
-BACNAPI_VALUE_LIST_WALK(BACnetPriorityArray, 58)
-BACNAPI_VALUE_LIST_WALK(ListOfBACnetLogRecord, 60)
-BACNAPI_VALUE_LIST_WALK(ListOfBACnetCalendarEntry, 61)
-BACNAPI_VALUE_LIST_WALK(ListOfBACnetActionList, 62)
-BACNAPI_VALUE_LIST_WALK(ListOfBACnetActionCommand, 63)
-BACNAPI_VALUE_LIST_WALK(ListOfCharacterString, 64)
-BACNAPI_VALUE_LIST_WALK(ListOfObjectIdentifier, 65)
-BACNAPI_VALUE_LIST_WALK(ListOfBACnetRecipient, 70)
-BACNAPI_VALUE_LIST_WALK(ListOfBACnetAddressBinding, 71)
-BACNAPI_VALUE_LIST_WALK(ListOfReadAccessSpecification, 72)
-BACNAPI_VALUE_LIST_WALK(ListOfReadAccessResult, 73)
-BACNAPI_VALUE_LIST_WALK(SequenceOfBACnetReadAccessPropertyValue, 74)
-BACNAPI_VALUE_LIST_WALK(ListOfUnsigned, 75)
-BACNAPI_VALUE_LIST_WALK(ListOfBACnetDestination, 76)
-BACNAPI_VALUE_LIST_WALK(ListOfBACnetDailySchedule, 77)
-BACNAPI_VALUE_LIST_WALK(ListOfBACnetSpecialEvent, 78)
-BACNAPI_VALUE_LIST_WALK(ListOfBACnetDeviceObjectPropertyReference, 79)
-BACNAPI_VALUE_LIST_WALK(ListOfBACnetTimeValue, 80)
-BACNAPI_VALUE_LIST_WALK(ListOfBitString, 81)
-BACNAPI_VALUE_LIST_WALK(ListOfBACnetPropertyStates, 82)
-BACNAPI_VALUE_LIST_WALK(ListOfBACnetObjectPropertyValue, 83)
-BACNAPI_VALUE_LIST_WALK(ListOfBACnetTimeStamp, 84)
-BACNAPI_VALUE_LIST_WALK(ListOfBACnetPropertyValue, 87)
-BACNAPI_VALUE_LIST_WALK(ListOfWriteAccessSpecification, 88)
-BACNAPI_VALUE_LIST_WALK(ListOfAlarmSummaryAckElement, 93)
-BACNAPI_VALUE_LIST_WALK(ListOfEnrolmentSummaryAckElement, 94)
-BACNAPI_VALUE_LIST_WALK(ListOfEventSummaryElement, 106)
-BACNAPI_VALUE_LIST_WALK(ListOfBACnetCOVSubscription, 107)
-BACNAPI_VALUE_LIST_WALK(ListOfEnumerated, 111)
-BACNAPI_VALUE_LIST_WALK(ListOfReal, 113)
-BACNAPI_VALUE_LIST_WALK(ListOfBoolean, 114)
-BACNAPI_VALUE_LIST_WALK(ListOfBACnetLogDataElement, 120)
-BACNAPI_VALUE_LIST_WALK(ListOfBACnetEventLogRecord, 121)
-BACNAPI_VALUE_LIST_WALK(ListOfBACnetLogMultipleRecord, 122)
-BACNAPI_VALUE_LIST_WALK(ListOfBACnetDeviceObjectReference, 125)
-
-#undef BACNAPI_VALUE_LIST_WALK
 
 } // namespace bacnapi

@@ -159,7 +159,7 @@ TEST(WalkLists, ElementsAreCheckedAndRetyped)
     ASSERT_EQ(bacnapi_initialize_data(&destination->elements[0], BACNAPI_TYPE_ListOfUnsigned), 0);
     BACnetFieldCursor child{};
     uint32_t more = 1;
-    ASSERT_EQ(walk_ListOfBACnetTimeStamp(&child, nullptr, destination, nullptr, nullptr, &more, 0), 0);
+    ASSERT_EQ(find_descriptor(BACNAPI_TYPE_ListOfBACnetTimeStamp)->walk(&child, nullptr, destination, nullptr, nullptr, &more, 0), 0);
     EXPECT_EQ(destination->elements[0].type, BACNAPI_TYPE_BACnetTimeStamp);
     EXPECT_EQ(child.dest, destination->elements[0].payload.record);
     release_value(&list);
@@ -176,7 +176,7 @@ TEST(WalkLists, ElementsAreCheckedAndRetyped)
     for (int32_t i = 0; i < 3; ++i) {
         BACnetFieldCursor element{};
         uint32_t more = 1;
-        ASSERT_EQ(walk_ListOfUnsigned(&element, nullptr, numbers.payload.list, nullptr, nullptr, &more, i), 0);
+        ASSERT_EQ(find_descriptor(BACNAPI_TYPE_ListOfUnsigned)->walk(&element, nullptr, numbers.payload.list, nullptr, nullptr, &more, i), 0);
         EXPECT_EQ(e[i].type, BACNAPI_TYPE_Unsigned) << i;
         EXPECT_EQ(e[i].payload.unsignedValue, expected[i]) << i;
         EXPECT_EQ(element.dest, &e[i].payload) << i;
