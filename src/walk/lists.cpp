@@ -6,7 +6,6 @@
 // engine decides when the list ends.
 #include "lists.h"
 
-#include "../value/list_types.h"
 #include "../value/value_internal.h"
 
 #include <cstdlib>
