@@ -127,8 +127,8 @@ TEST(Descriptors, ListsOfAccessRecordsInheritTheRecordsObjectTypeOnEachSide)
     source.objectIdentifier.objectType = kAnalogValue;
     ReadAccessResult destination{};
     destination.objectIdentifier.objectType = kBinaryValue;
-    WriteAccessSpecification specification{};
-    specification.objectIdentifier.objectType = kAnalogValue;
+    WriteAccessSpecification writeAccess{};
+    writeAccess.objectIdentifier.objectType = kAnalogValue;
     const struct {
         int32_t type;
         const void* src;
@@ -139,7 +139,7 @@ TEST(Descriptors, ListsOfAccessRecordsInheritTheRecordsObjectTypeOnEachSide)
     } cases[] = {
         {BACNAPI_TYPE_ReadAccessResult, &source, &destination, 1, kAnalogValue, kBinaryValue},
         {BACNAPI_TYPE_ReadAccessResult, nullptr, &destination, 1, 0, kBinaryValue},
-        {BACNAPI_TYPE_WriteAccessSpecification, &specification, nullptr, 1, kAnalogValue, 0},
+        {BACNAPI_TYPE_WriteAccessSpecification, &writeAccess, nullptr, 1, kAnalogValue, 0},
         // The object identifier itself passes on what the cursor inherited.
         {BACNAPI_TYPE_ReadAccessResult, &source, &destination, 0, 9, 9},
     };
