@@ -25,6 +25,10 @@ namespace {
 constexpr BACnetFieldCursor kZeroCursor{};
 const BACnetFieldCursor* const volatile kZeroCursorRef = &kZeroCursor;
 
+// walk_field with the parent type's descriptor already found.
+int32_t walk_described_field(const BACnetTypeDescriptor* descriptor, BACnetFieldCursor* parent, void* ctx,
+                             const BACnetVisitor* visitor, uint32_t* more, int32_t* index);
+
 constexpr bool is_application_type(int32_t type)
 {
     return type >= BACNAPI_TYPE_Null && type <= BACNAPI_TYPE_ObjectIdentifier;
@@ -84,6 +88,14 @@ void release_run_elements(const BACnetFieldCursor* child)
     *child->destCount = 0;
 }
 
+// The list ends: *more is cleared and a bracketing visitor hears of it.
+int32_t end_list(const BACnetVisitor* v, uint32_t nameId, uint32_t* more, void* ctx)
+{
+    *more = 0;
+    if (v->endList) (void)v->endList(nameId, ctx);
+    return BACNAPI_S_OK;
+}
+
 // The fields of a value list are its elements, all of one type. Once the list's walk function has
 // described element 0, the elements are walked here one after another, with one cursor described
 // afresh for each, until the list ends: the same slots in the same order as field by field, without
@@ -112,6 +124,11 @@ int32_t walk_list_elements(const BACnetFieldCursor* parent, BACnetFieldCursor* c
             if (status != 0) return status;
         }
     }
+    // A list of application values being read may be taken in bulk by the visitor, from element 1
+    // on (element 0 opens the list the usual way), wherever the list holds exactly the elements
+    // before the next one.
+    const bool bulk = destination && !source && visitor->readElements && elementType > BACNAPI_TYPE_Null &&
+                      is_application_type(elementType);
     for (;;) {
         int32_t status = walk_value_list(parent->nameId, source, destination, child, ctx, visitor, more, *index);
         ++*index;
@@ -119,6 +136,10 @@ int32_t walk_list_elements(const BACnetFieldCursor* parent, BACnetFieldCursor* c
         if (visitor->betweenFields) {
             status = visitor->betweenFields(ctx);
             if (status != 0) return status;
+        }
+        if (bulk && destination->count == static_cast<uint32_t>(*index)) {
+            *index += static_cast<int32_t>(visitor->readElements(parent->nameId, elementType, destination, more, ctx));
+            if (!*more) return end_list(visitor, parent->nameId, more, ctx);
         }
         *child = fresh;
         status = describe_list_element(elementType, child, parent->src, parent->dest, *index, &state);
@@ -139,14 +160,6 @@ int32_t walk_wrapped(BACnetFieldCursor* child, void* ctx, const BACnetVisitor* v
     const int32_t status = walk_value(child, ctx, v);
     if (status != 0 || !v->closeWrapped) return status;
     return v->closeWrapped(ctx);
-}
-
-// The list ends: *more is cleared and a bracketing visitor hears of it.
-int32_t end_list(const BACnetVisitor* v, uint32_t nameId, uint32_t* more, void* ctx)
-{
-    *more = 0;
-    if (v->endList) (void)v->endList(nameId, ctx);
-    return BACNAPI_S_OK;
 }
 
 } // namespace
@@ -200,10 +213,13 @@ int32_t walk_value(BACnetFieldCursor* cursor, void* ctx, const BACnetVisitor* vi
         const int32_t status = visitor->beginConstructed(cursor->nameId, cursor->type, ctx);
         if (status != 0) return status;
     }
+    // The type's descriptor is found once for all its fields.
+    const BACnetTypeDescriptor* descriptor = find_descriptor(cursor->type);
+    if (!descriptor) return BACNAPI_WALK_E_NODESCRIPTOR;
     int32_t index = 0;
     uint32_t more = 1;
     for (;;) {
-        int32_t status = walk_field(cursor, ctx, visitor, &more, &index);
+        int32_t status = walk_described_field(descriptor, cursor, ctx, visitor, &more, &index);
         if (status != 0) return status;
         if (!more) break;
         if (visitor->betweenFields) {
@@ -220,7 +236,14 @@ int32_t walk_field(BACnetFieldCursor* parent, void* ctx, const BACnetVisitor* vi
 {
     const BACnetTypeDescriptor* descriptor = find_descriptor(parent->type);
     if (!descriptor) return BACNAPI_WALK_E_NODESCRIPTOR;
+    return walk_described_field(descriptor, parent, ctx, visitor, more, index);
+}
 
+namespace {
+
+int32_t walk_described_field(const BACnetTypeDescriptor* descriptor, BACnetFieldCursor* parent, void* ctx,
+                             const BACnetVisitor* visitor, uint32_t* more, int32_t* index)
+{
     BACnetFieldCursor child = *kZeroCursorRef;
     child.srcObjectType = parent->srcObjectType;
     child.destObjectType = parent->destObjectType;
@@ -251,6 +274,8 @@ int32_t walk_field(BACnetFieldCursor* parent, void* ctx, const BACnetVisitor* vi
     ++*index;
     return status;
 }
+
+} // namespace
 
 int32_t walk_value_list(uint32_t nameId, const BACnetValueList* source, BACnetValueList* destination,
                         BACnetFieldCursor* child, void* ctx, const BACnetVisitor* visitor, uint32_t* more,
