@@ -15,25 +15,18 @@ namespace bacnapi {
 
 namespace {
 
+// The sink lives in the context itself: a slot reaches the text with one load less.
 struct WriterContext {
+    TextSink sink;
     const BACnetDataType* value; // the value being written (not read by the slots)
-    TextSink* sink;
 };
 
-TextSink& sink_of(void* ctx) { return *static_cast<WriterContext*>(ctx)->sink; }
+TextSink& sink_of(void* ctx) { return static_cast<WriterContext*>(ctx)->sink; }
 
 int32_t put(void* ctx, const char* text, size_t n) { return sink_of(ctx).append(text, n); }
 
 // The braces and commas between the values.
-int32_t put_char(void* ctx, char c)
-{
-    TextSink& sink = sink_of(ctx);
-    char* out = sink.room(1);
-    if (!out) return BACNAPI_E_FAIL;
-    *out = c;
-    sink.commit(1);
-    return BACNAPI_S_OK;
-}
+int32_t put_char(void* ctx, char c) { return sink_of(ctx).append_char(c); }
 
 // ---- Plain values: literals of bounded length, formatted straight into the text's room ------
 
@@ -254,10 +247,13 @@ int32_t write_choice(uint32_t, int32_t* alternative, const int32_t* recorded, vo
 {
     if (!alternative || !recorded) return BACNAPI_E_FAIL;
     *alternative = *recorded;
-    char buf[kIntTextMax + 1];
-    size_t n = format_int(buf, *recorded);
-    buf[n++] = ',';
-    return put(ctx, buf, n);
+    TextSink& sink = sink_of(ctx);
+    char* out = sink.room(kIntTextMax + 1);
+    if (!out) return BACNAPI_E_FAIL;
+    size_t n = format_int(out, *recorded);
+    out[n++] = ',';
+    sink.commit(n);
+    return BACNAPI_S_OK;
 }
 
 int32_t write_element_open(uint32_t, uint32_t*, void* ctx) { return put_char(ctx, '{'); }
@@ -338,13 +334,12 @@ extern "C" BACNAPI_API int32_t bacnapi_asn1_string_get(char** text, const BACnet
     int32_t status = bind_cursor(&cursor, value, type, nullptr, type);
     if (status != 0) return status;
     // Without a text pointer every piece fails to append; a value with nothing to write succeeds.
-    TextSink sink(text);
-    if (is_list_type(type) && write_plain_list(sink, value->payload.list, list_element_type(type))) {
-        sink.finish();
+    WriterContext context{TextSink(text), value};
+    if (is_list_type(type) && write_plain_list(context.sink, value->payload.list, list_element_type(type))) {
+        context.sink.finish();
         return BACNAPI_S_OK;
     }
-    WriterContext context{value, &sink};
     status = walk_value(&cursor, &context, &kWriter);
-    sink.finish();
+    context.sink.finish();
     return status;
 }

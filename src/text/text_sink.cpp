@@ -64,7 +64,8 @@ int32_t TextSink::grow_to(size_t need, size_t wanted)
     return BACNAPI_S_OK;
 }
 
-int32_t TextSink::reserve(size_t extra)
+// The slow road of reserve(): no text yet, or not enough room left.
+int32_t TextSink::reserve_more(size_t extra)
 {
     if (!owner_) return BACNAPI_E_FAIL;
     if (extra > SIZE_MAX - length_ - 1) return BACNAPI_E_FAIL;

@@ -39,12 +39,29 @@ public:
         commit(n);
         return BACNAPI_S_OK;
     }
-    int32_t append_char(char c) { return append(&c, 1); }
+    int32_t append_char(char c)
+    {
+        // The members are read once, before the byte is stored: a store through a char pointer
+        // could otherwise be taken to change them, and they would be read again behind it.
+        const size_t length = length_;
+        char* const data = data_;
+        if (data && 1 < capacity_ - length) {
+            data[length] = c;
+            data[length + 1] = '\0';
+            length_ = length + 1;
+            return BACNAPI_S_OK;
+        }
+        return append(&c, 1);
+    }
 
     // Makes room for `extra` more bytes at once, for a writer that knows the size of what comes:
     // a block that must grow grows to exactly that, or by the usual half again when that is more
     // (so reserving piece by piece stays amortized). 0 or BACNAPI_E_FAIL as append.
-    int32_t reserve(size_t extra);
+    int32_t reserve(size_t extra)
+    {
+        if (data_ && extra < capacity_ - length_) return BACNAPI_S_OK;
+        return reserve_more(extra);
+    }
 
     // Room for n more bytes behind the text (and its terminator), for a writer that formats in
     // place: the bytes it writes there count once it commits them. Null where append would fail.
@@ -86,6 +103,7 @@ public:
 
 private:
     char* grow_for(size_t n);
+    int32_t reserve_more(size_t extra);
     bool fits_callers_block(size_t need);
     int32_t grow_to(size_t need, size_t wanted);
 

@@ -26,6 +26,14 @@ namespace {
 constexpr BACnetFieldCursor kZeroCursor{};
 const BACnetFieldCursor* const volatile kZeroCursorRef = &kZeroCursor;
 
+// find_descriptor, inline: every constructed value of a walk asks it once.
+inline const BACnetTypeDescriptor* descriptor_of(int32_t type)
+{
+    if (type < kFirstDescribedType || type >= kFirstDescribedType + kDescriptorCount) return nullptr;
+    const BACnetTypeDescriptor* descriptor = &bacnapi_type_descriptors[type - kFirstDescribedType];
+    return descriptor->walk ? descriptor : nullptr;
+}
+
 // walk_field with the parent type's descriptor already found.
 int32_t walk_described_field(const BACnetTypeDescriptor* descriptor, BACnetFieldCursor* parent, void* ctx,
                              const BACnetVisitor* visitor, uint32_t* more, int32_t* index);
@@ -63,11 +71,13 @@ int32_t visit_application(const BACnetFieldCursor* c, void* ctx, const BACnetVis
     return visit_slot(c->type, c->nameId, c->enumId, c->dest, c->src, ctx, v);
 }
 
-// A field that is a member in place in its record, with no absent sentinel to test or preset and
-// no object type to pass on: what describe_field makes of it can be read straight off its row.
+// A field that is a member in place in its record (or an embedded choice that reads the whole
+// record, at offset 0), with no absent sentinel to test or preset and no object type to pass on:
+// what describe_field makes of it can be read straight off its row.
 bool is_plain_member(const FieldDesc& field)
 {
-    return field.mode == FieldMode::Member && field.sentinel == Sentinel::None && field.objectTypeOffset < 0;
+    return (field.mode == FieldMode::Member || field.mode == FieldMode::WholeRecord) &&
+           field.sentinel == Sentinel::None && field.objectTypeOffset < 0;
 }
 
 // Walks a plain member field of the parent's record as walk_field would, without asking the
@@ -76,8 +86,9 @@ bool is_plain_member(const FieldDesc& field)
 int32_t walk_plain_member(const FieldDesc& field, const BACnetFieldCursor* parent, void* ctx,
                           const BACnetVisitor* visitor)
 {
-    const void* src = parent->src ? static_cast<const unsigned char*>(parent->src) + field.offset : nullptr;
-    void* dest = parent->dest ? static_cast<unsigned char*>(parent->dest) + field.offset : nullptr;
+    const uint32_t offset = field.mode == FieldMode::Member ? field.offset : 0;
+    const void* src = parent->src ? static_cast<const unsigned char*>(parent->src) + offset : nullptr;
+    void* dest = parent->dest ? static_cast<unsigned char*>(parent->dest) + offset : nullptr;
     if (is_application_type(field.type) && !visitor->filterField)
         return visit_slot(field.type, field.nameId, field.enumId, dest, src, ctx, visitor);
     BACnetFieldCursor child = *kZeroCursorRef;
@@ -252,7 +263,7 @@ int32_t walk_value(BACnetFieldCursor* cursor, void* ctx, const BACnetVisitor* vi
     }
     // The type's descriptor is found once for all its fields. The plain members of a field table
     // are walked from their rows; every other field through the type's walk.
-    const BACnetTypeDescriptor* descriptor = find_descriptor(cursor->type);
+    const BACnetTypeDescriptor* descriptor = descriptor_of(cursor->type);
     if (!descriptor) return BACNAPI_WALK_E_NODESCRIPTOR;
     const TypeWalk& walk = descriptor->walk;
     const size_t rows = walk.kind == DescriptorKind::Fields && !descriptor->finishField ? walk.fieldCount : 0;
