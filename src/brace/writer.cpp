@@ -87,8 +87,17 @@ size_t format_date(char* out, const void* src)
     out[n++] = '/';
     n += octet_or_star(out + n, d.day, 2);
     out[n++] = '/';
-    if (d.year == 255) out[n++] = '*';
-    else n += format_int_padded(out + n, d.year + 1900, 4);
+    if (d.year == 255) {
+        out[n++] = '*';
+    } else {
+        // 1900 .. 2154: always four digits.
+        const unsigned year = d.year + 1900u;
+        out[n] = static_cast<char>('0' + year / 1000);
+        out[n + 1] = static_cast<char>('0' + year / 100 % 10);
+        out[n + 2] = static_cast<char>('0' + year / 10 % 10);
+        out[n + 3] = static_cast<char>('0' + year % 10);
+        n += 4;
+    }
     if (d.month == 255 || d.day == 255 || d.year == 255) {
         out[n++] = ' ';
         n += octet_or_star(out + n, d.dayOfWeek, 1);
