@@ -105,11 +105,34 @@ size_t format_date(char* out, const void* src)
     return n;
 }
 
+// The two digits of every number below 100, side by side.
+constexpr struct DigitPairs {
+    char text[200];
+    constexpr DigitPairs() : text()
+    {
+        for (int i = 0; i < 100; ++i) {
+            text[2 * i] = static_cast<char>('0' + i / 10);
+            text[2 * i + 1] = static_cast<char>('0' + i % 10);
+        }
+    }
+} kDigitPairs;
+
 // Hour:minute, a blank, second.hundredths: "13:45 30.25", "*:* *.*".
 size_t format_time(char* out, const void* src)
 {
     BACnetTime t;
     std::memcpy(&t, src, sizeof t);
+    if (t.hour < 100 && t.minute < 100 && t.second < 100 && t.hundredths < 100) {
+        // Every octet given and below 100, the usual time: eleven characters, no choices.
+        std::memcpy(out, &kDigitPairs.text[2 * t.hour], 2);
+        out[2] = ':';
+        std::memcpy(out + 3, &kDigitPairs.text[2 * t.minute], 2);
+        out[5] = ' ';
+        std::memcpy(out + 6, &kDigitPairs.text[2 * t.second], 2);
+        out[8] = '.';
+        std::memcpy(out + 9, &kDigitPairs.text[2 * t.hundredths], 2);
+        return 11;
+    }
     size_t n = octet_or_star(out, t.hour, 2);
     out[n++] = ':';
     n += octet_or_star(out + n, t.minute, 2);
