@@ -67,7 +67,7 @@ size_t format_real(char* out, const void* src)
 {
     float f;
     std::memcpy(&f, src, sizeof f);
-    return format_fixed6(out, round_five_decimals(f));
+    return format_real_five_decimals(out, f);
 }
 
 size_t format_double(char* out, const void* src)
