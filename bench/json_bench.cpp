@@ -29,8 +29,15 @@ std::string brace_list(Case c, int64_t n)
         case Case::Unsigned: text += std::to_string(static_cast<uint32_t>(i * 7919)); break;
         case Case::Real: text += std::to_string(static_cast<double>(static_cast<float>(i) * 0.37f - 1000.0f)); break;
         case Case::TimeValue:
-            text += "{" + std::to_string(10 + i % 14) + ":" + std::to_string(10 + i % 50) + " " +
-                    std::to_string(10 + i % 50) + ".25,4," + std::to_string(i % 1000) + ".500000}";
+            text += '{';
+            text += std::to_string(10 + i % 14);
+            text += ':';
+            text += std::to_string(10 + i % 50);
+            text += ' ';
+            text += std::to_string(10 + i % 50);
+            text += ".25,4,";
+            text += std::to_string(i % 1000);
+            text += ".500000}";
             break;
         }
         text += '}';
