@@ -51,16 +51,32 @@ struct ParserAllocator {
 
 using Parser = rapidjson::GenericReader<rapidjson::UTF8<>, rapidjson::UTF8<>, ParserAllocator>;
 
+constexpr unsigned kFlags =
+    rapidjson::kParseValidateEncodingFlag | rapidjson::kParseIterativeFlag | rapidjson::kParseNumbersAsStringsFlag;
+
+// Blanks between tokens, as RFC 8259 has them.
+bool is_blank(char c) { return c == ' ' || c == '\t' || c == '\n' || c == '\r'; }
+
 struct Builder {
     Tree* tree = nullptr;
     const rapidjson::StringStream* stream = nullptr;
+    uint32_t base = 0; // where the stream starts in the text
     size_t maxDepth = 0;
     bool tooDeep = false;
     bool tooLarge = false;
     bool hasKey = false;
     uint32_t keyStart = 0, keyLength = 0;
-    std::vector<uint32_t> open;     // containers being read
-    std::vector<uint32_t> children; // children read so far, of each open container
+    // The containers being read, and the children read so far of each: kept by the caller, so
+    // that reading value after value reuses their room.
+    std::vector<uint32_t>& open;
+    std::vector<uint32_t>& children;
+
+    Builder(std::vector<uint32_t>& openContainers, std::vector<uint32_t>& childCounts)
+        : open(openContainers), children(childCounts)
+    {
+        open.clear();
+        children.clear();
+    }
 
     // Where the value just read starts. Strings and numbers are read through a copy of the
     // stream that is written back only after their event, so during it Tell() is still at their
@@ -68,7 +84,7 @@ struct Builder {
     // just past them.
     uint32_t token_start(NodeKind kind) const
     {
-        const auto at = static_cast<uint32_t>(stream->Tell());
+        const auto at = base + static_cast<uint32_t>(stream->Tell());
         switch (kind) {
         case NodeKind::Null:
         case NodeKind::True: return at - 4;
@@ -184,13 +200,12 @@ bool parse_tree(const char* text, size_t maxDepth, Tree* tree, uint64_t* offset,
     for (size_t i = 0; i < length; ++i) bound += text[i] == ',' || text[i] == '[' || text[i] == '{';
     tree->nodes.reserve(bound);
     rapidjson::StringStream stream(text);
-    Builder builder;
+    std::vector<uint32_t> open, children;
+    Builder builder(open, children);
     builder.tree = tree;
     builder.stream = &stream;
     builder.maxDepth = maxDepth;
     Parser reader;
-    constexpr unsigned kFlags = rapidjson::kParseValidateEncodingFlag | rapidjson::kParseIterativeFlag |
-                                rapidjson::kParseNumbersAsStringsFlag;
     const rapidjson::ParseResult result = reader.Parse<kFlags>(stream, builder);
     if (result) return true;
     *offset = result.Offset();
@@ -199,6 +214,123 @@ bool parse_tree(const char* text, size_t maxDepth, Tree* tree, uint64_t* offset,
     else if (result.Code() == rapidjson::kParseErrorStringInvalidEncoding) *reason = "string is not valid UTF-8";
     else *reason = rapidjson::GetParseError_En(result.Code());
     return false;
+}
+
+struct Text::Parsing {
+    Parser reader;
+    std::vector<uint32_t> open, children;
+};
+
+Text::Text(const char* text, size_t length, size_t maxDepth) : text_(text), length_(length), maxDepth_(maxDepth) {}
+
+Text::~Text() = default;
+
+void Text::skip_blanks()
+{
+    while (is_blank(text_[pos_])) ++pos_;
+}
+
+bool Text::take(char c)
+{
+    skip_blanks();
+    if (text_[pos_] != c) return false;
+    ++pos_;
+    return true;
+}
+
+bool Text::take(std::string_view token)
+{
+    skip_blanks();
+    if (token.size() > length_ - pos_ || std::memcmp(text_ + pos_, token.data(), token.size()) != 0) return false;
+    pos_ += token.size();
+    return true;
+}
+
+bool Text::next_is(char c)
+{
+    skip_blanks();
+    return text_[pos_] == c;
+}
+
+bool Text::at_end()
+{
+    skip_blanks();
+    return pos_ == length_;
+}
+
+uint64_t Text::count_elements()
+{
+    skip_blanks();
+    if (text_[pos_] != '[') return 0;
+    uint64_t count = 0;
+    bool begun = false; // an element has begun since the last comma of the array's own level
+    size_t depth = 0;
+    for (size_t i = pos_; i < length_; ++i) {
+        const char c = text_[i];
+        if (c == '"') {
+            // A string is skipped whole: what it holds is no bracket and no comma.
+            begun = true;
+            for (++i; i < length_ && text_[i] != '"'; ++i) i += text_[i] == '\\';
+        } else if (c == '[' || c == '{') {
+            begun = depth > 0;
+            ++depth;
+        } else if (c == ']' || c == '}') {
+            if (--depth == 0) break;
+        } else if (c == ',') {
+            if (depth == 1) {
+                count += begun;
+                begun = false;
+            }
+        } else if (!is_blank(c)) {
+            begun = true;
+        }
+    }
+    return count + begun;
+}
+
+// A number in the plain form most lists hold (an optional minus, digits, an optional fraction,
+// at most 40 characters) is taken where it stands: the event reader would accept it as it is.
+// Anything else (exponents, leading zeros, long digit runs) is left to the event reader, which
+// refuses what it must.
+bool Text::plain_number(Tree* tree)
+{
+    const char* start = text_ + pos_;
+    const char* p = start + (*start == '-');
+    if (*p == '0') ++p;
+    else if (*p >= '1' && *p <= '9') while (*p >= '0' && *p <= '9') ++p;
+    else return false;
+    if (*p == '.') {
+        ++p;
+        if (*p < '0' || *p > '9') return false;
+        while (*p >= '0' && *p <= '9') ++p;
+    }
+    if (*p == 'e' || *p == 'E' || (*p >= '0' && *p <= '9') || p - start > 40) return false;
+    if (tree->nodes.size() >= std::numeric_limits<uint32_t>::max() - 1) return false;
+    Node node;
+    node.kind = NodeKind::Number;
+    node.offset = node.start = static_cast<uint32_t>(pos_);
+    node.length = static_cast<uint32_t>(p - start);
+    tree->nodes.push_back(node);
+    pos_ += node.length;
+    return true;
+}
+
+bool Text::value(Tree* tree, size_t depth)
+{
+    skip_blanks();
+    if (plain_number(tree)) return true;
+    if (!parsing_) parsing_ = std::make_unique<Parsing>();
+    rapidjson::StringStream stream(text_ + pos_);
+    Builder builder(parsing_->open, parsing_->children);
+    builder.tree = tree;
+    builder.stream = &stream;
+    builder.base = static_cast<uint32_t>(pos_);
+    builder.maxDepth = maxDepth_ > depth ? maxDepth_ - depth : 0;
+    const rapidjson::ParseResult result =
+        parsing_->reader.Parse<kFlags | rapidjson::kParseStopWhenDoneFlag>(stream, builder);
+    if (!result) return false;
+    pos_ += stream.Tell();
+    return true;
 }
 
 } // namespace bacnapi::json
