@@ -74,8 +74,7 @@ public:
     bool at_end();
     // The number of elements of the array whose '[' is next (after blanks; the position is left
     // there), found by scanning its text without reading it: exact for a well-formed array. A
-    // broken one can be counted wrong, but every element counted but the last stands for at
-    // least two characters of text.
+    // broken one can be counted wrong, but never more than one element for each character.
     uint64_t count_elements();
     // Reads the next value (after blanks) into `tree`, `depth` levels of containers inside the
     // text's top level, and steps over it. False when it is not a well-formed value, or nests
