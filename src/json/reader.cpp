@@ -864,20 +864,23 @@ bool read_listwise(BACnetDataType* value, const char* text, int32_t type, Reader
     try {
         if (wellFormed && *status != 0) wellFormed = streamed.finish();
     } catch (...) { // the tree or the parser's stack could not grow
-        clear_value(&read);
         r.reason = kOutOfMemory;
         r.offset = t.position();
         *status = BACNAPI_E_FAIL;
+        clear_value(value);
+        *value = read;
         return true;
     }
     wellFormed = wellFormed && streamed.next == Streamed::End && (depth == 1 || t.take('}')) && t.at_end();
-    if (*status == 0 && wellFormed && streamed.read == count) {
+    // The value is handed over read or refused part way, as a whole reading leaves it: emptied
+    // first (it held another type), then filled as far as the reading went.
+    if (wellFormed && (*status != 0 || streamed.read == count)) {
         clear_value(value);
         *value = read;
         return true;
     }
     clear_value(&read);
-    return *status != 0 && wellFormed;
+    return false;
 }
 
 } // namespace
