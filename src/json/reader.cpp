@@ -4,12 +4,13 @@
 // handed to the next slot directly ("pending"). Every member must be used by the time its
 // object closes, so unknown and repeated keys are refused.
 //
-// A text that is one long list (at the top, or as the value of the envelope) is read element
-// by element instead: the tree holds the list's array and the element being read, and is cut
-// back after each element, so that reading takes time and memory in proportion to one element
-// at a time, never a tree of the whole text. Should that reading fail, for whatever reason
-// other than memory, the text is read again the whole-tree way, which finds the same fault
-// where it always has: the first one in the text's order of syntax, then of values.
+// A text that is one list (at the top, or as the value of the envelope) is read element by
+// element instead: the tree holds the list's array and the element being read, and is cut back
+// after each element, so that reading takes time and memory in proportion to the text, never a
+// tree of all of it. A whole reading finds a fault of the text anywhere before any refused
+// value, so a value refused part way is reported once the rest of the text is found
+// well-formed; a text that is not is read again the whole-tree way, which finds the fault
+// where it always has.
 #include "alternatives.h"
 #include "field_keys.h"
 #include "json_text.h"
@@ -19,6 +20,7 @@
 #include "../charset/charstring.h"
 #include "../names/standard_names.h"
 #include "../value/limits.h"
+#include "../value/list_types.h"
 #include "../value/value_internal.h"
 #include "../walk/destination.h"
 #include "../walk/walk.h"
@@ -838,9 +840,10 @@ bool read_listwise(BACnetDataType* value, const char* text, int32_t type, Reader
     r.tree = &tree;
     size_t depth;
     if (!list_start(r, t, tree, &type, &depth)) return false;
-    // Reading into a value of the type already keeps what the text does not replace: that is
-    // the whole-tree reading's to do.
-    if (value->type == type || !can_be_destination(type)) return false;
+    // Only the list types hold their elements in a list that clearing a value releases. Reading
+    // into a value of the type already keeps what the text does not replace: that is the
+    // whole-tree reading's to do.
+    if (!is_list_type(type) || !can_be_destination(type) || value->type == type) return false;
     Node array;
     array.kind = NodeKind::Array;
     array.offset = static_cast<uint32_t>(t.position());

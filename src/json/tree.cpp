@@ -29,9 +29,8 @@ namespace bacnapi::json {
 namespace {
 
 // The parser's stack memory. The parser does not check for a refused allocation, so a refusal
-// is thrown instead (bad_alloc, caught at the interface) rather than written through.
+// is thrown instead (bad_alloc, caught where the parser is called) rather than written through.
 struct ParserAllocator {
-    static const bool kNeedFree = true;
     void* Malloc(size_t size)
     {
         if (size == 0) return nullptr;

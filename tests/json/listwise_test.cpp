@@ -20,6 +20,16 @@ ReadOutcome read(BACnetDataType* value, const std::string& text, int32_t type, R
     return read_json_text(value, text.c_str(), type, mode);
 }
 
+// The value's JSON (values of some types do not compare, but every value read writes).
+std::string json_of(const BACnetDataType& value)
+{
+    char* text = nullptr;
+    EXPECT_EQ(bacnapi_json_get(&text, &value, BACNAPI_JSON_NAMES), 0);
+    std::string json = text ? text : "";
+    bacnapi_free(text);
+    return json;
+}
+
 // The outcome of both readings of the text into fresh values, checked to agree; the
 // element-by-element one is returned.
 ReadOutcome read_both(const std::string& text, int32_t type)
@@ -32,7 +42,7 @@ ReadOutcome read_both(const std::string& text, int32_t type)
     EXPECT_EQ(l.offset, w.offset);
     EXPECT_STREQ(l.reason, w.reason);
     if (w.status == 0 && l.status == 0) {
-        EXPECT_EQ(bacnapi_CompareBACnetDataType(&listwise, &whole), 0);
+        EXPECT_EQ(json_of(listwise), json_of(whole));
     }
     release_value(&whole);
     release_value(&listwise);
@@ -184,6 +194,9 @@ const Good kGood[] = {
     {-1, "{\"type\":\"ListOfCharacterString\",\"value\":" + strings(40) + "}", true},
     {BACNAPI_TYPE_ListOfCharacterString, strings(3), true},
     {-1, time_values(100), true},
+    // Arrays of types that are records of their own, not lists: read whole.
+    {BACNAPI_TYPE_SequenceOfReadAccessResult, "[]", false, false},
+    {BACNAPI_TYPE_SequenceOfBACnetPropertyReference, "[{\"propertyIdentifier\":85}]", false, false},
     {-1, time_values(3, 1, "{\"time\":\"01:02:03.04\",\"value\":{\"type\":\"CharacterString\",\"value\":" + awkward(30) + "}}"), true},
 };
 
