@@ -58,18 +58,13 @@ bool is_plain_record(int32_t type);
 // Records that own nothing (flagged plain in the type catalogue), copied byte for byte: size is
 // the record's size.
 int32_t copy_plain(void* dst, const void* src, size_t size);
-// Choice records among the plain ones: only the alternatives they know are copied.
-int32_t copy_recipient(BACnetRecipient* dst, const BACnetRecipient* src);                       // 30
-int32_t copy_recipient_process(BACnetRecipientProcess* dst, const BACnetRecipientProcess* src); // 31
-int32_t copy_shed_level(BACnetShedLevel* dst, const BACnetShedLevel* src);                      // 123
 
-// The copy a record's ownership table describes (CopyRule::Members or MembersBestEffort): dst
-// is released as its Clear would, takes src's bytes, and each member src owns is duplicated.
+// The copy a record's ownership table describes (CopyRule::Members, MembersBestEffort or
+// MemberWise): dst is released as its Clear would, takes src's bytes (or zeros, member-wise), and
+// each member src holds is duplicated.
 int32_t copy_owned(const Ownership& ownership, void* dst, const void* src, NestingScope& nest);
 
-int32_t copy_destination(BACnetDestination* dst, const BACnetDestination* src);           // 45
 int32_t copy_special_event(BACnetSpecialEvent* dst, const BACnetSpecialEvent* src, NestingScope& nest); // 47
-int32_t copy_priority_value(BACnetPriorityValue* dst, const BACnetPriorityValue* src, NestingScope& nest); // 48
 
 // ---- Event-log record (copy_event.cpp) ----
 int32_t copy_event_log_record(BACnetEventLogRecord* dst, const BACnetEventLogRecord* src, NestingScope& nest); // 116
