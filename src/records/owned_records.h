@@ -182,14 +182,38 @@ BACNAPI_OWN_NOTIFICATION(kNotificationParameters, BACnetNotificationParameters, 
 #undef NP
 #undef BACNAPI_OWN_NOTIFICATION
 
-// The message text, then the event values (which keep their selector); the rest is kept.
-BACNAPI_OWN(kEventNotification, BACnetServiceConfirmedEventNotificationRequest, A::Kept,
-            characters(AT(BACnetServiceConfirmedEventNotificationRequest, messageText)),
-            record(AT(BACnetServiceConfirmedEventNotificationRequest, eventValues), kNotificationParameters));
-// A notification datum owns its message text and its event values.
-BACNAPI_OWN_CHOICE(kEventLogRecord, BACnetEventLogRecord, A::Zeroed, logDatumChoice,
-                   bits(AT(BACnetEventLogRecord, logDatum.logStatus), 0),
-                   record(AT(BACnetEventLogRecord, logDatum.notification), kEventNotification, 1));
+// Clear releases the event values (which keep their selector) and the message text; the rest is
+// kept. A copy takes the members in this order, and one that fails at the event values or the
+// message text leaves the members after them as they were.
+#define EN(member) AT(BACnetServiceConfirmedEventNotificationRequest, member)
+#define COPIED_EN(member) copied(EN(member), sizeof(BACnetServiceConfirmedEventNotificationRequest::member))
+inline constexpr OwnedPart kEventNotificationParts[] = {
+    COPIED_EN(ackRequired),       COPIED_EN(eventObjectIdentifier),
+    COPIED_EN(eventType),         record(EN(eventValues), kNotificationParameters),
+    COPIED_EN(fromState),         COPIED_EN(initiatingDeviceIdentifier),
+    characters(EN(messageText)),  COPIED_EN(notificationClass),
+    COPIED_EN(notifyType),        COPIED_EN(priority),
+    COPIED_EN(processIdentifier), COPIED_EN(timestamp),
+    COPIED_EN(toState)};
+#undef COPIED_EN
+#undef EN
+inline constexpr Ownership kEventNotification =
+    copied_by(owns(sizeof(BACnetServiceConfirmedEventNotificationRequest), kEventNotificationParts, A::Kept),
+              CopyRule::MemberWise);
+// A notification datum owns its message text and its event values. A copy knows alternatives
+// 0..2 and refuses another; the time stamp comes last, so that a notification that cannot be
+// copied leaves it empty.
+inline constexpr OwnedPart kEventLogRecordParts[] = {
+    copied(AT(BACnetEventLogRecord, logDatumChoice), sizeof(int32_t)),
+    bits(AT(BACnetEventLogRecord, logDatum.logStatus), 0),
+    record(AT(BACnetEventLogRecord, logDatum.notification), kEventNotification, 1),
+    copied(AT(BACnetEventLogRecord, logDatum.timeChange), sizeof(float), 2),
+    copied(AT(BACnetEventLogRecord, timestamp), sizeof(BACnetDateTime))};
+inline constexpr Ownership kEventLogRecord =
+    knowing(copied_by(owns(sizeof(BACnetEventLogRecord), kEventLogRecordParts, A::Zeroed,
+                           AT(BACnetEventLogRecord, logDatumChoice)),
+                      CopyRule::MemberWise),
+            0x7, Unknown::Refused);
 
 // ---- Head-inline sequences and the read-access records ----
 inline constexpr Ownership kPropertyReference = owns_nothing(sizeof(BACnetPropertyReference), A::Zeroed);

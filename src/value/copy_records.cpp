@@ -56,7 +56,6 @@ int32_t copy_record(int32_t type, void* d, const void* s, NestingScope& nest)
         return dispatch(copy_read_access_specification_sequence, d, s, nest);
     case BACNAPI_TYPE_SequenceOfReadAccessResult: return dispatch(copy_read_access_result_sequence, d, s, nest);
     case BACNAPI_TYPE_SequenceOfBACnetPropertyReference: return dispatch(copy_property_reference_sequence, d, s, nest);
-    case BACNAPI_TYPE_BACnetEventLogRecord: return dispatch(copy_event_log_record, d, s, nest);
     case BACNAPI_TYPE_ReadAccessResultList: return dispatch(copy_read_access_result_list, d, s, nest);
     case BACNAPI_TYPE_ReadPropertyMultipleAck: {
         auto* dst = static_cast<ReadPropertyMultipleAck*>(d);
@@ -104,8 +103,6 @@ void empty_owned(const Ownership& ownership, void* record)
     }
 }
 
-int32_t copy_members(const Ownership& ownership, void* dst, const void* src, NestingScope& nest);
-
 // A source holding an alternative the copy does not know: dst, already as its Clear leaves it,
 // is refused, or holds nothing but the alternative number.
 int32_t copy_unknown_alternative(const Ownership& ownership, void* dst, const void* src)
@@ -137,7 +134,8 @@ int32_t copy_record_member(const Ownership& inner, void* dst, const void* src, N
     return copy_members(inner, dst, src, nest);
 }
 
-// Duplicates each member the source owns into the emptied member of dst, in table order.
+} // namespace
+
 int32_t copy_members(const Ownership& ownership, void* dst, const void* src, NestingScope& nest)
 {
     const int32_t selector = selector_of(ownership, src);
@@ -170,8 +168,6 @@ int32_t copy_members(const Ownership& ownership, void* dst, const void* src, Nes
     }
     return BACNAPI_S_OK;
 }
-
-} // namespace
 
 int32_t copy_owned(const Ownership& ownership, void* dst, const void* src, NestingScope& nest)
 {
