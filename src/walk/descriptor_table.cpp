@@ -121,7 +121,8 @@ static_assert(rows_in_code_order(), "the walk rows must stand in type-code order
 // What the catalogue says of a type's walk: its plain field table, or its value list's elements.
 constexpr TypeWalk catalogue_walk(const TypeRow& type)
 {
-    if (type.fields != nullptr) return TypeWalk{DescriptorKind::Fields, type.fields, type.fieldCount};
+    // Counts, not pointers, are tested: a pointer test is no constant expression in sanitizer builds.
+    if (type.fieldCount != 0) return TypeWalk{DescriptorKind::Fields, type.fields, type.fieldCount};
     if (type.storage == Storage::List && type.list.walkable) return by_value_list(type.list.elementType);
     return no_walk();
 }
