@@ -1,12 +1,13 @@
-// The comparison of every record that has one by table: the members that identify the record,
-// in the order they decide. Members not listed are not part of a record's identity. The type
-// catalogue points at these; only the setpoint reference
-// keep a rule of their own.
+// The comparison of every record that has one by table, apart from the plain records (whose
+// comparisons come from their field tables): the members that identify the record, in the order
+// they decide. Members not listed are not part of a record's identity. The type catalogue points
+// at these; only the setpoint reference keeps a rule of its own.
 #pragma once
 
 #include <bacnapi/bacnapi.h>
 
 #include "records/comparison.h"
+#include "records/plain_fields.h"
 
 namespace bacnapi::compared {
 
@@ -22,9 +23,13 @@ static_assert(sizeof(BACnetPropertyStates) == 8, "property states are compared a
 BACNAPI_COMPARE(kAddress, bytes_key(0, sizeof(BACnetAddress)));
 BACNAPI_COMPARE(kPropertyStates, bytes_key(0, sizeof(BACnetPropertyStates)));
 
-BACNAPI_COMPARE(kDateTime, key(Key::DateTime, 0));
-BACNAPI_COMPARE(kDateRange, key(Key::Date, AT(BACnetDateRange, startDate)),
-                key(Key::Date, AT(BACnetDateRange, endDate)));
+// The plain records' comparisons are derived from their field tables; the ones other tables
+// compare inside their records are named here.
+inline constexpr const Comparison& kDateRange = *plain_comparison<plain_fields::kDateRange>;
+inline constexpr const Comparison& kObjectPropertyReference = *plain_comparison<plain_fields::kObjectPropertyReference>;
+inline constexpr const Comparison& kDeviceObjectPropertyReference =
+    *plain_comparison<plain_fields::kDeviceObjectPropertyReference>;
+
 BACNAPI_COMPARE(kWeekNDay, key(Key::Octet, AT(BACnetWeekNDay, month)), key(Key::Octet, AT(BACnetWeekNDay, weekOfMonth)),
                 key(Key::Octet, AT(BACnetWeekNDay, dayOfWeek)));
 BACNAPI_COMPARE(kCalendarEntry, key(Key::SignedSelector, AT(BACnetCalendarEntry, choice)),
@@ -48,16 +53,6 @@ BACNAPI_COMPARE(kRecipient, key(Key::SignedSelector, AT(BACnetRecipient, choice)
 BACNAPI_COMPARE(kRecipientProcess, key(Key::Octet, AT(BACnetRecipientProcess, present)),
                 key(Key::Unsigned, AT(BACnetRecipientProcess, processIdentifier)),
                 record_key(AT(BACnetRecipientProcess, recipient), kRecipient));
-BACNAPI_COMPARE(kAddressBinding, key(Key::Signed, AT(BACnetAddressBinding, deviceObjectIdentifier.instance)));
-BACNAPI_COMPARE(kObjectPropertyReference,
-                key(Key::ObjectIdentifier, AT(BACnetObjectPropertyReference, objectIdentifier)),
-                key(Key::Signed, AT(BACnetObjectPropertyReference, propertyIdentifier)),
-                key(Key::Signed, AT(BACnetObjectPropertyReference, propertyArrayIndex)));
-BACNAPI_COMPARE(kDeviceObjectPropertyReference,
-                key(Key::ObjectIdentifier, AT(BACnetDeviceObjectPropertyReference, deviceIdentifier)),
-                key(Key::ObjectIdentifier, AT(BACnetDeviceObjectPropertyReference, objectIdentifier)),
-                key(Key::Signed, AT(BACnetDeviceObjectPropertyReference, propertyIdentifier)),
-                key(Key::Signed, AT(BACnetDeviceObjectPropertyReference, propertyArrayIndex)));
 BACNAPI_COMPARE(kLogRecord, key(Key::DateTime, AT(BACnetLogRecord, timestamp)));
 BACNAPI_COMPARE(kDestination, record_key(AT(BACnetDestination, recipient), kRecipient),
                 key(Key::Unsigned, AT(BACnetDestination, processIdentifier)));
@@ -97,11 +92,6 @@ BACNAPI_COMPARE(kCOVSubscription, record_key(AT(BACnetCOVSubscription, recipient
 BACNAPI_COMPARE(kScale, key(Key::UnreadSelector, AT(BACnetScale, choice)),
                 key(Key::Real, AT(BACnetScale, value.floatScale), 0),
                 key(Key::Unsigned, AT(BACnetScale, value.integerScale), 1));
-BACNAPI_COMPARE(kPrescale, key(Key::Unsigned, AT(BACnetPrescale, multiplier)),
-                key(Key::Unsigned, AT(BACnetPrescale, moduloDivide)));
-BACNAPI_COMPARE(kAccumulatorRecord, key(Key::DateTime, AT(BACnetAccumulatorRecord, timestamp)),
-                key(Key::Unsigned, AT(BACnetAccumulatorRecord, presentValue)),
-                key(Key::Unsigned, AT(BACnetAccumulatorRecord, accumulatedValue)));
 BACNAPI_COMPARE(kEventSummaryElement, key(Key::ObjectIdentifier, AT(EventSummaryElement, objectIdentifier)));
 BACNAPI_COMPARE(kDeviceObjectPropertyValue,
                 key(Key::ObjectIdentifier, AT(BACnetDeviceObjectPropertyValue, deviceIdentifier)),
@@ -133,8 +123,6 @@ BACNAPI_COMPARE(kShedLevel, key(Key::UnsignedSelector, AT(BACnetShedLevel, choic
                 key(Key::Unsigned, AT(BACnetShedLevel, value.percent), 0),
                 key(Key::Unsigned, AT(BACnetShedLevel, value.level), 1),
                 key(Key::Real, AT(BACnetShedLevel, value.amount), 2));
-BACNAPI_COMPARE(kDeviceObjectReference, key(Key::ObjectIdentifier, AT(BACnetDeviceObjectReference, deviceIdentifier)),
-                key(Key::ObjectIdentifier, AT(BACnetDeviceObjectReference, objectIdentifier)));
 
 // ---- The event and notification parameters ----
 // The selectors are compared first, as unsigned numbers; equal selectors then compare the members

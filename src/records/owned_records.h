@@ -60,8 +60,6 @@ BACNAPI_OWN(kSpecialEvent, BACnetSpecialEvent, A::Zeroed, value(AT(BACnetSpecial
 BACNAPI_OWN_COPIED(kSessionKey, BACnetSessionKey, A::Zeroed, Members, octets(AT(BACnetSessionKey, sessionKey)));
 BACNAPI_OWN(kAlarmSummaryAckElement, AlarmSummaryAckElement, A::Zeroed,
             bits(AT(AlarmSummaryAckElement, acknowledgedTransitions)));
-BACNAPI_OWN(kDestination, BACnetDestination, A::Zeroed, bits(AT(BACnetDestination, validDays)),
-            bits(AT(BACnetDestination, transitions)));
 BACNAPI_OWN_COPIED(kEventSummaryElement, EventSummaryElement, A::Zeroed, MembersBestEffort,
                    bits(AT(EventSummaryElement, acknowledgedTransitions)), bits(AT(EventSummaryElement, eventEnable)),
                    value(AT(EventSummaryElement, eventTimeStamps)), value(AT(EventSummaryElement, eventPriorities)));
@@ -72,9 +70,43 @@ inline constexpr Ownership kConstructed =
                         AT(BACnetConstructed, leadingField), BACNAPI_ARRAY_INDEX_ABSENT),
               CopyRule::MembersBestEffort);
 
+// ---- Records copied member by member: a copy takes only the members of the alternative the
+// source holds, so that the destination's other bytes are zero whatever the source's were ----
+#define BACNAPI_OWN_MEMBERWISE(name, Record, selector, ...)                                                            \
+    inline constexpr OwnedPart name##Parts[] = {__VA_ARGS__};                                                          \
+    inline constexpr Ownership name =                                                                                  \
+        copied_by(owns(sizeof(Record), name##Parts, A::Zeroed, selector), CopyRule::MemberWise)
+#define COPIED(Record, member, ...) copied(AT(Record, member), sizeof(Record::member) __VA_OPT__(, ) __VA_ARGS__)
+// An unknown alternative keeps only its number.
+BACNAPI_OWN_MEMBERWISE(kRecipient, BACnetRecipient, AT(BACnetRecipient, choice), COPIED(BACnetRecipient, choice),
+                       COPIED(BACnetRecipient, value.device, 0), COPIED(BACnetRecipient, value.address, 1));
+BACNAPI_OWN_MEMBERWISE(kRecipientProcess, BACnetRecipientProcess, kNoSelector, COPIED(BACnetRecipientProcess, present),
+                       record(AT(BACnetRecipientProcess, recipient), kRecipient),
+                       COPIED(BACnetRecipientProcess, processIdentifier));
+BACNAPI_OWN_MEMBERWISE(kShedLevel, BACnetShedLevel, AT(BACnetShedLevel, choice), COPIED(BACnetShedLevel, choice),
+                       COPIED(BACnetShedLevel, value, 0), COPIED(BACnetShedLevel, value, 1),
+                       COPIED(BACnetShedLevel, value, 2));
+BACNAPI_OWN_MEMBERWISE(kDestination, BACnetDestination, kNoSelector, bits(AT(BACnetDestination, validDays)),
+                       COPIED(BACnetDestination, fromTime), COPIED(BACnetDestination, toTime),
+                       COPIED(BACnetDestination, processIdentifier),
+                       COPIED(BACnetDestination, issueConfirmedNotifications), bits(AT(BACnetDestination, transitions)),
+                       record(AT(BACnetDestination, recipient), kRecipient));
+// Kinds 0..4 hold a four-octet number, 5 a nested value; another kind is refused.
+inline constexpr OwnedPart kPriorityValueParts[] = {COPIED(BACnetPriorityValue, kind),
+                                                    copied(AT(BACnetPriorityValue, value), 4, 0),
+                                                    copied(AT(BACnetPriorityValue, value), 4, 1),
+                                                    copied(AT(BACnetPriorityValue, value), 4, 2),
+                                                    copied(AT(BACnetPriorityValue, value), 4, 3),
+                                                    copied(AT(BACnetPriorityValue, value), 4, 4),
+                                                    value(AT(BACnetPriorityValue, value.constructedValue), 5)};
+inline constexpr Ownership kPriorityValue =
+    knowing(copied_by(owns(sizeof(BACnetPriorityValue), kPriorityValueParts, A::Zeroed, AT(BACnetPriorityValue, kind)),
+                      CopyRule::MemberWise),
+            0x3F, Unknown::Refused);
+#undef COPIED
+#undef BACNAPI_OWN_MEMBERWISE
+
 // ---- Choices: only the alternative the selector names is read ----
-BACNAPI_OWN_CHOICE(kPriorityValue, BACnetPriorityValue, A::Zeroed, kind,
-                   value(AT(BACnetPriorityValue, value.constructedValue), 5));
 BACNAPI_OWN_CHOICE(kReadAccessPropertyValue, ReadAccessPropertyValue, A::Zeroed, choice,
                    value(AT(ReadAccessPropertyValue, result.propertyValue), 0));
 // The status flags always; of the datum, log-status and bitstring-value own bits, any-value a value.
@@ -150,14 +182,38 @@ BACNAPI_OWN_NOTIFICATION(kNotificationParameters, BACnetNotificationParameters, 
 #undef NP
 #undef BACNAPI_OWN_NOTIFICATION
 
-// The message text, then the event values (which keep their selector); the rest is kept.
-BACNAPI_OWN(kEventNotification, BACnetServiceConfirmedEventNotificationRequest, A::Kept,
-            characters(AT(BACnetServiceConfirmedEventNotificationRequest, messageText)),
-            record(AT(BACnetServiceConfirmedEventNotificationRequest, eventValues), kNotificationParameters));
-// A notification datum owns its message text and its event values.
-BACNAPI_OWN_CHOICE(kEventLogRecord, BACnetEventLogRecord, A::Zeroed, logDatumChoice,
-                   bits(AT(BACnetEventLogRecord, logDatum.logStatus), 0),
-                   record(AT(BACnetEventLogRecord, logDatum.notification), kEventNotification, 1));
+// Clear releases the event values (which keep their selector) and the message text; the rest is
+// kept. A copy takes the members in this order, and one that fails at the event values or the
+// message text leaves the members after them as they were.
+#define EN(member) AT(BACnetServiceConfirmedEventNotificationRequest, member)
+#define COPIED_EN(member) copied(EN(member), sizeof(BACnetServiceConfirmedEventNotificationRequest::member))
+inline constexpr OwnedPart kEventNotificationParts[] = {
+    COPIED_EN(ackRequired),       COPIED_EN(eventObjectIdentifier),
+    COPIED_EN(eventType),         record(EN(eventValues), kNotificationParameters),
+    COPIED_EN(fromState),         COPIED_EN(initiatingDeviceIdentifier),
+    characters(EN(messageText)),  COPIED_EN(notificationClass),
+    COPIED_EN(notifyType),        COPIED_EN(priority),
+    COPIED_EN(processIdentifier), COPIED_EN(timestamp),
+    COPIED_EN(toState)};
+#undef COPIED_EN
+#undef EN
+inline constexpr Ownership kEventNotification =
+    copied_by(owns(sizeof(BACnetServiceConfirmedEventNotificationRequest), kEventNotificationParts, A::Kept),
+              CopyRule::MemberWise);
+// A notification datum owns its message text and its event values. A copy knows alternatives
+// 0..2 and refuses another; the time stamp comes last, so that a notification that cannot be
+// copied leaves it empty.
+inline constexpr OwnedPart kEventLogRecordParts[] = {
+    copied(AT(BACnetEventLogRecord, logDatumChoice), sizeof(int32_t)),
+    bits(AT(BACnetEventLogRecord, logDatum.logStatus), 0),
+    record(AT(BACnetEventLogRecord, logDatum.notification), kEventNotification, 1),
+    copied(AT(BACnetEventLogRecord, logDatum.timeChange), sizeof(float), 2),
+    copied(AT(BACnetEventLogRecord, timestamp), sizeof(BACnetDateTime))};
+inline constexpr Ownership kEventLogRecord =
+    knowing(copied_by(owns(sizeof(BACnetEventLogRecord), kEventLogRecordParts, A::Zeroed,
+                           AT(BACnetEventLogRecord, logDatumChoice)),
+                      CopyRule::MemberWise),
+            0x7, Unknown::Refused);
 
 // ---- Head-inline sequences and the read-access records ----
 inline constexpr Ownership kPropertyReference = owns_nothing(sizeof(BACnetPropertyReference), A::Zeroed);

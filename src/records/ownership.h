@@ -20,6 +20,7 @@ enum class Part : uint8_t {
     Value,      // an embedded BACnetDataType, cleared one level deeper than its record
     Record,     // an embedded record (or head-inline sequence) described by `inner`
     Zeroed,     // `size` bytes emptied; nothing is released
+    Copied,     // `size` plain bytes: nothing to release; a member-wise copy takes them as they are
 };
 
 inline constexpr int32_t kAlways = INT32_MIN;
@@ -29,7 +30,7 @@ struct OwnedPart {
     Part kind;
     int32_t when = kAlways;           // the selector value for which the member exists (a choice's alternative)
     const Ownership* inner = nullptr; // Record: the member's own ownership
-    uint32_t size = 0;                // Zeroed: bytes to empty
+    uint32_t size = 0;                // Zeroed, Copied: the member's bytes
 };
 
 enum class Shape : uint8_t {
@@ -49,6 +50,9 @@ enum class CopyRule : uint8_t {
     Members,           // the bytes, then each owned member duplicated; the first failure is reported
     MembersBestEffort, // the same, but a member that cannot be duplicated is left empty and the
                        // copy still succeeds
+    MemberWise,        // the record zero-filled, then each member of the alternative the source
+                       // holds taken in table order (Copied bytes as they are, owned members
+                       // duplicated); bytes no member names stay zero. The first failure is reported
 };
 
 // What a copy does with a source whose selector names an alternative the record does not know.
@@ -107,6 +111,10 @@ constexpr OwnedPart record(size_t offset, const Ownership& inner, int32_t when =
 constexpr OwnedPart zeroed(size_t offset, size_t size, int32_t when = kAlways)
 {
     return OwnedPart{static_cast<uint32_t>(offset), Part::Zeroed, when, nullptr, static_cast<uint32_t>(size)};
+}
+constexpr OwnedPart copied(size_t offset, size_t size, int32_t when = kAlways)
+{
+    return OwnedPart{static_cast<uint32_t>(offset), Part::Copied, when, nullptr, static_cast<uint32_t>(size)};
 }
 
 template <size_t N>

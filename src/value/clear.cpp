@@ -46,17 +46,11 @@ void clear_part(const OwnedPart& part, void* member, ClearScope& scope)
         std::memset(octets, 0, sizeof *octets);
         break;
     }
-    case Part::Characters:
-        bacnapi_ClearCharacterString(static_cast<BACnetCharacterString*>(member));
-        break;
-    case Part::Value:
-        clear_nested(static_cast<BACnetDataType*>(member), scope);
-        break;
-    case Part::Record:
-        clear_owned(*part.inner, member, scope);
-        break;
-    case Part::Zeroed:
-        std::memset(member, 0, part.size);
+    case Part::Characters: bacnapi_ClearCharacterString(static_cast<BACnetCharacterString*>(member)); break;
+    case Part::Value: clear_nested(static_cast<BACnetDataType*>(member), scope); break;
+    case Part::Record: clear_owned(*part.inner, member, scope); break;
+    case Part::Zeroed: std::memset(member, 0, part.size); break;
+    case Part::Copied: // plain bytes: nothing to release
         break;
     }
 }
@@ -129,31 +123,22 @@ void clear_value_at(BACnetDataType* value, ClearScope& scope)
     if (value == nullptr) return;
     const int32_t type = value->type;
     switch (type) {
-    case BACNAPI_TYPE_OctetString:
-        std::free(value->payload.octetString.data);
-        break;
-    case BACNAPI_TYPE_CharacterString:
-        bacnapi_ClearCharacterString(&value->payload.characterString);
-        break;
-    case BACNAPI_TYPE_BitString:
-        std::free(value->payload.bitString.bits);
-        break;
+    case BACNAPI_TYPE_OctetString: std::free(value->payload.octetString.data); break;
+    case BACNAPI_TYPE_CharacterString: bacnapi_ClearCharacterString(&value->payload.characterString); break;
+    case BACNAPI_TYPE_BitString: std::free(value->payload.bitString.bits); break;
     default:
         // Only lists and owned records are released. Every other payload is dropped unread:
         // the embedded members, the reserved codes and the records a value never owns (the
         // property-reference run, 91, and the service records, 150..152) are never made by
         // initialise; a host that holds one points it at a record of its own and keeps it.
         switch (storage_of(type)) {
-        case Storage::List:
-            release_list(value->payload.list, scope);
-            break;
+        case Storage::List: release_list(value->payload.list, scope); break;
         case Storage::Record:
             if (value->payload.record == nullptr) break;
             if (!has_flag(type, kPlain)) release_record_parts(type, value->payload.record, scope);
             std::free(value->payload.record);
             break;
-        default:
-            break;
+        default: break;
         }
         break;
     }
@@ -232,15 +217,30 @@ BACNAPI_API int32_t bacnapi_ClearBACnetDataType(BACnetDataType* value)
 }
 
 // These acknowledgements are held as list values: clearing one is clearing a value.
-BACNAPI_API int32_t bacnapi_ClearGetAlarmSummaryAck(BACnetDataType* value) { return bacnapi_ClearBACnetDataType(value); }
-BACNAPI_API int32_t bacnapi_ClearGetEnrolmentSummaryAck(BACnetDataType* value) { return bacnapi_ClearBACnetDataType(value); }
-BACNAPI_API int32_t bacnapi_ClearGetEventInformationAck(BACnetDataType* value) { return bacnapi_ClearBACnetDataType(value); }
+BACNAPI_API int32_t bacnapi_ClearGetAlarmSummaryAck(BACnetDataType* value)
+{
+    return bacnapi_ClearBACnetDataType(value);
+}
+BACNAPI_API int32_t bacnapi_ClearGetEnrolmentSummaryAck(BACnetDataType* value)
+{
+    return bacnapi_ClearBACnetDataType(value);
+}
+BACNAPI_API int32_t bacnapi_ClearGetEventInformationAck(BACnetDataType* value)
+{
+    return bacnapi_ClearBACnetDataType(value);
+}
 
 // The priority array and the event time stamps are list values: their elements, the slot storage
 // and the list record go, and the value is left Null. A value of another type passed here is
 // cleared by its own type rather than read as a list.
-BACNAPI_API int32_t bacnapi_ClearBACnetPriorityArray(BACnetDataType* value) { return bacnapi_ClearBACnetDataType(value); }
-BACNAPI_API int32_t bacnapi_ClearBACnetEventTimeStamps(BACnetDataType* value) { return bacnapi_ClearBACnetDataType(value); }
+BACNAPI_API int32_t bacnapi_ClearBACnetPriorityArray(BACnetDataType* value)
+{
+    return bacnapi_ClearBACnetDataType(value);
+}
+BACNAPI_API int32_t bacnapi_ClearBACnetEventTimeStamps(BACnetDataType* value)
+{
+    return bacnapi_ClearBACnetDataType(value);
+}
 
 BACNAPI_API int32_t bacnapi_ClearArray(BACnetValueList* list)
 {

@@ -13,8 +13,8 @@ BACNAPI_API int32_t bacnapi_ClearBitString(BACnetBitString* record) { return cle
 BACNAPI_API int32_t bacnapi_ClearOctet(BACnetOctetString* record) { return clear_record(kOctetString, record); }
 BACNAPI_API int32_t bacnapi_ClearBuffer(BACnetByteBuffer* record) { return clear_record(kByteBuffer, record); }
 BACNAPI_API int32_t bacnapi_ClearBACnetAddress(BACnetAddress* record) { return clear_record(kZeroFilled<BACnetAddress>, record); }
-BACNAPI_API int32_t bacnapi_ClearBACnetRecipient(BACnetRecipient* record) { return clear_record(kZeroFilled<BACnetRecipient>, record); }
-BACNAPI_API int32_t bacnapi_ClearBACnetRecipientProcess(BACnetRecipientProcess* record) { return clear_record(kZeroFilled<BACnetRecipientProcess>, record); }
+BACNAPI_API int32_t bacnapi_ClearBACnetRecipient(BACnetRecipient* record) { return clear_record(kRecipient, record); }
+BACNAPI_API int32_t bacnapi_ClearBACnetRecipientProcess(BACnetRecipientProcess* record) { return clear_record(kRecipientProcess, record); }
 BACNAPI_API int32_t bacnapi_ClearBACnetCOVSubscription(BACnetCOVSubscription* record) { return clear_record(kZeroFilled<BACnetCOVSubscription>, record); }
 BACNAPI_API int32_t bacnapi_ClearEnrolmentSummaryAckElement(EnrolmentSummaryAckElement* record) { return clear_record(kZeroFilled<EnrolmentSummaryAckElement>, record); }
 BACNAPI_API int32_t bacnapi_ClearBACnetAccumulatorRecord(BACnetAccumulatorRecord* record) { return clear_record(kZeroFilled<BACnetAccumulatorRecord>, record); }

@@ -58,21 +58,18 @@ bool is_plain_record(int32_t type);
 // Records that own nothing (flagged plain in the type catalogue), copied byte for byte: size is
 // the record's size.
 int32_t copy_plain(void* dst, const void* src, size_t size);
-// Choice records among the plain ones: only the alternatives they know are copied.
-int32_t copy_recipient(BACnetRecipient* dst, const BACnetRecipient* src);                       // 30
-int32_t copy_recipient_process(BACnetRecipientProcess* dst, const BACnetRecipientProcess* src); // 31
-int32_t copy_shed_level(BACnetShedLevel* dst, const BACnetShedLevel* src);                      // 123
 
-// The copy a record's ownership table describes (CopyRule::Members or MembersBestEffort): dst
-// is released as its Clear would, takes src's bytes, and each member src owns is duplicated.
+// The copy a record's ownership table describes (CopyRule::Members, MembersBestEffort or
+// MemberWise): dst is released as its Clear would, takes src's bytes (or zeros, member-wise), and
+// each member src holds is duplicated.
 int32_t copy_owned(const Ownership& ownership, void* dst, const void* src, NestingScope& nest);
+// The members src holds, in table order, into dst whose owned members hold nothing to release
+// (emptied, or zero): plain bytes as they are, owned members duplicated. The first failure stops
+// the copy and is reported (unless the rule is MembersBestEffort); dst is not laid out first.
+int32_t copy_members(const Ownership& ownership, void* dst, const void* src, NestingScope& nest);
 
-int32_t copy_destination(BACnetDestination* dst, const BACnetDestination* src);           // 45
 int32_t copy_special_event(BACnetSpecialEvent* dst, const BACnetSpecialEvent* src, NestingScope& nest); // 47
-int32_t copy_priority_value(BACnetPriorityValue* dst, const BACnetPriorityValue* src, NestingScope& nest); // 48
 
-// ---- Event-log record (copy_event.cpp) ----
-int32_t copy_event_log_record(BACnetEventLogRecord* dst, const BACnetEventLogRecord* src, NestingScope& nest); // 116
 
 // ---- Read-access records and head-inline sequences (copy_sequences.cpp) ----
 int32_t copy_property_reference_sequence(SequenceOfBACnetPropertyReference* dst,
@@ -88,17 +85,6 @@ int32_t copy_read_access_specification_sequence(SequenceOfReadAccessSpecificatio
                                                 const SequenceOfReadAccessSpecification* src);   // 89
 int32_t copy_read_access_result_sequence(SequenceOfReadAccessResult* dst,
                                          const SequenceOfReadAccessResult* src, NestingScope& nest); // 90
-
-// ---- Event notification request (copy_event.cpp) ----
-// The field-by-field copy shared by the two exported copies; dst must hold nothing to release.
-// 0 or BACNAPI_E_FAIL (eventValues or messageText could not be copied).
-int32_t copy_event_notification_fields(BACnetServiceConfirmedEventNotificationRequest* dst,
-                                       const BACnetServiceConfirmedEventNotificationRequest* src,
-                                       NestingScope& nest);
-// The same copy as one operation: 0, or BACNAPI_E_FAIL for any failure (a nested value past the
-// depth limit included).
-int32_t copy_event_notification(BACnetServiceConfirmedEventNotificationRequest* dst,
-                                const BACnetServiceConfirmedEventNotificationRequest* src);
 
 // ---- Head-inline sequences ----
 // A head-inline sequence keeps element 0 in place (member first) and element i >= 1 in slot i

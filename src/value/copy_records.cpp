@@ -48,20 +48,14 @@ int32_t copy_record(int32_t type, void* d, const void* s, NestingScope& nest)
     if (row != nullptr && row->owns != nullptr && row->owns->copy != CopyRule::ByHand)
         return copy_owned(*row->owns, d, s, nest);
     switch (type) {
-    case BACNAPI_TYPE_BACnetRecipient: return dispatch(copy_recipient, d, s, nest);
-    case BACNAPI_TYPE_BACnetRecipientProcess: return dispatch(copy_recipient_process, d, s, nest);
     case BACNAPI_TYPE_ReadAccessSpecification: return dispatch(copy_read_access_specification, d, s, nest);
     case BACNAPI_TYPE_ReadAccessResult: return dispatch(copy_read_access_result, d, s, nest);
     case BACNAPI_TYPE_ReadAccessPropertyValue: return dispatch(copy_read_access_property_value, d, s, nest);
-    case BACNAPI_TYPE_BACnetDestination: return dispatch(copy_destination, d, s, nest);
     case BACNAPI_TYPE_BACnetSpecialEvent: return dispatch(copy_special_event, d, s, nest);
-    case BACNAPI_TYPE_BACnetPriorityValue: return dispatch(copy_priority_value, d, s, nest);
     case BACNAPI_TYPE_SequenceOfReadAccessSpecification:
         return dispatch(copy_read_access_specification_sequence, d, s, nest);
     case BACNAPI_TYPE_SequenceOfReadAccessResult: return dispatch(copy_read_access_result_sequence, d, s, nest);
     case BACNAPI_TYPE_SequenceOfBACnetPropertyReference: return dispatch(copy_property_reference_sequence, d, s, nest);
-    case BACNAPI_TYPE_BACnetEventLogRecord: return dispatch(copy_event_log_record, d, s, nest);
-    case BACNAPI_TYPE_BACnetShedLevel: return dispatch(copy_shed_level, d, s, nest);
     case BACNAPI_TYPE_ReadAccessResultList: return dispatch(copy_read_access_result_list, d, s, nest);
     case BACNAPI_TYPE_ReadPropertyMultipleAck: {
         auto* dst = static_cast<ReadPropertyMultipleAck*>(d);
@@ -76,39 +70,6 @@ int32_t copy_plain(void* dst, const void* src, size_t size)
 {
     if (dst == nullptr || src == nullptr) return BACNAPI_E_INVALIDARG;
     if (dst != src) std::memcpy(dst, src, size);
-    return BACNAPI_S_OK;
-}
-
-int32_t copy_recipient(BACnetRecipient* dst, const BACnetRecipient* src)
-{
-    if (dst == nullptr || src == nullptr) return BACNAPI_E_INVALIDARG;
-    if (dst == src) return BACNAPI_S_OK;
-    std::memset(dst, 0, sizeof(*dst));
-    dst->choice = src->choice;
-    if (src->choice == 0)
-        dst->value.device = src->value.device;
-    else if (src->choice == 1)
-        dst->value.address = src->value.address;
-    return BACNAPI_S_OK; // an unknown alternative keeps only its number
-}
-
-int32_t copy_recipient_process(BACnetRecipientProcess* dst, const BACnetRecipientProcess* src)
-{
-    if (dst == nullptr || src == nullptr) return BACNAPI_E_INVALIDARG;
-    if (dst == src) return BACNAPI_S_OK;
-    std::memset(dst, 0, sizeof(*dst));
-    dst->present = src->present;
-    dst->processIdentifier = src->processIdentifier;
-    return copy_recipient(&dst->recipient, &src->recipient);
-}
-
-int32_t copy_shed_level(BACnetShedLevel* dst, const BACnetShedLevel* src)
-{
-    if (dst == nullptr || src == nullptr) return BACNAPI_E_INVALIDARG;
-    if (dst == src) return BACNAPI_S_OK;
-    std::memset(dst, 0, sizeof(*dst));
-    dst->choice = src->choice;
-    if (src->choice >= 0 && src->choice <= 2) dst->value = src->value;
     return BACNAPI_S_OK;
 }
 
@@ -142,8 +103,6 @@ void empty_owned(const Ownership& ownership, void* record)
     }
 }
 
-int32_t copy_members(const Ownership& ownership, void* dst, const void* src, NestingScope& nest);
-
 // A source holding an alternative the copy does not know: dst, already as its Clear leaves it,
 // is refused, or holds nothing but the alternative number.
 int32_t copy_unknown_alternative(const Ownership& ownership, void* dst, const void* src)
@@ -155,14 +114,28 @@ int32_t copy_unknown_alternative(const Ownership& ownership, void* dst, const vo
     return ownership.unknown == Unknown::NumberOnly ? BACNAPI_S_OK : BACNAPI_E_NOTSUPPORTED;
 }
 
-// An embedded record of dst (emptied) from the same record of src.
-int32_t copy_record_member(const Ownership& inner, void* dst, const void* src, NestingScope& nest)
+// dst, holding nothing to release, takes src's bytes with every owned member emptied, or only
+// zeros for a record copied member by member.
+void lay_out(const Ownership& ownership, void* dst, const void* src)
 {
-    if (knows_alternative(inner, src)) return copy_members(inner, dst, src, nest);
-    return copy_unknown_alternative(inner, dst, src);
+    if (ownership.copy == CopyRule::MemberWise) {
+        std::memset(dst, 0, ownership.size);
+        return;
+    }
+    std::memcpy(dst, src, ownership.size);
+    empty_owned(ownership, dst);
 }
 
-// Duplicates each member the source owns into the emptied member of dst, in table order.
+// An embedded record of dst (holding nothing to release) from the same record of src.
+int32_t copy_record_member(const Ownership& inner, void* dst, const void* src, NestingScope& nest)
+{
+    if (!knows_alternative(inner, src)) return copy_unknown_alternative(inner, dst, src);
+    lay_out(inner, dst, src);
+    return copy_members(inner, dst, src, nest);
+}
+
+} // namespace
+
 int32_t copy_members(const Ownership& ownership, void* dst, const void* src, NestingScope& nest)
 {
     const int32_t selector = selector_of(ownership, src);
@@ -187,6 +160,7 @@ int32_t copy_members(const Ownership& ownership, void* dst, const void* src, Nes
             status = copy_nested(static_cast<BACnetDataType*>(d), static_cast<const BACnetDataType*>(s), nest);
             break;
         case Part::Record: status = copy_record_member(*part.inner, d, s, nest); break;
+        case Part::Copied: std::memcpy(d, s, part.size); break;
         case Part::Block: // a bare block has no length to duplicate it by: left empty
         case Part::Zeroed: break;
         }
@@ -195,31 +169,14 @@ int32_t copy_members(const Ownership& ownership, void* dst, const void* src, Nes
     return BACNAPI_S_OK;
 }
 
-} // namespace
-
 int32_t copy_owned(const Ownership& ownership, void* dst, const void* src, NestingScope& nest)
 {
     if (dst == nullptr || src == nullptr) return BACNAPI_E_INVALIDARG;
     if (dst == src) return BACNAPI_S_OK;
     (void)clear_record(ownership, dst);
     if (!knows_alternative(ownership, src)) return copy_unknown_alternative(ownership, dst, src);
-    std::memcpy(dst, src, ownership.size);
-    empty_owned(ownership, dst);
+    lay_out(ownership, dst, src);
     return copy_members(ownership, dst, src, nest);
-}
-
-int32_t copy_destination(BACnetDestination* dst, const BACnetDestination* src)
-{
-    if (dst == nullptr || src == nullptr) return BACNAPI_E_INVALIDARG;
-    if (dst == src) return BACNAPI_S_OK;
-    bacnapi_ClearBACnetDestination(dst);
-    copy_bits(&dst->validDays, &src->validDays);
-    dst->fromTime = src->fromTime;
-    dst->toTime = src->toTime;
-    dst->processIdentifier = src->processIdentifier;
-    dst->issueConfirmedNotifications = src->issueConfirmedNotifications;
-    copy_bits(&dst->transitions, &src->transitions);
-    return copy_recipient(&dst->recipient, &src->recipient);
 }
 
 int32_t copy_special_event(BACnetSpecialEvent* dst, const BACnetSpecialEvent* src, NestingScope& nest)
@@ -236,23 +193,6 @@ int32_t copy_special_event(BACnetSpecialEvent* dst, const BACnetSpecialEvent* sr
     case 1: dst->period.calendarReference = src->period.calendarReference; return BACNAPI_S_OK;
     default: return BACNAPI_E_NOTSUPPORTED;
     }
-}
-
-int32_t copy_priority_value(BACnetPriorityValue* dst, const BACnetPriorityValue* src, NestingScope& nest)
-{
-    if (dst == nullptr || src == nullptr) return BACNAPI_E_INVALIDARG;
-    if (dst == src) return BACNAPI_S_OK;
-    bacnapi_ClearBACnetPriorityValue(dst);
-    if (src->kind >= 0 && src->kind <= 4) {
-        dst->kind = src->kind;
-        std::memcpy(&dst->value, &src->value, 4);
-        return BACNAPI_S_OK;
-    }
-    if (src->kind == 5) {
-        dst->kind = 5;
-        return copy_nested(&dst->value.constructedValue, &src->value.constructedValue, nest);
-    }
-    return BACNAPI_E_INVALIDARG;
 }
 
 } // namespace bacnapi

@@ -3,13 +3,17 @@
 // record sizes and the type-name lookups all read these rows instead of keeping their own lists.
 //
 // Adding a type code means adding its row here (in code order: the order is checked at compile
-// time) and, for a record, its walk table, Clear and copy routines.
+// time). A plain record's row names its field table (records/plain_fields.h), from which its walk
+// and comparison follow; another record's row points at its ownership and comparison tables, and
+// its walk is a row of the walker's descriptor table.
 #pragma once
 
 #include <bacnapi/bacnapi.h>
 
 #include "records/compared_records.h"
+#include "records/field_comparison.h"
 #include "records/owned_records.h"
+#include "records/plain_fields.h"
 
 #include <cstddef>
 #include <cstdint>
@@ -55,14 +59,37 @@ struct TypeRow {
     uint64_t recordSize; // size of the record (or list) the payload points at; 0 when none
     Storage storage;
     Copy copy;
-    uint8_t flags;       // TypeFlag bits
-    ListTypeInfo list;   // meaningful for Storage::List rows only
-    const Ownership* owns = nullptr; // a Record row whose record owns members: what clear releases
+    uint8_t flags;                        // TypeFlag bits
+    ListTypeInfo list;                    // meaningful for Storage::List rows only
+    const Ownership* owns = nullptr;      // a Record row whose record owns members: what clear releases
     const Comparison* compares = nullptr; // a comparable record's identifying members, by table
+    const FieldDesc* fields = nullptr;    // a plain record's field table, which the walker reads
+    uint32_t fieldCount = 0;
 };
 
 inline constexpr int32_t kTypeCodeCount = 154;
 inline constexpr ListTypeInfo kNoList = {-1, false, false};
+
+// The row of a plain record (records/plain_fields.h): a record the value owns, copied byte for
+// byte, with nothing to release; comparable when some field is keyed, by the comparison derived
+// from its table, and walked by that table.
+template <class Record, const auto& Fields>
+constexpr TypeRow plain_record(int32_t code, const char* name, uint8_t flags)
+{
+    using Derived = plain::Derived<Fields>;
+    static_assert(plain::keys_fit(Fields, sizeof(Record)), "a keyed field lies outside its record");
+    const auto comparable = static_cast<uint8_t>(Derived::kKeyCount != 0 ? kComparable : 0);
+    return TypeRow{.code = code,
+                   .name = name,
+                   .recordSize = sizeof(Record),
+                   .storage = Storage::Record,
+                   .copy = Copy::Single,
+                   .flags = static_cast<uint8_t>(flags | kPlain | comparable),
+                   .list = kNoList,
+                   .compares = plain_comparison<Fields>,
+                   .fields = plain_walk<Fields>,
+                   .fieldCount = static_cast<uint32_t>(Derived::kFieldCount)};
+}
 
 // clang-format off
 inline constexpr TypeRow kTypeCatalogue[kTypeCodeCount] = {
@@ -88,21 +115,21 @@ inline constexpr TypeRow kTypeCatalogue[kTypeCodeCount] = {
     {19, nullptr, 0, Storage::None, Copy::Refused, 0, kNoList},
     {20, "SignedLong", 0, Storage::Inline, Copy::Single, kComparable, kNoList},
     {21, "BACnetAddress", sizeof(BACnetAddress), Storage::Record, Copy::Single, kPlain | kComparable | kDisplayed, kNoList, nullptr, &compared::kAddress},
-    {22, "BACnetDateTime", sizeof(BACnetDateTime), Storage::Record, Copy::Single, kPlain | kComparable | kDisplayed, kNoList, nullptr, &compared::kDateTime},
+    plain_record<BACnetDateTime, plain_fields::kDateTime>(22, "BACnetDateTime", kDisplayed),
     {23, "BACnetCalendarEntry", sizeof(BACnetCalendarEntry), Storage::Record, Copy::Single, kPlain | kComparable | kDisplayed, kNoList, nullptr, &compared::kCalendarEntry},
-    {24, "BACnetDateRange", sizeof(BACnetDateRange), Storage::Record, Copy::Single, kPlain | kComparable | kDisplayed, kNoList, nullptr, &compared::kDateRange},
+    plain_record<BACnetDateRange, plain_fields::kDateRange>(24, "BACnetDateRange", kDisplayed),
     {25, "BACnetWeekNDay", sizeof(BACnetWeekNDay), Storage::Record, Copy::Single, kPlain | kComparable | kDisplayed, kNoList, nullptr, &compared::kWeekNDay},
     {26, "BACnetTimeValue", sizeof(BACnetTimeValue), Storage::Record, Copy::Single, kComparable | kDisplayed, kNoList, &owned::kTimeValue, &compared::kTimeValue},
     {27, "BACnetTimeStamp", sizeof(BACnetTimeStamp), Storage::Record, Copy::Single, kPlain | kComparable | kDisplayed, kNoList, nullptr, &compared::kTimeStamp},
     {28, "BACnetActionCommand", sizeof(BACnetActionCommand), Storage::Record, Copy::Single, kComparable | kDisplayed, kNoList, &owned::kActionCommand, &compared::kActionCommand},
     {29, "BACnetSessionKey", sizeof(BACnetSessionKey), Storage::Record, Copy::Single, kComparable, kNoList, &owned::kSessionKey, &compared::kSessionKey},
-    {30, "BACnetRecipient", sizeof(BACnetRecipient), Storage::Record, Copy::Single, kComparable | kDisplayed, kNoList, nullptr, &compared::kRecipient},
-    {31, "BACnetRecipientProcess", sizeof(BACnetRecipientProcess), Storage::Record, Copy::Single, kComparable, kNoList, nullptr, &compared::kRecipientProcess},
-    {32, "BACnetAddressBinding", sizeof(BACnetAddressBinding), Storage::Record, Copy::Single, kPlain | kComparable | kDisplayed, kNoList, nullptr, &compared::kAddressBinding},
-    {33, "BACnetObjectPropertyReference", sizeof(BACnetObjectPropertyReference), Storage::Record, Copy::Single, kPlain | kComparable | kDisplayed, kNoList, nullptr, &compared::kObjectPropertyReference},
+    {30, "BACnetRecipient", sizeof(BACnetRecipient), Storage::Record, Copy::Single, kComparable | kDisplayed, kNoList, &owned::kRecipient, &compared::kRecipient},
+    {31, "BACnetRecipientProcess", sizeof(BACnetRecipientProcess), Storage::Record, Copy::Single, kComparable, kNoList, &owned::kRecipientProcess, &compared::kRecipientProcess},
+    plain_record<BACnetAddressBinding, plain_fields::kAddressBinding>(32, "BACnetAddressBinding", kDisplayed),
+    plain_record<BACnetObjectPropertyReference, plain_fields::kObjectPropertyReference>(33, "BACnetObjectPropertyReference", kDisplayed),
     {34, "BACnetLogDatum", 0, Storage::None, Copy::Refused, 0, kNoList},
     {35, "BACnetError", 0, Storage::None, Copy::Refused, 0, kNoList},
-    {36, "BACnetDeviceObjectPropertyReference", sizeof(BACnetDeviceObjectPropertyReference), Storage::Record, Copy::Single, kPlain | kComparable | kDisplayed, kNoList, nullptr, &compared::kDeviceObjectPropertyReference},
+    plain_record<BACnetDeviceObjectPropertyReference, plain_fields::kDeviceObjectPropertyReference>(36, "BACnetDeviceObjectPropertyReference", kDisplayed),
     {37, "BACnetLogRecord", sizeof(BACnetLogRecord), Storage::Record, Copy::Single, kComparable | kDisplayed, kNoList, &owned::kLogRecord, &compared::kLogRecord},
     {38, "ReadAccessSpecification", sizeof(ReadAccessSpecification), Storage::Record, Copy::Single, kDisplayed, kNoList, &owned::kReadAccessSpecification},
     {39, "WriteAccessSpecification", sizeof(WriteAccessSpecification), Storage::Record, Copy::Single, kDisplayed, kNoList, &owned::kWriteAccessSpecification},
@@ -110,7 +137,7 @@ inline constexpr TypeRow kTypeCatalogue[kTypeCodeCount] = {
     {41, "EnrolmentSummaryAckElement", sizeof(EnrolmentSummaryAckElement), Storage::Record, Copy::Refused, 0, kNoList},
     {42, "ReadAccessResult", sizeof(ReadAccessResult), Storage::Record, Copy::Single, kDisplayed, kNoList, &owned::kReadAccessResult},
     {43, "ReadAccessPropertyValue", sizeof(ReadAccessPropertyValue), Storage::Record, Copy::Refused, kDisplayed, kNoList, &owned::kReadAccessPropertyValue},
-    {44, "BACnetPropertyReference", sizeof(BACnetPropertyReference), Storage::Record, Copy::Single, kPlain | kDisplayed, kNoList},
+    plain_record<BACnetPropertyReference, plain_fields::kPropertyReference>(44, "BACnetPropertyReference", kDisplayed),
     {45, "BACnetDestination", sizeof(BACnetDestination), Storage::Record, Copy::Single, kComparable | kDisplayed, kNoList, &owned::kDestination, &compared::kDestination},
     {46, "BACnetDailySchedule", sizeof(BACnetDailySchedule), Storage::Record, Copy::Single, kComparable | kDisplayed, kNoList, &owned::kDailySchedule, &compared::kDailySchedule},
     {47, "BACnetSpecialEvent", sizeof(BACnetSpecialEvent), Storage::Record, Copy::Single, kComparable | kDisplayed, kNoList, &owned::kSpecialEvent, &compared::kSpecialEvent},
@@ -169,8 +196,8 @@ inline constexpr TypeRow kTypeCatalogue[kTypeCodeCount] = {
     {100, "Reserved100", 0, Storage::None, Copy::Refused, 0, kNoList},
     {101, "BACnetCOVSubscription", sizeof(BACnetCOVSubscription), Storage::Record, Copy::Single, kPlain | kComparable | kDisplayed, kNoList, nullptr, &compared::kCOVSubscription},
     {102, "BACnetScale", sizeof(BACnetScale), Storage::Record, Copy::Single, kPlain | kComparable | kDisplayed, kNoList, nullptr, &compared::kScale},
-    {103, "BACnetPrescale", sizeof(BACnetPrescale), Storage::Record, Copy::Single, kPlain | kComparable | kDisplayed, kNoList, nullptr, &compared::kPrescale},
-    {104, "BACnetAccumulatorRecord", sizeof(BACnetAccumulatorRecord), Storage::Record, Copy::Single, kPlain | kComparable | kDisplayed, kNoList, nullptr, &compared::kAccumulatorRecord},
+    plain_record<BACnetPrescale, plain_fields::kPrescale>(103, "BACnetPrescale", kDisplayed),
+    plain_record<BACnetAccumulatorRecord, plain_fields::kAccumulatorRecord>(104, "BACnetAccumulatorRecord", kDisplayed),
     {105, "EventSummaryElement", sizeof(EventSummaryElement), Storage::Record, Copy::Single, kComparable | kDisplayed, kNoList, &owned::kEventSummaryElement, &compared::kEventSummaryElement},
     {106, "ListOfEventSummaryElement", sizeof(BACnetValueList), Storage::List, Copy::WholeList, kComparable | kArrayView | kDisplayed, {105, false, true}},
     {107, "ListOfBACnetCOVSubscription", sizeof(BACnetValueList), Storage::List, Copy::WholeList, kComparable | kDisplayed, {101, false, true}},
@@ -189,8 +216,8 @@ inline constexpr TypeRow kTypeCatalogue[kTypeCodeCount] = {
     {120, "ListOfBACnetLogDataElement", sizeof(BACnetValueList), Storage::List, Copy::ByIndex, kComparable | kArrayView | kDisplayed, {119, false, true}},
     {121, "ListOfBACnetEventLogRecord", sizeof(BACnetValueList), Storage::List, Copy::ByIndex, kComparable | kArrayView | kDisplayed, {116, true, true}},
     {122, "ListOfBACnetLogMultipleRecord", sizeof(BACnetValueList), Storage::List, Copy::ByIndex, kComparable | kArrayView | kDisplayed, {118, true, true}},
-    {123, "BACnetShedLevel", sizeof(BACnetShedLevel), Storage::Record, Copy::Single, kComparable | kDisplayed, kNoList, nullptr, &compared::kShedLevel},
-    {124, "BACnetDeviceObjectReference", sizeof(BACnetDeviceObjectReference), Storage::Record, Copy::Single, kPlain | kComparable | kDisplayed, kNoList, nullptr, &compared::kDeviceObjectReference},
+    {123, "BACnetShedLevel", sizeof(BACnetShedLevel), Storage::Record, Copy::Single, kComparable | kDisplayed, kNoList, &owned::kShedLevel, &compared::kShedLevel},
+    plain_record<BACnetDeviceObjectReference, plain_fields::kDeviceObjectReference>(124, "BACnetDeviceObjectReference", kDisplayed),
     {125, "ListOfBACnetDeviceObjectReference", sizeof(BACnetValueList), Storage::List, Copy::ByIndex, kComparable | kArrayView | kDisplayed, {124, true, true}},
     {126, "EventParameterChangeOfBitstring", 0, Storage::None, Copy::Refused, 0, kNoList},
     {127, "EventParameterChangeOfState", 0, Storage::None, Copy::Refused, 0, kNoList},
@@ -233,10 +260,16 @@ static_assert(catalogue_in_code_order(), "row i of the type catalogue must descr
 
 // The readers below test the code's range rather than a row pointer, so that they stay constant
 // expressions in every build (pointer tests are not, under some sanitizer instrumentation).
-constexpr bool is_type_code(int32_t type) { return type >= 0 && type < kTypeCodeCount; }
+constexpr bool is_type_code(int32_t type)
+{
+    return type >= 0 && type < kTypeCodeCount;
+}
 
 // The row of a type code, or null for a code outside 0..153.
-constexpr const TypeRow* type_row(int32_t type) { return is_type_code(type) ? &kTypeCatalogue[type] : nullptr; }
+constexpr const TypeRow* type_row(int32_t type)
+{
+    return is_type_code(type) ? &kTypeCatalogue[type] : nullptr;
+}
 
 constexpr Storage storage_of(int32_t type)
 {

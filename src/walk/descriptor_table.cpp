@@ -1,17 +1,22 @@
-// The descriptor table: one row per type code 20..153, in type-code order (checked below). A row
-// says how the type's fields are found, as data: the field or choice table it points at, the
-// element type of a value list, or, for the few irregular types, a hand-written walk function;
-// and the function run after each of its fields. The record size comes from the type catalogue.
-#include "value/list_types.h"
+// The walker's descriptors: one per type code 20..153, each saying how the type's fields are
+// found, as data. Most come from the type catalogue: a plain record's row names its field table,
+// and a value list's its element type. The rows below are the rest, in type-code order (checked
+// below): the field tables of the records that own members, the choice tables, the few
+// hand-written walk functions, and the function some types run after each of their fields. A code
+// that neither names has no walk. The record size comes from the catalogue.
 #include "value/record_size.h"
+#include "value/type_catalogue.h"
 #include "walk/field_table.h"
 #include "walk/params_event.h"
 #include "walk/params_notification.h"
 #include "walk/records_choices.h"
-#include "walk/records_plain.h"
+#include "walk/records_sequences.h"
 #include "walk/records_values.h"
 #include "walk/service_records.h"
 #include "walk/walk_functions.h"
+
+#include <array>
+#include <utility>
 
 namespace bacnapi {
 
@@ -22,125 +27,55 @@ constexpr BACnetTypeDescriptor row(int32_t type, TypeWalk walk, BACnetFinishFiel
     return BACnetTypeDescriptor{walk, finishField, record_size_of(type), type};
 }
 
-constexpr TypeWalk value_list_of(int32_t listType)
-{
-    return by_value_list(list_element_type(listType));
-}
-
-} // namespace
-
 // The alternatives of the event and notification parameters, and the COV criteria and the changed
 // value inside them, have no record of their own: their tables' offsets are those of the record
 // that holds them. 132 and 135 share one table.
-constexpr BACnetTypeDescriptor bacnapi_type_descriptors[kDescriptorCount] = {
+// clang-format off
+constexpr BACnetTypeDescriptor kWalkRows[] = {
     row(BACNAPI_TYPE_SignedLong, by_hand(walk_SignedLong)),
     row(BACNAPI_TYPE_BACnetAddress, by_hand(walk_BACnetAddress), finish_BACnetAddress),
-    row(BACNAPI_TYPE_BACnetDateTime, by_fields(plain_records::kDateTime)),
     row(BACNAPI_TYPE_BACnetCalendarEntry, by_choice(choice_records::kCalendarEntry)),
-    row(BACNAPI_TYPE_BACnetDateRange, by_fields(plain_records::kDateRange)),
     row(BACNAPI_TYPE_BACnetWeekNDay, by_hand(walk_BACnetWeekNDay), finish_BACnetWeekNDay),
     row(BACNAPI_TYPE_BACnetTimeValue, by_fields(value_records::kTimeValue)),
     row(BACNAPI_TYPE_BACnetTimeStamp, by_choice(choice_records::kTimeStamp)),
     row(BACNAPI_TYPE_BACnetActionCommand, by_fields(value_records::kActionCommand)),
-    row(BACNAPI_TYPE_BACnetSessionKey, by_fields(plain_records::kSessionKey)),
+    row(BACNAPI_TYPE_BACnetSessionKey, by_fields(sequence_records::kSessionKey)),
     row(BACNAPI_TYPE_BACnetRecipient, by_choice(choice_records::kRecipient)),
-    row(BACNAPI_TYPE_BACnetRecipientProcess, by_fields(plain_records::kRecipientProcess)),
-    row(BACNAPI_TYPE_BACnetAddressBinding, by_fields(plain_records::kAddressBinding)),
-    row(BACNAPI_TYPE_BACnetObjectPropertyReference, by_fields(plain_records::kObjectPropertyReference)),
+    row(BACNAPI_TYPE_BACnetRecipientProcess, by_fields(sequence_records::kRecipientProcess)),
     row(BACNAPI_TYPE_BACnetLogDatum, by_choice(choice_records::kLogDatum)),
-    row(BACNAPI_TYPE_BACnetError, by_fields(plain_records::kError)),
-    row(BACNAPI_TYPE_BACnetDeviceObjectPropertyReference, by_fields(plain_records::kDeviceObjectPropertyReference)),
-    row(BACNAPI_TYPE_BACnetLogRecord, by_fields(plain_records::kLogRecord)),
-    row(BACNAPI_TYPE_ReadAccessSpecification, by_fields(plain_records::kReadAccessSpecification)),
+    row(BACNAPI_TYPE_BACnetError, by_fields(sequence_records::kError)),
+    row(BACNAPI_TYPE_BACnetLogRecord, by_fields(sequence_records::kLogRecord)),
+    row(BACNAPI_TYPE_ReadAccessSpecification, by_fields(sequence_records::kReadAccessSpecification)),
     row(BACNAPI_TYPE_WriteAccessSpecification, by_fields(value_records::kWriteAccessSpecification)),
-    row(BACNAPI_TYPE_AlarmSummaryAckElement, by_fields(plain_records::kAlarmSummaryAckElement)),
-    row(BACNAPI_TYPE_EnrolmentSummaryAckElement, by_fields(plain_records::kEnrolmentSummaryAckElement)),
+    row(BACNAPI_TYPE_AlarmSummaryAckElement, by_fields(sequence_records::kAlarmSummaryAckElement)),
+    row(BACNAPI_TYPE_EnrolmentSummaryAckElement, by_fields(sequence_records::kEnrolmentSummaryAckElement)),
     row(BACNAPI_TYPE_ReadAccessResult, by_fields(value_records::kReadAccessResult)),
     row(BACNAPI_TYPE_ReadAccessPropertyValue, by_hand(walk_ReadAccessPropertyValue)),
-    row(BACNAPI_TYPE_BACnetPropertyReference, by_fields(plain_records::kPropertyReference)),
-    row(BACNAPI_TYPE_BACnetDestination, by_fields(plain_records::kDestination)),
-    row(BACNAPI_TYPE_BACnetDailySchedule, by_fields(plain_records::kDailySchedule)),
-    row(BACNAPI_TYPE_BACnetSpecialEvent, by_fields(plain_records::kSpecialEvent)),
+    row(BACNAPI_TYPE_BACnetDestination, by_fields(sequence_records::kDestination)),
+    row(BACNAPI_TYPE_BACnetDailySchedule, by_fields(sequence_records::kDailySchedule)),
+    row(BACNAPI_TYPE_BACnetSpecialEvent, by_fields(sequence_records::kSpecialEvent)),
     row(BACNAPI_TYPE_BACnetPriorityValue, by_hand(walk_BACnetPriorityValue)),
     row(BACNAPI_TYPE_BACnetPropertyValue, by_fields(value_records::kPropertyValue)),
     row(BACNAPI_TYPE_BACnetPropertyStates, by_choice(choice_records::kPropertyStates)),
     row(BACNAPI_TYPE_BACnetEventParameter, by_choice(event_parameters::kEventParameter)),
     row(BACNAPI_TYPE_BACnetNotificationParameters, by_choice(notification_parameters::kNotificationParameters)),
-    row(BACNAPI_TYPE_BACnetSelectionCriteria, no_walk()),
     row(BACNAPI_TYPE_BACnetClientCOV, by_choice(choice_records::kClientCOV)),
     row(BACNAPI_TYPE_BACnetObjectPropertyValue, by_fields(value_records::kObjectPropertyValue)),
-    row(BACNAPI_TYPE_BACnetNestedValue, no_walk()),
-    row(BACNAPI_TYPE_BACnetArray, no_walk()),
-    row(BACNAPI_TYPE_BACnetPriorityArray, value_list_of(BACNAPI_TYPE_BACnetPriorityArray)),
-    row(BACNAPI_TYPE_BACnetActionList, by_fields(plain_records::kActionList)),
-    row(BACNAPI_TYPE_ListOfBACnetLogRecord, value_list_of(BACNAPI_TYPE_ListOfBACnetLogRecord)),
-    row(BACNAPI_TYPE_ListOfBACnetCalendarEntry, value_list_of(BACNAPI_TYPE_ListOfBACnetCalendarEntry)),
-    row(BACNAPI_TYPE_ListOfBACnetActionList, value_list_of(BACNAPI_TYPE_ListOfBACnetActionList)),
-    row(BACNAPI_TYPE_ListOfBACnetActionCommand, value_list_of(BACNAPI_TYPE_ListOfBACnetActionCommand)),
-    row(BACNAPI_TYPE_ListOfCharacterString, value_list_of(BACNAPI_TYPE_ListOfCharacterString)),
-    row(BACNAPI_TYPE_ListOfObjectIdentifier, value_list_of(BACNAPI_TYPE_ListOfObjectIdentifier)),
+    row(BACNAPI_TYPE_BACnetActionList, by_fields(sequence_records::kActionList)),
     row(BACNAPI_TYPE_BACnetSpecialEventPeriod, by_choice(choice_records::kSpecialEventPeriod)),
-    row(BACNAPI_TYPE_Reserved67, no_walk()),
-    row(BACNAPI_TYPE_Reserved68, no_walk()),
-    row(BACNAPI_TYPE_ListOfBACnetSessionKey, no_walk()),
-    row(BACNAPI_TYPE_ListOfBACnetRecipient, value_list_of(BACNAPI_TYPE_ListOfBACnetRecipient)),
-    row(BACNAPI_TYPE_ListOfBACnetAddressBinding, value_list_of(BACNAPI_TYPE_ListOfBACnetAddressBinding)),
-    row(BACNAPI_TYPE_ListOfReadAccessSpecification, value_list_of(BACNAPI_TYPE_ListOfReadAccessSpecification)),
-    row(BACNAPI_TYPE_ListOfReadAccessResult, value_list_of(BACNAPI_TYPE_ListOfReadAccessResult)),
-    row(BACNAPI_TYPE_SequenceOfBACnetReadAccessPropertyValue,
-        value_list_of(BACNAPI_TYPE_SequenceOfBACnetReadAccessPropertyValue)),
-    row(BACNAPI_TYPE_ListOfUnsigned, value_list_of(BACNAPI_TYPE_ListOfUnsigned)),
-    row(BACNAPI_TYPE_ListOfBACnetDestination, value_list_of(BACNAPI_TYPE_ListOfBACnetDestination)),
-    row(BACNAPI_TYPE_ListOfBACnetDailySchedule, value_list_of(BACNAPI_TYPE_ListOfBACnetDailySchedule)),
-    row(BACNAPI_TYPE_ListOfBACnetSpecialEvent, value_list_of(BACNAPI_TYPE_ListOfBACnetSpecialEvent)),
-    row(BACNAPI_TYPE_ListOfBACnetDeviceObjectPropertyReference,
-        value_list_of(BACNAPI_TYPE_ListOfBACnetDeviceObjectPropertyReference)),
-    row(BACNAPI_TYPE_ListOfBACnetTimeValue, value_list_of(BACNAPI_TYPE_ListOfBACnetTimeValue)),
-    row(BACNAPI_TYPE_ListOfBitString, value_list_of(BACNAPI_TYPE_ListOfBitString)),
-    row(BACNAPI_TYPE_ListOfBACnetPropertyStates, value_list_of(BACNAPI_TYPE_ListOfBACnetPropertyStates)),
-    row(BACNAPI_TYPE_ListOfBACnetObjectPropertyValue, value_list_of(BACNAPI_TYPE_ListOfBACnetObjectPropertyValue)),
-    row(BACNAPI_TYPE_ListOfBACnetTimeStamp, value_list_of(BACNAPI_TYPE_ListOfBACnetTimeStamp)),
-    row(BACNAPI_TYPE_Reserved85, no_walk()),
-    row(BACNAPI_TYPE_Reserved86, no_walk()),
-    row(BACNAPI_TYPE_ListOfBACnetPropertyValue, value_list_of(BACNAPI_TYPE_ListOfBACnetPropertyValue)),
-    row(BACNAPI_TYPE_ListOfWriteAccessSpecification, value_list_of(BACNAPI_TYPE_ListOfWriteAccessSpecification)),
     row(BACNAPI_TYPE_SequenceOfReadAccessSpecification, by_hand(walk_SequenceOfReadAccessSpecification)),
     row(BACNAPI_TYPE_SequenceOfReadAccessResult, by_hand(walk_SequenceOfReadAccessResult)),
     row(BACNAPI_TYPE_SequenceOfBACnetPropertyReference, by_hand(walk_SequenceOfBACnetPropertyReference)),
-    row(BACNAPI_TYPE_ReservedList92, no_walk()),
-    row(BACNAPI_TYPE_ListOfAlarmSummaryAckElement, value_list_of(BACNAPI_TYPE_ListOfAlarmSummaryAckElement)),
-    row(BACNAPI_TYPE_ListOfEnrolmentSummaryAckElement, value_list_of(BACNAPI_TYPE_ListOfEnrolmentSummaryAckElement)),
-    row(BACNAPI_TYPE_ReservedList95, no_walk()),
-    row(BACNAPI_TYPE_ReservedList96, no_walk()),
-    row(BACNAPI_TYPE_BACnetConstructed, no_walk()),
-    row(BACNAPI_TYPE_ListOfBACnetConstructed, no_walk()),
-    row(BACNAPI_TYPE_Reserved99, no_walk()),
-    row(BACNAPI_TYPE_Reserved100, no_walk()),
     row(BACNAPI_TYPE_BACnetCOVSubscription, by_hand(walk_BACnetCOVSubscription), finish_BACnetCOVSubscription),
     row(BACNAPI_TYPE_BACnetScale, by_choice(choice_records::kScale)),
-    row(BACNAPI_TYPE_BACnetPrescale, by_fields(plain_records::kPrescale)),
-    row(BACNAPI_TYPE_BACnetAccumulatorRecord, by_fields(plain_records::kAccumulatorRecord)),
-    row(BACNAPI_TYPE_EventSummaryElement, by_fields(plain_records::kEventSummaryElement)),
-    row(BACNAPI_TYPE_ListOfEventSummaryElement, value_list_of(BACNAPI_TYPE_ListOfEventSummaryElement)),
-    row(BACNAPI_TYPE_ListOfBACnetCOVSubscription, value_list_of(BACNAPI_TYPE_ListOfBACnetCOVSubscription)),
-    row(BACNAPI_TYPE_Reserved108, no_walk()),
-    row(BACNAPI_TYPE_Reserved109, no_walk()),
+    row(BACNAPI_TYPE_EventSummaryElement, by_fields(sequence_records::kEventSummaryElement)),
     row(BACNAPI_TYPE_BACnetDeviceObjectPropertyValue, by_fields(value_records::kDeviceObjectPropertyValue)),
-    row(BACNAPI_TYPE_ListOfEnumerated, value_list_of(BACNAPI_TYPE_ListOfEnumerated)),
     row(BACNAPI_TYPE_BACnetSetpointReference, by_hand(walk_BACnetSetpointReference)),
-    row(BACNAPI_TYPE_ListOfReal, value_list_of(BACNAPI_TYPE_ListOfReal)),
-    row(BACNAPI_TYPE_ListOfBoolean, value_list_of(BACNAPI_TYPE_ListOfBoolean)),
-    row(BACNAPI_TYPE_Reserved115, no_walk()),
-    row(BACNAPI_TYPE_BACnetEventLogRecord, by_fields(plain_records::kEventLogRecord)),
+    row(BACNAPI_TYPE_BACnetEventLogRecord, by_fields(sequence_records::kEventLogRecord)),
     row(BACNAPI_TYPE_BACnetLogData, by_choice(choice_records::kLogData)),
-    row(BACNAPI_TYPE_BACnetLogMultipleRecord, by_fields(plain_records::kLogMultipleRecord)),
+    row(BACNAPI_TYPE_BACnetLogMultipleRecord, by_fields(sequence_records::kLogMultipleRecord)),
     row(BACNAPI_TYPE_BACnetLogDataElement, by_choice(choice_records::kLogDataElement)),
-    row(BACNAPI_TYPE_ListOfBACnetLogDataElement, value_list_of(BACNAPI_TYPE_ListOfBACnetLogDataElement)),
-    row(BACNAPI_TYPE_ListOfBACnetEventLogRecord, value_list_of(BACNAPI_TYPE_ListOfBACnetEventLogRecord)),
-    row(BACNAPI_TYPE_ListOfBACnetLogMultipleRecord, value_list_of(BACNAPI_TYPE_ListOfBACnetLogMultipleRecord)),
     row(BACNAPI_TYPE_BACnetShedLevel, by_choice(choice_records::kShedLevel)),
-    row(BACNAPI_TYPE_BACnetDeviceObjectReference, by_fields(plain_records::kDeviceObjectReference)),
-    row(BACNAPI_TYPE_ListOfBACnetDeviceObjectReference, value_list_of(BACNAPI_TYPE_ListOfBACnetDeviceObjectReference)),
     row(BACNAPI_TYPE_EventParameterChangeOfBitstring, by_fields(event_parameters::kChangeOfBitstring)),
     row(BACNAPI_TYPE_EventParameterChangeOfState, by_fields(event_parameters::kChangeOfState)),
     row(BACNAPI_TYPE_EventParameterChangeOfValue, by_fields(event_parameters::kChangeOfValue)),
@@ -170,24 +105,61 @@ constexpr BACnetTypeDescriptor bacnapi_type_descriptors[kDescriptorCount] = {
     row(BACNAPI_TYPE_BACnetServiceConfirmedEventNotificationRequest, by_fields(service_records::kEventNotification)),
     row(BACNAPI_TYPE_BACnetEventLogDatum, by_choice(service_records::kEventLogDatum)),
 };
+// clang-format on
 
-namespace {
+constexpr bool rows_in_code_order()
+{
+    int32_t previous = kFirstDescribedType - 1;
+    for (const BACnetTypeDescriptor& r : kWalkRows) {
+        if (r.type <= previous || r.type >= kFirstDescribedType + kDescriptorCount) return false;
+        previous = r.type;
+    }
+    return true;
+}
+static_assert(rows_in_code_order(), "the walk rows must stand in type-code order, each code once");
 
-// A missing row would leave a zero row at the end, whose type code 0 fails this check too.
+// What the catalogue says of a type's walk: its plain field table, or its value list's elements.
+constexpr TypeWalk catalogue_walk(const TypeRow& type)
+{
+    // Counts, not pointers, are tested: a pointer test is no constant expression in sanitizer builds.
+    if (type.fieldCount != 0) return TypeWalk{DescriptorKind::Fields, type.fields, type.fieldCount};
+    if (type.storage == Storage::List && type.list.walkable) return by_value_list(type.list.elementType);
+    return no_walk();
+}
+
+// A code's descriptor: the catalogue's, or its walk row; never both.
+constexpr BACnetTypeDescriptor descriptor_of(int32_t type)
+{
+    const TypeWalk fromCatalogue = catalogue_walk(kTypeCatalogue[type]);
+    for (const BACnetTypeDescriptor& r : kWalkRows)
+        if (r.type == type) return fromCatalogue.kind != DescriptorKind::None ? BACnetTypeDescriptor{} : r;
+    return row(type, fromCatalogue);
+}
+
+template <size_t... I>
+constexpr std::array<BACnetTypeDescriptor, sizeof...(I)> all_descriptors(std::index_sequence<I...>)
+{
+    return {descriptor_of(kFirstDescribedType + static_cast<int32_t>(I))...};
+}
+
+constexpr std::array<BACnetTypeDescriptor, kDescriptorCount> kDescriptors =
+    all_descriptors(std::make_index_sequence<kDescriptorCount>());
+
+// A code with both a catalogue walk and a walk row got an empty row, whose type code 0 fails this.
 constexpr bool descriptors_in_code_order()
 {
     for (int32_t i = 0; i < kDescriptorCount; ++i)
-        if (bacnapi_type_descriptors[i].type != kFirstDescribedType + i) return false;
+        if (kDescriptors[i].type != kFirstDescribedType + i) return false;
     return true;
 }
-static_assert(descriptors_in_code_order(), "descriptor row i must describe type code 20 + i");
+static_assert(descriptors_in_code_order(), "a type's walk comes from the catalogue or from its walk row, not both");
 
 } // namespace
 
 const BACnetTypeDescriptor* find_descriptor(int32_t type)
 {
     if (type < kFirstDescribedType || type >= kFirstDescribedType + kDescriptorCount) return nullptr;
-    const BACnetTypeDescriptor* d = &bacnapi_type_descriptors[type - kFirstDescribedType];
+    const BACnetTypeDescriptor* d = &kDescriptors[type - kFirstDescribedType];
     return d->walk ? d : nullptr;
 }
 

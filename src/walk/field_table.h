@@ -1,8 +1,8 @@
-// Descriptors as data: most records are a plain sequence of fields, described by a constant
-// table that one generic walk function interprets; choices are a table of alternatives read by
-// one generic choice walk. Only irregular types have hand-written walk functions.
+// The generic walks that read the descriptor tables (records/field_desc.h): one for a sequence of
+// fields, one for a choice. Only irregular types have hand-written walk functions.
 #pragma once
 
+#include "records/field_desc.h"
 #include "walk/walk.h"
 
 #include <cstddef>
@@ -10,64 +10,6 @@
 #include <cstring>
 
 namespace bacnapi {
-
-// Where a field's value lives in its record.
-enum class FieldMode : uint8_t {
-    Member,           // the payload of `type` in place at `offset`
-    Nested,           // an embedded BACnetDataType at `offset` holding a value of `type` (bind_nested_value)
-    WholeRecord,      // an embedded choice type: src/dest are the parent's whole record (offset unused)
-    NoMember,         // walked as a Null value; nothing is read or stored (src/dest null)
-    BoundValue,       // an embedded BACnetDataType bound with bind_cursor to `type` on both sides: unlike
-                      // Nested, an empty source is refused rather than described as Null
-    PropertyValue,    // an embedded BACnetDataType whose type is looked up from the property identifier
-                      // and object type the record holds or inherits (`property` says where they are)
-    ApplicationValue, // an embedded BACnetDataType holding an application value (codes 0..12); the
-                      // alternative chosen is its type code, and enumId is the choice identifier
-};
-
-struct PropertyValueDesc;
-
-// The absent sentinel of an optional field (written into a destination before it is read).
-enum class Sentinel : uint8_t {
-    None,         // not optional
-    AllOnes32,    // a 32-bit member equal to 0xFFFFFFFF (property array indexes)
-    Zero32,       // a 32-bit member equal to 0
-    DeviceAbsent, // an object identifier of type 8 with instance 0xFFFFFFFF
-};
-
-struct FieldDesc {
-    uint32_t nameId;
-    int32_t tag; // -1 when application-tagged
-    int32_t type;
-    uint32_t enumId;
-    uint32_t offset;
-    FieldMode mode;
-    Sentinel sentinel;
-    // The object type the field's values inherit for their property lookups: the 32-bit member
-    // at this offset of the record (an object identifier's first word), or -1 to pass on what the
-    // record itself inherited.
-    int32_t objectTypeOffset;
-    const PropertyValueDesc* property; // where the lookup's inputs are (PropertyValue only)
-};
-
-// One alternative of a choice: `number` is what chooseAlternative answers and what the record's
-// selector holds; the rest describes the alternative's field as in FieldDesc (enumId verbatim).
-struct AlternativeDesc {
-    int32_t number;
-    FieldDesc field;
-};
-
-struct ChoiceDesc {
-    uint32_t choiceId;
-    uint32_t selectorOffset; // the record's alternative number (signed 32-bit)
-    const AlternativeDesc* alternatives;
-    size_t alternativeCount;
-    bool sourceOnly; // the recorded alternative is read only from the source (0 without)
-    // Called on a destination record that holds another alternative than the one chosen, when its
-    // alternatives own more than strings and nested values (typically the record's Clear); null
-    // to release the old alternative's member by its field.
-    void (*release)(void* record);
-};
 
 // A member of a record at a byte offset, read or written without alignment or aliasing concerns.
 template <class T>
@@ -106,49 +48,6 @@ int32_t choose_alternative(uint32_t choiceId, int32_t recorded, BACnetFieldCurso
 // The alternative with the given number, or null.
 const AlternativeDesc* find_alternative(const ChoiceDesc& choice, int32_t number);
 
-// Table-building helpers, so that a table reads as the production it describes.
-constexpr FieldDesc member_field(uint32_t nameId, int32_t tag, int32_t type, size_t offset, uint32_t enumId = 0,
-                                 Sentinel sentinel = Sentinel::None)
-{
-    return FieldDesc{nameId,   tag, type,   enumId, static_cast<uint32_t>(offset), FieldMode::Member,
-                     sentinel, -1,  nullptr};
-}
-constexpr FieldDesc nested_field(uint32_t nameId, int32_t tag, int32_t type, size_t offset, uint32_t enumId = 0)
-{
-    return FieldDesc{nameId,         tag, type,   enumId, static_cast<uint32_t>(offset), FieldMode::Nested,
-                     Sentinel::None, -1,  nullptr};
-}
-constexpr FieldDesc bound_field(uint32_t nameId, int32_t tag, int32_t type, size_t offset, uint32_t enumId = 0)
-{
-    return FieldDesc{nameId,         tag, type,   enumId, static_cast<uint32_t>(offset), FieldMode::BoundValue,
-                     Sentinel::None, -1,  nullptr};
-}
-constexpr FieldDesc whole_record_field(uint32_t nameId, int32_t tag, int32_t type, uint32_t enumId = 0)
-{
-    return FieldDesc{nameId, tag, type, enumId, 0, FieldMode::WholeRecord, Sentinel::None, -1, nullptr};
-}
-constexpr FieldDesc null_field(uint32_t nameId, int32_t tag, uint32_t enumId = 0)
-{
-    return FieldDesc{nameId, tag, 0, enumId, 0, FieldMode::NoMember, Sentinel::None, -1, nullptr};
-}
-
-// A property value: name, tag and where the lookup's inputs lie come from `property`.
-constexpr FieldDesc property_value_field(const PropertyValueDesc& property)
-{
-    return FieldDesc{0, 0, 0, 0, 0, FieldMode::PropertyValue, Sentinel::None, -1, &property};
-}
-constexpr FieldDesc application_value_field(uint32_t nameId, int32_t tag, size_t offset, uint32_t choiceId)
-{
-    return FieldDesc{nameId,         tag, 0,      choiceId, static_cast<uint32_t>(offset), FieldMode::ApplicationValue,
-                     Sentinel::None, -1,  nullptr};
-}
-// The same field, whose values inherit the object type held at `objectTypeOffset` of the record.
-constexpr FieldDesc inheriting_object_type(FieldDesc field, size_t objectTypeOffset)
-{
-    field.objectTypeOffset = static_cast<int32_t>(objectTypeOffset);
-    return field;
-}
-
 // A choice whose alternative number is the application type code (0..12) of an embedded value,
 // with the field's nameId and tag for every alternative. The recorded alternative is the source
 // value's type code (0 without a source). The destination value is released and given the chosen
@@ -156,23 +55,6 @@ constexpr FieldDesc inheriting_object_type(FieldDesc field, size_t objectTypeOff
 int32_t describe_application_choice(uint32_t nameId, int32_t tag, uint32_t choiceId, BACnetFieldCursor* child,
                                     const BACnetDataType* source, BACnetDataType* destination, void* ctx,
                                     const BACnetVisitor* visitor);
-
-// A choice table from its array of alternatives.
-template <size_t N>
-constexpr ChoiceDesc make_choice_desc(uint32_t choiceId, size_t selectorOffset,
-                                      const AlternativeDesc (&alternatives)[N], bool sourceOnly,
-                                      void (*release)(void* record) = nullptr)
-{
-    return ChoiceDesc{choiceId, static_cast<uint32_t>(selectorOffset), alternatives, N, sourceOnly, release};
-}
-
-// An alternative whose field is a member of the record at `offset`, tagged with its own number
-// and carrying the choice identifier as its enumId.
-constexpr AlternativeDesc member_alternative(int32_t number, uint32_t nameId, int32_t type, size_t offset,
-                                             uint32_t choiceId)
-{
-    return AlternativeDesc{number, member_field(nameId, number, type, offset, choiceId)};
-}
 
 // Descriptor builders: the walk of a type as the table it points at.
 template <size_t N>

@@ -32,8 +32,6 @@ constexpr int32_t kCOVIncrementIndex = 4;
 constexpr FieldDesc kSetpointReference = member_field(204, 0, BACNAPI_TYPE_BACnetObjectPropertyReference,
                                                       offsetof(BACnetSetpointReference, setpointReference));
 
-constexpr uint32_t kPropertyIdentifierEnum = 49;
-
 // ---- 43 ReadAccessPropertyValue: the choice's alternative numbers are the context tags 4 and 5
 // (0 also selects the property value); the record stores 0 and 1.
 constexpr uint32_t kReadAccessResultChoice = 52;

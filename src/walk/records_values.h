@@ -14,8 +14,6 @@ namespace bacnapi {
 
 namespace value_records {
 
-inline constexpr uint32_t kPropertyIdentifierEnum = 49;
-
 // ---- 26 BACnetTimeValue: the value is written as a choice whose alternative is its type code.
 inline constexpr uint32_t kTimeValueChoice = 5;
 inline constexpr FieldDesc kTimeValue[] = {

@@ -149,8 +149,6 @@ struct BACnetTypeDescriptor {
 inline constexpr int32_t kFirstDescribedType = 20;
 inline constexpr int32_t kDescriptorCount = 134; // type codes 20..153
 
-extern const BACnetTypeDescriptor bacnapi_type_descriptors[kDescriptorCount];
-
 // The descriptor of a type code, or null when it has none (out of range or no walk function).
 const BACnetTypeDescriptor* find_descriptor(int32_t type);
 

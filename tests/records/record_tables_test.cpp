@@ -26,7 +26,8 @@ size_t part_size(const OwnedPart& part)
     case Part::Characters: return sizeof(BACnetCharacterString);
     case Part::Value: return sizeof(BACnetDataType);
     case Part::Record: return part.inner->size;
-    case Part::Zeroed: return part.size;
+    case Part::Zeroed:
+    case Part::Copied: return part.size;
     }
     return SIZE_MAX;
 }
@@ -121,6 +122,10 @@ using LD = BACnetLogData;
 using LMR = BACnetLogMultipleRecord;
 using NP = BACnetNotificationParameters;
 using EP = BACnetEventParameter;
+using RC = BACnetRecipient;
+using RP = BACnetRecipientProcess;
+using PV = BACnetPriorityValue;
+alignas(16) const unsigned char kZeros[512] = {};
 
 // A copy of a hand-built source into a zero-filled destination: the status, and what the
 // destination holds afterwards (checked against the source).
@@ -189,6 +194,75 @@ TEST(RecordTables, CopiesTreatUnknownAlternativesAndFailuresAsTheirTablesSay)
              const auto& dst = static_cast<const NP*>(d)->parameters.commandFailure;
              EXPECT_NE(dst.statusFlags.bits, nullptr);
              EXPECT_EQ(dst.feedbackValue.type, 0); // not reached, and not shared with the source
+         }},
+        // Member-wise copies take only the members of the alternative held: the source's other
+        // bytes (here 0x5A) never reach the destination.
+        {"recipient: a device, and no other byte", 30,
+         [&](void* s) { std::memcpy(s, junk, sizeof(RC)), static_cast<RC*>(s)->choice = 0; }, BACNAPI_S_OK,
+         [](const void* d, const void* s) {
+             RC expected;
+             std::memset(static_cast<void*>(&expected), 0, sizeof expected);
+             expected.choice = 0, expected.value.device = static_cast<const RC*>(s)->value.device;
+             EXPECT_EQ(std::memcmp(d, &expected, sizeof expected), 0);
+         }},
+        {"recipient: no recipient keeps its number only", 30,
+         [&](void* s) { std::memcpy(s, junk, sizeof(RC)), static_cast<RC*>(s)->choice = -1; }, BACNAPI_S_OK,
+         [](const void* d, const void*) {
+             RC expected;
+             std::memset(static_cast<void*>(&expected), 0, sizeof expected);
+             expected.choice = -1;
+             EXPECT_EQ(std::memcmp(d, &expected, sizeof expected), 0);
+         }},
+        {"recipient process: presence, process and the recipient's address, padding zero", 31,
+         [&](void* s) { std::memcpy(s, junk, sizeof(RP)), static_cast<RP*>(s)->recipient.choice = 1; }, BACNAPI_S_OK,
+         [](const void* d, const void* s) {
+             const auto& src = *static_cast<const RP*>(s);
+             RP expected;
+             std::memset(static_cast<void*>(&expected), 0, sizeof expected);
+             expected.present = src.present, expected.processIdentifier = src.processIdentifier;
+             expected.recipient.choice = 1, expected.recipient.value.address = src.recipient.value.address;
+             EXPECT_EQ(std::memcmp(d, &expected, sizeof expected), 0);
+         }},
+        {"shed level: an unknown alternative keeps its number only", 123,
+         [&](void* s) { std::memcpy(s, junk, sizeof(BACnetShedLevel)), static_cast<BACnetShedLevel*>(s)->choice = 3; },
+         BACNAPI_S_OK,
+         [](const void* d, const void*) {
+             BACnetShedLevel expected;
+             std::memset(static_cast<void*>(&expected), 0, sizeof expected);
+             expected.choice = 3;
+             EXPECT_EQ(std::memcmp(d, &expected, sizeof expected), 0);
+         }},
+        {"priority value: an unknown kind is refused, the destination left empty", 48,
+         [&](void* s) { std::memcpy(s, junk, sizeof(PV)), static_cast<PV*>(s)->kind = 6; }, BACNAPI_E_INVALIDARG,
+         [](const void* d, const void*) { EXPECT_EQ(std::memcmp(d, &kZeros, sizeof(PV)), 0); }},
+        {"priority value: a real takes its four octets only", 48,
+         [&](void* s) { std::memcpy(s, junk, sizeof(PV)), static_cast<PV*>(s)->kind = 1; }, BACNAPI_S_OK,
+         [](const void* d, const void* s) {
+             PV expected;
+             std::memset(static_cast<void*>(&expected), 0, sizeof expected);
+             expected.kind = 1, expected.value.real = static_cast<const PV*>(s)->value.real;
+             EXPECT_EQ(std::memcmp(d, &expected, sizeof expected), 0);
+         }},
+        {"destination: days and transitions duplicated, the recipient's device only", 45,
+         [&](void* s) {
+             auto& dst = *static_cast<BACnetDestination*>(s);
+             std::memcpy(&dst.recipient, junk, sizeof dst.recipient);
+             dst.recipient.choice = 0, dst.validDays = bits(3), dst.transitions = bits(4), dst.processIdentifier = 9;
+         },
+         BACNAPI_S_OK,
+         [](const void* d, const void* s) {
+             const auto& dst = *static_cast<const BACnetDestination*>(d);
+             const auto& src = *static_cast<const BACnetDestination*>(s);
+             ASSERT_NE(dst.validDays.bits, nullptr);
+             ASSERT_NE(dst.transitions.bits, nullptr);
+             EXPECT_NE(dst.validDays.bits, src.validDays.bits);
+             EXPECT_EQ(dst.validDays.bits[0], 3);
+             EXPECT_EQ(dst.transitions.bits[0], 4);
+             EXPECT_EQ(dst.processIdentifier, 9u);
+             RC expected;
+             std::memset(static_cast<void*>(&expected), 0, sizeof expected);
+             expected.choice = 0, expected.value.device = src.recipient.value.device;
+             EXPECT_EQ(std::memcmp(&dst.recipient, &expected, sizeof expected), 0);
          }},
     };
     for (const Case& c : cases) {

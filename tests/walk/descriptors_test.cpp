@@ -4,6 +4,7 @@
 #include <bacnapi/bacnapi.h>
 
 #include "value/list_types.h"
+#include "value/type_catalogue.h"
 #include "walk/field_table.h"
 #include "walk/wrapped.h"
 
@@ -29,6 +30,10 @@ TEST(Descriptors, RowsAgreeWithTheCatalogueAndTablesStayInsideTheirRecords)
         const BACnetTypeDescriptor* descriptor = find_descriptor(type);
         const ListTypeInfo* list = list_type_info(type);
         const bool valueList = list && list->walkable && byHand.count(type) == 0;
+        // Every record has a walk but the selection criteria, the nested value and the
+        // constructed value, which have no text form of their own.
+        const bool record = storage_of(type) == Storage::Record || storage_of(type) == Storage::Described;
+        EXPECT_EQ(record && descriptor == nullptr, type == 53 || type == 56 || type == 97);
         if (!descriptor) {
             EXPECT_FALSE(valueList);
             continue;
@@ -42,6 +47,13 @@ TEST(Descriptors, RowsAgreeWithTheCatalogueAndTablesStayInsideTheirRecords)
         }
         if (walk.kind == DescriptorKind::Choice) {
             ASSERT_NE(walk.choice, nullptr);
+        }
+        // A plain record is walked by the field table its catalogue row names.
+        if (const TypeRow* row = type_row(type); row->fields != nullptr) {
+            EXPECT_EQ(walk.kind, DescriptorKind::Fields);
+            EXPECT_EQ(walk.fields, row->fields);
+            EXPECT_EQ(walk.fieldCount, row->fieldCount);
+            EXPECT_TRUE(has_flag(type, kPlain));
         }
         if (walk.kind != DescriptorKind::Fields) continue;
         ASSERT_NE(walk.fields, nullptr);

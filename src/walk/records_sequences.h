@@ -1,5 +1,6 @@
-// The records that are a plain sequence of fields, some of them nested values or records in
-// place: each is a constant field table read by the generic table walk.
+// The records that are a sequence of fields and own members (strings, nested values, records in
+// place that do), or that no value owns: each is a constant field table read by the generic table
+// walk. The plain records' tables are records/plain_fields.h.
 #pragma once
 
 #include "walk/field_table.h"
@@ -8,19 +9,7 @@
 
 namespace bacnapi {
 
-namespace plain_records {
-
-inline constexpr uint32_t kPropertyIdentifierEnum = 49;
-
-inline constexpr FieldDesc kDateTime[] = {
-    member_field(65, -1, BACNAPI_TYPE_Date, offsetof(BACnetDateTime, date)),
-    member_field(280, -1, BACNAPI_TYPE_Time, offsetof(BACnetDateTime, time)),
-};
-
-inline constexpr FieldDesc kDateRange[] = {
-    member_field(272, -1, BACNAPI_TYPE_Date, offsetof(BACnetDateRange, startDate)),
-    member_field(90, -1, BACNAPI_TYPE_Date, offsetof(BACnetDateRange, endDate)),
-};
+namespace sequence_records {
 
 inline constexpr FieldDesc kSessionKey[] = {
     member_field(266, -1, BACNAPI_TYPE_OctetString, offsetof(BACnetSessionKey, sessionKey)),
@@ -33,33 +22,9 @@ inline constexpr FieldDesc kRecipientProcess[] = {
     member_field(225, 1, BACNAPI_TYPE_Unsigned, offsetof(BACnetRecipientProcess, processIdentifier)),
 };
 
-inline constexpr FieldDesc kAddressBinding[] = {
-    member_field(81, -1, BACNAPI_TYPE_ObjectIdentifier, offsetof(BACnetAddressBinding, deviceObjectIdentifier)),
-    member_field(78, -1, BACNAPI_TYPE_BACnetAddress, offsetof(BACnetAddressBinding, deviceAddress)),
-};
-
-inline constexpr FieldDesc kObjectPropertyReference[] = {
-    member_field(201, 0, BACNAPI_TYPE_ObjectIdentifier, offsetof(BACnetObjectPropertyReference, objectIdentifier)),
-    member_field(231, 1, BACNAPI_TYPE_Enumerated, offsetof(BACnetObjectPropertyReference, propertyIdentifier),
-                 kPropertyIdentifierEnum),
-    member_field(233, 2, BACNAPI_TYPE_Unsigned, offsetof(BACnetObjectPropertyReference, propertyArrayIndex), 0,
-                 Sentinel::AllOnes32),
-};
-
 inline constexpr FieldDesc kError[] = {
     member_field(92, -1, BACNAPI_TYPE_Enumerated, offsetof(BACnetError, errorClass), 19),
     member_field(93, -1, BACNAPI_TYPE_Enumerated, offsetof(BACnetError, errorCode), 20),
-};
-
-// The device identifier is always present here.
-inline constexpr FieldDesc kDeviceObjectPropertyReference[] = {
-    member_field(201, 0, BACNAPI_TYPE_ObjectIdentifier,
-                 offsetof(BACnetDeviceObjectPropertyReference, objectIdentifier)),
-    member_field(231, 1, BACNAPI_TYPE_Enumerated, offsetof(BACnetDeviceObjectPropertyReference, propertyIdentifier),
-                 kPropertyIdentifierEnum),
-    member_field(233, 2, BACNAPI_TYPE_Unsigned, offsetof(BACnetDeviceObjectPropertyReference, propertyArrayIndex), 0,
-                 Sentinel::AllOnes32),
-    member_field(80, 3, BACNAPI_TYPE_ObjectIdentifier, offsetof(BACnetDeviceObjectPropertyReference, deviceIdentifier)),
 };
 
 // Field 1 is the log datum, an embedded choice that finds its alternative in this record.
@@ -89,13 +54,6 @@ inline constexpr FieldDesc kEnrolmentSummaryAckElement[] = {
     member_field(194, -1, BACNAPI_TYPE_Unsigned, offsetof(EnrolmentSummaryAckElement, notificationClass)),
 };
 
-inline constexpr FieldDesc kPropertyReference[] = {
-    member_field(234, 0, BACNAPI_TYPE_Enumerated, offsetof(BACnetPropertyReference, propertyIdentifier),
-                 kPropertyIdentifierEnum),
-    member_field(233, 1, BACNAPI_TYPE_Unsigned, offsetof(BACnetPropertyReference, propertyArrayIndex), 0,
-                 Sentinel::AllOnes32),
-};
-
 inline constexpr FieldDesc kDestination[] = {
     member_field(299, -1, BACNAPI_TYPE_BitString, offsetof(BACnetDestination, validDays)),
     member_field(120, -1, BACNAPI_TYPE_Time, offsetof(BACnetDestination, fromTime)),
@@ -123,20 +81,6 @@ inline constexpr FieldDesc kActionList[] = {
     nested_field(6, 0, BACNAPI_TYPE_ListOfBACnetActionCommand, offsetof(BACnetActionList, action)),
 };
 
-// 103
-inline constexpr FieldDesc kPrescale[] = {
-    member_field(189, 0, BACNAPI_TYPE_Unsigned, offsetof(BACnetPrescale, multiplier)),
-    member_field(187, 1, BACNAPI_TYPE_Unsigned, offsetof(BACnetPrescale, moduloDivide)),
-};
-
-// 104
-inline constexpr FieldDesc kAccumulatorRecord[] = {
-    member_field(286, 0, BACNAPI_TYPE_BACnetDateTime, offsetof(BACnetAccumulatorRecord, timestamp)),
-    member_field(218, 1, BACNAPI_TYPE_Unsigned, offsetof(BACnetAccumulatorRecord, presentValue)),
-    member_field(1, 2, BACNAPI_TYPE_Unsigned, offsetof(BACnetAccumulatorRecord, accumulatedValue)),
-    member_field(2, 3, BACNAPI_TYPE_Enumerated, offsetof(BACnetAccumulatorRecord, accumulatorStatus), 2),
-};
-
 // 105: the element of the GetEventInformation acknowledgement; time stamps and priorities are
 // nested lists.
 inline constexpr FieldDesc kEventSummaryElement[] = {
@@ -161,12 +105,6 @@ inline constexpr FieldDesc kLogMultipleRecord[] = {
     member_field(351, 1, BACNAPI_TYPE_BACnetLogData, offsetof(BACnetLogMultipleRecord, logData)),
 };
 
-// 124: the device identifier is always present here.
-inline constexpr FieldDesc kDeviceObjectReference[] = {
-    member_field(80, 0, BACNAPI_TYPE_ObjectIdentifier, offsetof(BACnetDeviceObjectReference, deviceIdentifier)),
-    member_field(201, 1, BACNAPI_TYPE_ObjectIdentifier, offsetof(BACnetDeviceObjectReference, objectIdentifier)),
-};
-
-} // namespace plain_records
+} // namespace sequence_records
 
 } // namespace bacnapi
