@@ -142,8 +142,12 @@ constexpr std::array<BACnetTypeDescriptor, sizeof...(I)> all_descriptors(std::in
     return {descriptor_of(kFirstDescribedType + static_cast<int32_t>(I))...};
 }
 
+} // namespace
+
 constexpr std::array<BACnetTypeDescriptor, kDescriptorCount> kDescriptors =
     all_descriptors(std::make_index_sequence<kDescriptorCount>());
+
+namespace {
 
 // A code with both a catalogue walk and a walk row got an empty row, whose type code 0 fails this.
 constexpr bool descriptors_in_code_order()
@@ -155,12 +159,5 @@ constexpr bool descriptors_in_code_order()
 static_assert(descriptors_in_code_order(), "a type's walk comes from the catalogue or from its walk row, not both");
 
 } // namespace
-
-const BACnetTypeDescriptor* find_descriptor(int32_t type)
-{
-    if (type < kFirstDescribedType || type >= kFirstDescribedType + kDescriptorCount) return nullptr;
-    const BACnetTypeDescriptor* d = &kDescriptors[type - kFirstDescribedType];
-    return d->walk ? d : nullptr;
-}
 
 } // namespace bacnapi

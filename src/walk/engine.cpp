@@ -26,14 +26,6 @@ namespace {
 constexpr BACnetFieldCursor kZeroCursor{};
 const BACnetFieldCursor* const volatile kZeroCursorRef = &kZeroCursor;
 
-// find_descriptor, inline: every constructed value of a walk asks it once.
-inline const BACnetTypeDescriptor* descriptor_of(int32_t type)
-{
-    if (type < kFirstDescribedType || type >= kFirstDescribedType + kDescriptorCount) return nullptr;
-    const BACnetTypeDescriptor* descriptor = &bacnapi_type_descriptors[type - kFirstDescribedType];
-    return descriptor->walk ? descriptor : nullptr;
-}
-
 // walk_field with the parent type's descriptor already found.
 int32_t walk_described_field(const BACnetTypeDescriptor* descriptor, BACnetFieldCursor* parent, void* ctx,
                              const BACnetVisitor* visitor, uint32_t* more, int32_t* index);
@@ -263,7 +255,7 @@ int32_t walk_value(BACnetFieldCursor* cursor, void* ctx, const BACnetVisitor* vi
     }
     // The type's descriptor is found once for all its fields. The plain members of a field table
     // are walked from their rows; every other field through the type's walk.
-    const BACnetTypeDescriptor* descriptor = descriptor_of(cursor->type);
+    const BACnetTypeDescriptor* descriptor = find_descriptor(cursor->type);
     if (!descriptor) return BACNAPI_WALK_E_NODESCRIPTOR;
     const TypeWalk& walk = descriptor->walk;
     const size_t rows = walk.kind == DescriptorKind::Fields && !descriptor->finishField ? walk.fieldCount : 0;

@@ -6,6 +6,7 @@
 // visitor's slots in a fixed order. Internal to the library; nothing here is exported.
 #pragma once
 
+#include <array>
 #include <bacnapi/bacnapi.h>
 
 #include <cstddef>
@@ -150,7 +151,17 @@ inline constexpr int32_t kFirstDescribedType = 20;
 inline constexpr int32_t kDescriptorCount = 134; // type codes 20..153
 
 // The descriptor of a type code, or null when it has none (out of range or no walk function).
-const BACnetTypeDescriptor* find_descriptor(int32_t type);
+// The descriptors of codes 20..153 in code order, built at compile time (descriptor_table.cpp).
+extern const std::array<BACnetTypeDescriptor, kDescriptorCount> kDescriptors;
+
+// A code's descriptor, or null when nothing walks it. Inline: every constructed value of a walk
+// asks once.
+inline const BACnetTypeDescriptor* find_descriptor(int32_t type)
+{
+    if (type < kFirstDescribedType || type >= kFirstDescribedType + kDescriptorCount) return nullptr;
+    const BACnetTypeDescriptor* d = &kDescriptors[static_cast<size_t>(type - kFirstDescribedType)];
+    return d->walk ? d : nullptr;
+}
 
 // Prepares a zero-filled cursor (nameId 3, tag -1) for walking whole values: src from the source
 // value's payload or record, dest from the destination's, allocating a destination record when
