@@ -50,6 +50,8 @@ void BM_RepeatedAppend(benchmark::State& state)
                 if (!text || std::strcmp(text, reference) != 0) state.SkipWithError("texts differ");
                 bacnapi_free(text);
                 std::free(reference);
+                text = reference = nullptr;
+                capacity = 0;
             });
     }
     paired::report(state, totals, n);

@@ -376,4 +376,3 @@ PAIRED_BENCH(BM_Read, Case::LogRecord);
 
 } // namespace
 
-BENCHMARK_MAIN();

@@ -5,15 +5,18 @@
 //     -DBACNAPI_BUILD_BENCH=OFF && cmake --build build-fuzz --target json_fuzz
 //   ./build-fuzz/json_fuzz -max_total_time=60 -max_len=512 fuzz/corpus-json
 // Whatever the text, reading must not crash or leak, a failure must say why, and the value must
-// be safe to clear. A value that reads successfully writes JSON that reads back and writes the
-// same JSON again.
+// be safe to clear. A text that is one list is read element by element: reading it whole must
+// give the same status, offset, reason and value. A value that reads successfully writes JSON
+// that reads back and writes the same JSON again.
 #include <bacnapi/bacnapi.h>
 
+#include "../src/json/reader.h"
 #include "../tests/support/release_value.h"
 
 #include <cstddef>
 #include <cstdint>
 #include <cstdlib>
+#include <cstring>
 #include <string>
 
 namespace {
@@ -41,6 +44,17 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     const char* reason = nullptr;
     const int32_t read = bacnapi_json_set(&value, text.c_str(), type, &offset, &reason);
     if (read != 0 && (!reason || offset > text.size())) std::abort();
+    BACnetDataType whole{};
+    const bacnapi::json::ReadOutcome w =
+        bacnapi::json::read_json_text(&whole, text.c_str(), type, bacnapi::json::ReadMode::Whole);
+    if (w.status != read) std::abort();
+    if (read != 0 && (w.offset != offset || std::strcmp(w.reason, reason) != 0)) std::abort();
+    if (read == 0) { // by their text: not every type compares
+        int32_t status = 0;
+        int32_t wholeStatus = 0;
+        if (write(whole, flags, &wholeStatus) != write(value, flags, &status) || wholeStatus != status) std::abort();
+    }
+    release_value(&whole);
     if (read == 0) {
         int32_t status = 0;
         const std::string first = write(value, flags, &status);

@@ -388,6 +388,80 @@ uint32_t parse_count_elements(uint32_t, void* ctx)
     return count > UINT32_MAX ? 0 : static_cast<uint32_t>(count);
 }
 
+// ---- Lists of application values in bulk --------------------------------------------------
+
+// A decimal in its usual form ([-+]digits, as "%d" stores it: modulo 2^32) at p, or null.
+const char* plain_decimal(const char* p, uint32_t* value)
+{
+    const bool negative = *p == '-';
+    if (*p == '-' || *p == '+') ++p;
+    const char* digits = p;
+    uint32_t number = 0;
+    for (; *p >= '0' && *p <= '9'; ++p) number = number * 10u + static_cast<uint32_t>(*p - '0');
+    if (p == digits) return nullptr;
+    *value = negative ? 0u - number : number;
+    return p;
+}
+
+// One element's literal of type `type` in its usual form, stored in the element's payload; the position after
+// it, or null when the literal has any other form (blanks, text the usual reading would skip):
+// the usual walk reads that element.
+const char* plain_literal(int32_t type, const char* p, BACnetDataType& element)
+{
+    uint32_t word;
+    switch (type) {
+    case BACNAPI_TYPE_Boolean:
+        p = plain_decimal(p, &word);
+        if (p) element.payload.boolean = static_cast<uint8_t>(word);
+        return p;
+    case BACNAPI_TYPE_Unsigned:
+    case BACNAPI_TYPE_Signed:
+    case BACNAPI_TYPE_Enumerated:
+        p = plain_decimal(p, &word);
+        if (p) element.payload.unsignedValue = word;
+        return p;
+    case BACNAPI_TYPE_Real: return scan_short_float(p, &element.payload.real);
+    case BACNAPI_TYPE_ObjectIdentifier: {
+        BACnetObjectIdentifier id;
+        p = plain_decimal(p, &id.objectType);
+        if (!p || *p != ',') return nullptr;
+        p = plain_decimal(p + 1, &id.instance);
+        if (p) element.payload.objectIdentifier = id;
+        return p;
+    }
+    default: return nullptr;
+    }
+}
+
+// Elements "{literal}" one after another, each taken into the list's next free slot, as long as
+// each literal has its usual form and is closed right behind it. The text is consumed as the
+// walk's slots would consume it: "{", the literal, "}" and the "," of a following element; so
+// the walk goes on from where this stops, at the element it reads itself or after the list's last
+// element.
+uint32_t parse_elements(uint32_t, int32_t type, BACnetValueList* list, uint32_t* more, void* ctx)
+{
+    const char*& position = pos_of(ctx);
+    const char* p = position;
+    if (!p || !list->elements) return 0;
+    uint32_t read = 0;
+    while (list->count < list->capacity && *p == '{') {
+        BACnetDataType element{};
+        const char* end = plain_literal(type, p + 1, element);
+        if (!end || *end != '}') break;
+        element.type = type;
+        list->elements[list->count++] = element;
+        ++read;
+        p = end + 1;
+        if (*p != ',') {
+            *more = 0;
+            break;
+        }
+        ++p;
+    }
+    position = p;
+    return read;
+}
+
 // A nested value that was empty when written reads "null": the nested value is made empty
 // again and the field's own text is not expected. Any other text reads as the field's type.
 int32_t parse_filter(const BACnetFieldCursor* field, void* ctx)
@@ -424,6 +498,7 @@ constexpr BACnetVisitor kParser = {
     .endElement = parse_element_close,
     .filterField = parse_filter,
     .countElements = parse_count_elements,
+    .readElements = parse_elements,
 };
 
 // Runs the numeric scans of this thread in the "C" locale while it lives, so that a host's

@@ -46,6 +46,9 @@ template <typename T>
 bool scan_floating(const char* p, const char* format, T* value)
 {
     p = skip_scan_blanks(p);
+    if constexpr (std::is_same_v<T, float>) {
+        if (const char* end = scan_short_float(p, value); end) return true;
+    }
     const char* end = p;
     while (is_float_char(*end)) ++end;
     const size_t n = static_cast<size_t>(end - p);
@@ -231,6 +234,37 @@ const char* scan_hex(const char* p, int width, uint32_t* value)
     }
     if (digits == 0) return nullptr;
     *value = negative ? 0u - number : number;
+    return p;
+}
+
+const char* scan_short_float(const char* p, float* value)
+{
+    // Every power of ten up to 10^22 is exact in a double.
+    static constexpr double kPowersOfTen[] = {1e0,  1e1,  1e2,  1e3,  1e4,  1e5,  1e6,  1e7,
+                                              1e8,  1e9,  1e10, 1e11, 1e12, 1e13, 1e14, 1e15,
+                                              1e16, 1e17, 1e18, 1e19, 1e20, 1e21, 1e22};
+    const bool negative = *p == '-';
+    if (*p == '-' || *p == '+') ++p;
+    uint64_t mantissa = 0;
+    int digits = 0;
+    int decimals = 0;
+    for (; is_digit(*p); ++p, ++digits) mantissa = mantissa * 10u + static_cast<uint64_t>(*p - '0');
+    if (*p == '.') {
+        for (++p; is_digit(*p); ++p, ++digits, ++decimals) mantissa = mantissa * 10u + static_cast<uint64_t>(*p - '0');
+    }
+    // An exponent, a second point, letters: the general conversion reads on, so this one may not.
+    if (digits == 0 || digits > 15 || decimals > 22 || is_float_char(*p)) return nullptr;
+    // Both operands are exact (fewer than 2^53), so the quotient is the number correctly rounded
+    // to a double. Rounding that double to a float gives the number correctly rounded to a float
+    // unless the double lies exactly halfway between two floats (every such halfway point is a
+    // double, and rounding to a double never crosses one): the 29 bits a float drops are then
+    // 1000...0, and the careful conversion decides.
+    const double quotient = static_cast<double>(mantissa) / kPowersOfTen[decimals];
+    uint64_t bits;
+    std::memcpy(&bits, &quotient, sizeof bits);
+    if ((bits & 0x1FFFFFFFu) == 0x10000000u) return nullptr;
+    const auto rounded = static_cast<float>(quotient);
+    *value = negative ? -rounded : rounded;
     return p;
 }
 

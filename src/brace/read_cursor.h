@@ -65,6 +65,12 @@ const char* scan_decimal(const char* p, int width, int32_t* value);
 // sscanf takes them). Returns the position after it, or null.
 const char* scan_hex(const char* p, int width, uint32_t* value);
 
+// A short plain decimal ([-+]digits[.digits], at most 15 digits, at most 22 of them behind the
+// point) converted to exactly the float that "%f" (and strtof) gives for it, without either.
+// Null when the text is anything else, or when the quick conversion cannot vouch for its result:
+// the caller then converts the general way. Returns the position after the number.
+const char* scan_short_float(const char* p, float* value);
+
 // "%f" into a float and "%lf" into a double. The number's characters are copied to a bounded
 // buffer and converted there, so the conversion sees exactly the text sscanf would. Decimal
 // point '.', whatever the process locale (the parser runs its scans in the "C" locale).

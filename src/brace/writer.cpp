@@ -15,25 +15,18 @@ namespace bacnapi {
 
 namespace {
 
+// The sink lives in the context itself: a slot reaches the text with one load less.
 struct WriterContext {
+    TextSink sink;
     const BACnetDataType* value; // the value being written (not read by the slots)
-    TextSink* sink;
 };
 
-TextSink& sink_of(void* ctx) { return *static_cast<WriterContext*>(ctx)->sink; }
+TextSink& sink_of(void* ctx) { return static_cast<WriterContext*>(ctx)->sink; }
 
 int32_t put(void* ctx, const char* text, size_t n) { return sink_of(ctx).append(text, n); }
 
 // The braces and commas between the values.
-int32_t put_char(void* ctx, char c)
-{
-    TextSink& sink = sink_of(ctx);
-    char* out = sink.room(1);
-    if (!out) return BACNAPI_E_FAIL;
-    *out = c;
-    sink.commit(1);
-    return BACNAPI_S_OK;
-}
+int32_t put_char(void* ctx, char c) { return sink_of(ctx).append_char(c); }
 
 // ---- Plain values: literals of bounded length, formatted straight into the text's room ------
 
@@ -74,7 +67,7 @@ size_t format_real(char* out, const void* src)
 {
     float f;
     std::memcpy(&f, src, sizeof f);
-    return format_fixed6(out, round_five_decimals(f));
+    return format_real_five_decimals(out, f);
 }
 
 size_t format_double(char* out, const void* src)
@@ -94,8 +87,17 @@ size_t format_date(char* out, const void* src)
     out[n++] = '/';
     n += octet_or_star(out + n, d.day, 2);
     out[n++] = '/';
-    if (d.year == 255) out[n++] = '*';
-    else n += format_int_padded(out + n, d.year + 1900, 4);
+    if (d.year == 255) {
+        out[n++] = '*';
+    } else {
+        // 1900 .. 2154: always four digits.
+        const unsigned year = d.year + 1900u;
+        out[n] = static_cast<char>('0' + year / 1000);
+        out[n + 1] = static_cast<char>('0' + year / 100 % 10);
+        out[n + 2] = static_cast<char>('0' + year / 10 % 10);
+        out[n + 3] = static_cast<char>('0' + year % 10);
+        n += 4;
+    }
     if (d.month == 255 || d.day == 255 || d.year == 255) {
         out[n++] = ' ';
         n += octet_or_star(out + n, d.dayOfWeek, 1);
@@ -103,11 +105,34 @@ size_t format_date(char* out, const void* src)
     return n;
 }
 
+// The two digits of every number below 100, side by side.
+constexpr struct DigitPairs {
+    char text[200];
+    constexpr DigitPairs() : text()
+    {
+        for (int i = 0; i < 100; ++i) {
+            text[2 * i] = static_cast<char>('0' + i / 10);
+            text[2 * i + 1] = static_cast<char>('0' + i % 10);
+        }
+    }
+} kDigitPairs;
+
 // Hour:minute, a blank, second.hundredths: "13:45 30.25", "*:* *.*".
 size_t format_time(char* out, const void* src)
 {
     BACnetTime t;
     std::memcpy(&t, src, sizeof t);
+    if (t.hour < 100 && t.minute < 100 && t.second < 100 && t.hundredths < 100) {
+        // Every octet given and below 100, the usual time: eleven characters, no choices.
+        std::memcpy(out, &kDigitPairs.text[2 * t.hour], 2);
+        out[2] = ':';
+        std::memcpy(out + 3, &kDigitPairs.text[2 * t.minute], 2);
+        out[5] = ' ';
+        std::memcpy(out + 6, &kDigitPairs.text[2 * t.second], 2);
+        out[8] = '.';
+        std::memcpy(out + 9, &kDigitPairs.text[2 * t.hundredths], 2);
+        return 11;
+    }
     size_t n = octet_or_star(out, t.hour, 2);
     out[n++] = ':';
     n += octet_or_star(out + n, t.minute, 2);
@@ -254,10 +279,13 @@ int32_t write_choice(uint32_t, int32_t* alternative, const int32_t* recorded, vo
 {
     if (!alternative || !recorded) return BACNAPI_E_FAIL;
     *alternative = *recorded;
-    char buf[kIntTextMax + 1];
-    size_t n = format_int(buf, *recorded);
-    buf[n++] = ',';
-    return put(ctx, buf, n);
+    TextSink& sink = sink_of(ctx);
+    char* out = sink.room(kIntTextMax + 1);
+    if (!out) return BACNAPI_E_FAIL;
+    size_t n = format_int(out, *recorded);
+    out[n++] = ',';
+    sink.commit(n);
+    return BACNAPI_S_OK;
 }
 
 int32_t write_element_open(uint32_t, uint32_t*, void* ctx) { return put_char(ctx, '{'); }
@@ -338,13 +366,12 @@ extern "C" BACNAPI_API int32_t bacnapi_asn1_string_get(char** text, const BACnet
     int32_t status = bind_cursor(&cursor, value, type, nullptr, type);
     if (status != 0) return status;
     // Without a text pointer every piece fails to append; a value with nothing to write succeeds.
-    TextSink sink(text);
-    if (is_list_type(type) && write_plain_list(sink, value->payload.list, list_element_type(type))) {
-        sink.finish();
+    WriterContext context{TextSink(text), value};
+    if (is_list_type(type) && write_plain_list(context.sink, value->payload.list, list_element_type(type))) {
+        context.sink.finish();
         return BACNAPI_S_OK;
     }
-    WriterContext context{value, &sink};
     status = walk_value(&cursor, &context, &kWriter);
-    sink.finish();
+    context.sink.finish();
     return status;
 }

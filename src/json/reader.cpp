@@ -3,14 +3,24 @@
 // their record, in the order the walk asks; array elements and the values of envelopes are
 // handed to the next slot directly ("pending"). Every member must be used by the time its
 // object closes, so unknown and repeated keys are refused.
+//
+// A text that is one list (at the top, or as the value of the envelope) is read element by
+// element instead: the tree holds the list's array and the element being read, and is cut back
+// after each element, so that reading takes time and memory in proportion to the text, never a
+// tree of all of it. A whole reading finds a fault of the text anywhere before any refused
+// value, so a value refused part way is reported once the rest of the text is found
+// well-formed; a text that is not is read again the whole-tree way, which finds the fault
+// where it always has.
 #include "alternatives.h"
 #include "field_keys.h"
 #include "json_text.h"
+#include "reader.h"
 #include "tree.h"
 
 #include "../charset/charstring.h"
 #include "../names/standard_names.h"
 #include "../value/limits.h"
+#include "../value/list_types.h"
 #include "../value/value_internal.h"
 #include "../walk/destination.h"
 #include "../walk/walk.h"
@@ -42,8 +52,55 @@ struct Frame {
     bool list = false;
 };
 
+constexpr const char* kOutOfMemory = "out of memory";
+
+// A list being read from the text element by element: node 0 of the tree stands for its array,
+// the nodes after it for the element being read.
+struct Streamed {
+    enum Next : uint8_t { First, Element, Separator, End }; // what the text holds next
+
+    Text& text;
+    Tree& tree;
+    size_t depth;         // levels of the text around its elements
+    uint32_t read = 0;    // elements read
+    Next next = First;
+    bool broken = false;  // the text is no well-formed list
+
+    enum Step : uint8_t { Read, Ended, Broken };
+
+    // Reads the next element into the tree in place of the one before, or steps over the end
+    // of the list. Throws bad_alloc when the tree cannot grow.
+    Step step()
+    {
+        if (next == End) return Ended;
+        if (next != Element) {
+            if (text.take(']')) {
+                next = End;
+                return Ended;
+            }
+            if (next == Separator && !text.take(',')) return Broken;
+            next = Element; // should the element fail to read for want of memory, it is read again from here
+        }
+        tree.nodes.resize(1);
+        tree.pool.clear();
+        if (!text.value(&tree, depth)) return Broken;
+        next = Separator;
+        return Read;
+    }
+
+    // Reads what is left of the list, each element checked and forgotten: true when it is
+    // well-formed to its end.
+    bool finish()
+    {
+        Step s = Read;
+        while (s == Read) s = step();
+        return s == Ended;
+    }
+};
+
 struct Reader {
     const Tree* tree = nullptr;
+    Streamed* streamed = nullptr;
     std::vector<Frame> frames;
     int64_t pending = -1;      // the node the next value is read from, when it has no key
     const char* reason = nullptr;
@@ -250,7 +307,7 @@ int32_t read_octets(uint32_t nameId, void* dest, const void*, void* ctx)
         if (n.kind != NodeKind::String) return fail(r, n.offset, "expected a string of hex digits");
         bool noMemory = false;
         if (!read_hex(r.tree->text(n), n.textLength(), static_cast<BACnetOctetString*>(d), &noMemory))
-            return fail(r, n.offset, noMemory ? "out of memory" : "expected a string of hex digits");
+            return fail(r, n.offset, noMemory ? kOutOfMemory : "expected a string of hex digits");
         return 0;
     });
 }
@@ -261,7 +318,7 @@ int32_t read_bit_string(uint32_t nameId, void* dest, const void*, void* ctx)
         if (n.kind != NodeKind::String) return fail(r, n.offset, "expected a string of 0 and 1");
         bool noMemory = false;
         if (!read_bits(r.tree->text(n), n.textLength(), static_cast<BACnetBitString*>(d), &noMemory))
-            return fail(r, n.offset, noMemory ? "out of memory" : "expected a string of 0 and 1");
+            return fail(r, n.offset, noMemory ? kOutOfMemory : "expected a string of 0 and 1");
         return 0;
     });
 }
@@ -272,7 +329,7 @@ int32_t store_utf8(Reader& r, const Node& at, const char* text, size_t n, BACnet
     char* block = nullptr;
     if (n > 0) {
         block = static_cast<char*>(std::malloc(n + 1));
-        if (!block) return fail(r, at.offset, "out of memory");
+        if (!block) return fail(r, at.offset, kOutOfMemory);
         std::memcpy(block, text, n);
         block[n] = '\0';
     }
@@ -303,7 +360,7 @@ int32_t read_charset_object(Reader& r, uint32_t object, BACnetCharacterString* s
         bool noMemory = false;
         if (hex.kind != NodeKind::String || !read_hex(r.tree->text(hex), hex.textLength(), &octets, &noMemory)) {
             std::free(octets.data);
-            return fail(r, hex.offset, noMemory ? "out of memory" : "expected a string of hex digits");
+            return fail(r, hex.offset, noMemory ? kOutOfMemory : "expected a string of hex digits");
         }
         std::free(s->data);
         std::memset(static_cast<void*>(s), 0, sizeof *s);
@@ -520,7 +577,7 @@ int32_t read_choice(uint32_t choiceId, int32_t* alternative, const int32_t*, voi
     try {
         found = &r.alternatives.of(f.type, f.fieldIndex);
     } catch (...) { // no room to remember the alternatives
-        return fail(r, o.offset, "out of memory");
+        return fail(r, o.offset, kOutOfMemory);
     }
     const std::vector<Alternative>& alternatives = *found;
     char buf[kFieldKeyBufferSize];
@@ -571,11 +628,46 @@ uint32_t read_count(uint32_t, void* ctx)
     return a.kind == NodeKind::Array ? a.count() : 0;
 }
 
+// The next element of a list read element by element is read from the text, in place of the
+// one before.
+int32_t open_streamed_element(Reader& r, uint32_t* more)
+{
+    Streamed& s = *r.streamed;
+    Streamed::Step step;
+    try {
+        step = s.step();
+    } catch (...) { // the tree or the parser's stack could not grow
+        return fail(r, s.text.position(), kOutOfMemory);
+    }
+    if (step == Streamed::Broken) {
+        s.broken = true;
+        return fail(r, s.text.position(), "not a list");
+    }
+    *more = step == Streamed::Read;
+    if (*more) r.pending = 1;
+    return 0;
+}
+
+// After an element: the list ends here when its closing bracket comes next.
+int32_t close_streamed_element(Reader& r, uint32_t* more)
+{
+    Streamed& s = *r.streamed;
+    ++s.read;
+    if (s.text.take(']')) {
+        s.next = Streamed::End;
+        *more = 0;
+    }
+    return 0;
+}
+
+bool is_streamed(const Reader& r, const Frame& f) { return r.streamed && f.node == 0; }
+
 int32_t read_element_open(uint32_t, uint32_t* more, void* ctx)
 {
     Reader& r = of(ctx);
     if (!more || r.frames.empty() || !r.frames.back().list) return fail(r, 0, "no place for the value");
     const Frame& f = r.frames.back();
+    if (is_streamed(r, f)) return open_streamed_element(r, more);
     const Node& a = node(r, f.node);
     if (f.elementIndex >= a.count()) {
         *more = 0;
@@ -591,6 +683,7 @@ int32_t read_element_close(uint32_t, uint32_t* more, void* ctx)
     Reader& r = of(ctx);
     if (!more || r.frames.empty()) return fail(r, 0, "no place for the value");
     Frame& f = r.frames.back();
+    if (is_streamed(r, f)) return close_streamed_element(r, more);
     f.elementNode = r.tree->next_sibling(f.elementNode);
     if (++f.elementIndex >= node(r, f.node).count()) *more = 0;
     return 0;
@@ -679,7 +772,7 @@ int32_t read_signed_long(Reader& r, uint32_t i, BACnetDataType* value)
     return 0;
 }
 
-int32_t read_json(BACnetDataType* value, const char* text, int32_t type, Reader& r)
+int32_t read_whole(BACnetDataType* value, const char* text, int32_t type, Reader& r)
 {
     Tree tree;
     if (!parse_tree(text, kMaxJsonDepth, &tree, &r.offset, &r.reason)) return BACNAPI_E_FAIL;
@@ -708,7 +801,121 @@ int32_t read_json(BACnetDataType* value, const char* text, int32_t type, Reader&
     return walk_value(&cursor, &r, &kJsonReader);
 }
 
+// The start of a text that is a list: `{"type": T, "value": [` in that order (*depth 2) or, when
+// the caller names the type, `[` (*depth 1). *type gets the type; the position is left at the
+// '['. False for any other start.
+bool list_start(Reader& r, Text& text, Tree& tree, int32_t* type, size_t* depth)
+{
+    *depth = 1;
+    if (text.take('{')) {
+        if (!text.take("\"type\"") || !text.take(':') || !text.value(&tree, 1)) return false;
+        int32_t named;
+        const bool known = envelope_type(r, tree.nodes[0], &named) == 0;
+        r.reason = nullptr;
+        if (!known || (*type >= 0 && named != *type)) return false;
+        *type = named;
+        tree.nodes.clear();
+        tree.pool.clear();
+        if (!text.take(',') || !text.take("\"value\"") || !text.take(':')) return false;
+        *depth = 2;
+    } else if (*type < 0) {
+        return false;
+    }
+    return text.next_is('[');
+}
+
+// Reads a text that is one list element by element (see the top of the file) into a value of
+// its own, handed over only when the whole text has been read. True with *status when the text
+// was read, or when it is well-formed JSON whose reading failed: the whole-tree reading would
+// fail there too, at the same value for the same reason. False when the text is no list, or not
+// well-formed: `value` is then untouched and the caller reads the text the whole-tree way,
+// which finds the first fault in the order it always has.
+bool read_listwise(BACnetDataType* value, const char* text, int32_t type, Reader& r, int32_t* status)
+{
+    const size_t length = std::strlen(text);
+    if (length >= UINT32_MAX || !is_utf8(text, length)) return false;
+    Text t(text, length, kMaxJsonDepth);
+    Tree tree;
+    tree.source = text;
+    r.tree = &tree;
+    size_t depth;
+    if (!list_start(r, t, tree, &type, &depth)) return false;
+    // Only the list types hold their elements in a list that clearing a value releases. Reading
+    // into a value of the type already keeps what the text does not replace: that is the
+    // whole-tree reading's to do.
+    if (!is_list_type(type) || !can_be_destination(type) || value->type == type) return false;
+    Node array;
+    array.kind = NodeKind::Array;
+    array.offset = static_cast<uint32_t>(t.position());
+    const uint64_t count = t.count_elements();
+    if (count > UINT32_MAX || !t.take('[')) return false;
+    array.length = static_cast<uint32_t>(count);
+    tree.nodes.push_back(array);
+    Streamed streamed{t, tree, depth};
+    r.streamed = &streamed;
+
+    r.frames.reserve(kMaxFrames);
+    r.pending = 0;
+
+    BACnetDataType read{};
+    BACnetFieldCursor cursor{};
+    cursor.nameId = 3;
+    cursor.tag = -1;
+    *status = bind_cursor(&cursor, nullptr, type, &read, type);
+    if (*status == 0) *status = walk_value(&cursor, &r, &kJsonReader);
+    bool wellFormed = !streamed.broken;
+    try {
+        if (wellFormed && *status != 0) wellFormed = streamed.finish();
+    } catch (...) { // the tree or the parser's stack could not grow
+        r.reason = kOutOfMemory;
+        r.offset = t.position();
+        *status = BACNAPI_E_FAIL;
+        clear_value(value);
+        *value = read;
+        return true;
+    }
+    wellFormed = wellFormed && streamed.next == Streamed::End && (depth == 1 || t.take('}')) && t.at_end();
+    // The value is handed over read or refused part way, as a whole reading leaves it: emptied
+    // first (it held another type), then filled as far as the reading went.
+    if (wellFormed && (*status != 0 || streamed.read == count)) {
+        clear_value(value);
+        *value = read;
+        return true;
+    }
+    clear_value(&read);
+    return false;
+}
+
 } // namespace
+
+ReadOutcome read_json_text(BACnetDataType* value, const char* text, int32_t type, ReadMode mode)
+{
+    ReadOutcome outcome;
+    Reader listwise;
+    Reader whole;
+    Reader* r = &whole;
+    try {
+        if (mode == ReadMode::Listwise && read_listwise(value, text, type, listwise, &outcome.status)) {
+            r = &listwise;
+            outcome.listwise = true;
+        } else {
+            outcome.status = read_whole(value, text, type, whole);
+        }
+    } catch (...) { // the tree's containers could not grow
+        outcome.status = BACNAPI_E_FAIL;
+        r->reason = r->reason ? r->reason : kOutOfMemory;
+    }
+    if (outcome.status == 0) return outcome;
+    if (!r->reason) {
+        r->offset = r->lastOffset;
+        r->reason = outcome.status == BACNAPI_WALK_E_NOMEMORY     ? kOutOfMemory
+                    : outcome.status == BACNAPI_WALK_E_NODESCRIPTOR ? "type has no JSON form"
+                                                                    : "value refused";
+    }
+    outcome.offset = r->offset;
+    outcome.reason = r->reason;
+    return outcome;
+}
 
 } // namespace bacnapi::json
 
@@ -722,22 +929,10 @@ extern "C" BACNAPI_API int32_t bacnapi_json_set(BACnetDataType* value, const cha
         if (reason) *reason = "no value or no text";
         return BACNAPI_E_INVALIDARG;
     }
-    int32_t status;
-    Reader r;
-    try {
-        status = read_json(value, text, type, r);
-    } catch (...) { // the tree's containers could not grow
-        status = BACNAPI_E_FAIL;
-        r.reason = r.reason ? r.reason : "out of memory";
+    const ReadOutcome outcome = read_json_text(value, text, type, ReadMode::Listwise);
+    if (outcome.status != 0) {
+        if (offset) *offset = outcome.offset;
+        if (reason) *reason = outcome.reason;
     }
-    if (status == 0) return 0;
-    if (!r.reason) {
-        r.offset = r.lastOffset;
-        r.reason = status == BACNAPI_WALK_E_NOMEMORY     ? "out of memory"
-                   : status == BACNAPI_WALK_E_NODESCRIPTOR ? "type has no JSON form"
-                                                           : "value refused";
-    }
-    if (offset) *offset = r.offset;
-    if (reason) *reason = r.reason;
-    return status;
+    return outcome.status;
 }

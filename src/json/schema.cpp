@@ -54,6 +54,78 @@ void put_string(std::string& out, const char* text)
     out += '"';
 }
 
+// The $defs entries whose text never changes: the primitive forms and the helpers they refer
+// to. `refers` names the helper entry the text points at, which must be written too.
+struct FixedEntry {
+    const char* name;
+    const char* text;
+    const char* refers;
+};
+
+#define BACNAPI_OCTET_REF "{\"$ref\":\"#/$defs/octet\"}"
+#define BACNAPI_WORD "{\"type\":\"integer\",\"minimum\":0,\"maximum\":4294967295}"
+#define BACNAPI_FLOATING "{\"anyOf\":[{\"type\":\"number\"},{\"enum\":[\"NaN\",\"Infinity\",\"-Infinity\"]}]}"
+#define BACNAPI_HEX_PATTERN "\"pattern\":\"^([0-9A-Fa-f]{2})*$\""
+#define BACNAPI_CHARSETS "\"dbcs\",\"jis\",\"ucs-4\",\"ucs-2\",\"iso-8859-1\""
+#define BACNAPI_CODE_PAGE "\"codePage\":{\"type\":\"integer\",\"minimum\":0,\"maximum\":65535}"
+
+constexpr FixedEntry kFixedEntries[] = {
+    {"Null", "{\"type\":\"null\"}", nullptr},
+    {"Boolean", "{\"type\":\"boolean\"}", nullptr},
+    {"Unsigned", BACNAPI_WORD, nullptr},
+    {"Enumerated", BACNAPI_WORD, nullptr},
+    {"Signed", "{\"type\":\"integer\",\"minimum\":-2147483648,\"maximum\":2147483647}", nullptr},
+    {"SignedLong",
+     "{\"anyOf\":[{\"type\":\"integer\",\"minimum\":-9223372036854775808,\"maximum\":9223372036854775807},"
+     "{\"type\":\"string\",\"pattern\":\"^-?(0|[1-9][0-9]{0,18})$\"}]}",
+     nullptr},
+    {"Real", BACNAPI_FLOATING, nullptr},
+    {"Double", BACNAPI_FLOATING, nullptr},
+    {"OctetString", "{\"type\":\"string\"," BACNAPI_HEX_PATTERN "}", nullptr},
+    {"BitString", "{\"type\":\"string\",\"pattern\":\"^[01]*$\"}", nullptr},
+    // UTF-8 text is a plain string; other character sets keep their name (and code page), with
+    // the text converted, or the stored octets where it cannot be converted.
+    {"CharacterString",
+     "{\"anyOf\":[{\"type\":\"string\"},{\"type\":\"object\",\"properties\":{\"charset\":{\"enum\":[" BACNAPI_CHARSETS
+     "]}," BACNAPI_CODE_PAGE ",\"text\":{\"type\":\"string\"}},\"required\":[\"charset\",\"text\"],"
+     "\"additionalProperties\":false},{\"type\":\"object\",\"properties\":{\"charset\":{\"enum\":[\"utf-8\","
+     BACNAPI_CHARSETS "]}," BACNAPI_CODE_PAGE ",\"hex\":{\"type\":\"string\"," BACNAPI_HEX_PATTERN
+     "}},\"required\":[\"charset\",\"hex\"],\"additionalProperties\":false}]}",
+     nullptr},
+    {"Date",
+     "{\"anyOf\":[{\"type\":\"string\",\"pattern\":\"^(19[0-9]{2}|20[0-9]{2}|21[0-4][0-9]|215[0-4])-"
+     "(0[1-9]|1[0-2])-(0[1-9]|[12][0-9]|3[01])$\"},{\"type\":\"object\",\"properties\":{\"year\":{"
+     "\"anyOf\":[{\"type\":\"integer\",\"minimum\":1900,\"maximum\":2154},{\"type\":\"null\"}]},"
+     "\"month\":" BACNAPI_OCTET_REF ",\"day\":" BACNAPI_OCTET_REF ",\"weekday\":" BACNAPI_OCTET_REF
+     "},\"required\":[\"year\",\"month\",\"day\",\"weekday\"],\"additionalProperties\":false}]}",
+     "octet"},
+    {"Time",
+     "{\"anyOf\":[{\"type\":\"string\",\"pattern\":\"^([01][0-9]|2[0-3]):[0-5][0-9]:[0-5][0-9]"
+     "(\\\\.[0-9]{2})?$\"},{\"type\":\"object\",\"properties\":{\"hour\":" BACNAPI_OCTET_REF
+     ",\"minute\":" BACNAPI_OCTET_REF ",\"second\":" BACNAPI_OCTET_REF ",\"hundredths\":" BACNAPI_OCTET_REF
+     "},\"required\":[\"hour\",\"minute\",\"second\",\"hundredths\"],\"additionalProperties\":false}]}",
+     "octet"},
+    {"octet", "{\"anyOf\":[{\"type\":\"integer\",\"minimum\":0,\"maximum\":254},{\"type\":\"null\"}]}", nullptr},
+    {"ObjectIdentifier",
+     "{\"type\":\"object\",\"properties\":{\"objectType\":{\"$ref\":\"#/$defs/objectType\"},"
+     "\"instance\":" BACNAPI_WORD "},\"required\":[\"objectType\",\"instance\"],\"additionalProperties\":false}",
+     "objectType"},
+    {"anyValue",
+     "{\"type\":\"object\",\"properties\":{\"type\":{\"$ref\":\"#/$defs/typeName\"},\"value\":true},"
+     "\"required\":[\"type\",\"value\"],\"additionalProperties\":false}",
+     "typeName"},
+};
+
+// The room of an Unsigned, an Enumerated or an unnamed standard number.
+constexpr const char* kWord = BACNAPI_WORD;
+
+#undef BACNAPI_OCTET_REF
+#undef BACNAPI_WORD
+#undef BACNAPI_FLOATING
+#undef BACNAPI_HEX_PATTERN
+#undef BACNAPI_CHARSETS
+#undef BACNAPI_CODE_PAGE
+
 class SchemaWriter {
 public:
     SchemaWriter(const SchemaModel& model, uint32_t flags) : model_(model), names_(flags & BACNAPI_JSON_NAMES) {}
@@ -80,15 +152,21 @@ public:
                 helper(entry, name);
                 if (!defs.empty()) defs += ',';
                 put_string(defs, name.c_str());
-                defs += ':' + entry;
+                defs += ':';
+                defs += entry;
             }
         }
         std::string out = "{\"$schema\":\"https://json-schema.org/draft/2020-12/schema\",\"title\":";
         put_string(out, bacnapi_type_name(type));
         out += ",\"type\":\"object\",\"properties\":{\"type\":{\"enum\":[";
         put_string(out, bacnapi_type_name(type));
-        out += ',' + std::to_string(type) + "]},\"value\":" + value +
-               "},\"required\":[\"type\",\"value\"],\"additionalProperties\":false,\"$defs\":{" + defs + "}}";
+        out += ',';
+        out += std::to_string(type);
+        out += "]},\"value\":";
+        out += value;
+        out += "},\"required\":[\"type\",\"value\"],\"additionalProperties\":false,\"$defs\":{";
+        out += defs;
+        out += "}}";
         return out;
     }
 
@@ -104,7 +182,9 @@ private:
     void ref(std::string& out, const std::string& name, bool helper)
     {
         if (helper) helpers_.insert(name);
-        out += "{\"$ref\":\"#/$defs/" + name + "\"}";
+        out += "{\"$ref\":\"#/$defs/";
+        out += name;
+        out += "\"}";
     }
 
     // The envelope of one application type: {"type": its name or code, "value": its form}.
@@ -112,7 +192,9 @@ private:
     {
         out += "{\"type\":\"object\",\"properties\":{\"type\":{\"enum\":[";
         put_string(out, bacnapi_type_name(type));
-        out += ',' + std::to_string(type) + "]},\"value\":";
+        out += ',';
+        out += std::to_string(type);
+        out += "]},\"value\":";
         ref(out, bacnapi_type_name(type), true);
         out += "},\"required\":[\"type\",\"value\"],\"additionalProperties\":false}";
     }
@@ -178,21 +260,28 @@ private:
             put_string(out, m.key.c_str());
             out += ':';
             slot(out, m.slot);
-            std::string key;
-            put_string(key, m.key.c_str());
             if (m.group >= 0) {
                 std::string& group = groups[m.group];
-                group += (group.empty() ? "" : ",") + ("{\"required\":[" + key + "]}");
+                if (!group.empty()) group += ',';
+                group += "{\"required\":[";
+                put_string(group, m.key.c_str());
+                group += "]}";
             } else if (!m.optional) {
-                required += (required.empty() ? "" : ",") + key;
+                if (!required.empty()) required += ',';
+                put_string(required, m.key.c_str());
             }
         }
-        out += "},\"required\":[" + required + "],\"additionalProperties\":false";
+        out += "},\"required\":[";
+        out += required;
+        out += "],\"additionalProperties\":false";
         if (!groups.empty()) {
             out += ",\"allOf\":[";
             bool first = true;
             for (const auto& [index, group] : groups) {
-                out += (first ? "" : ",") + ("{\"oneOf\":[" + group + "]}");
+                if (!first) out += ',';
+                out += "{\"oneOf\":[";
+                out += group;
+                out += "]}";
                 first = false;
             }
             out += ']';
@@ -203,12 +292,13 @@ private:
     template <size_t N>
     void names_or_number(std::string& out, const NameRow (&rows)[N])
     {
-        const std::string number = "{\"type\":\"integer\",\"minimum\":0,\"maximum\":4294967295}";
         if (!names_) {
-            out += number;
+            out += kWord;
             return;
         }
-        out += "{\"anyOf\":[" + number + ",{\"enum\":[";
+        out += "{\"anyOf\":[";
+        out += kWord;
+        out += ",{\"enum\":[";
         for (size_t i = 0; i < N; ++i) {
             if (i) out += ',';
             put_string(out, rows[i].name);
@@ -216,79 +306,40 @@ private:
         out += "]}]}";
     }
 
+    // The entry of a primitive form or of a helper named by a $ref.
     void helper(std::string& out, const std::string& name)
     {
-        static const char* const kOctet = "{\"$ref\":\"#/$defs/octet\"}";
-        if (name == "Null") {
-            out += "{\"type\":\"null\"}";
-        } else if (name == "Boolean") {
-            out += "{\"type\":\"boolean\"}";
-        } else if (name == "Unsigned" || name == "Enumerated") {
-            out += "{\"type\":\"integer\",\"minimum\":0,\"maximum\":4294967295}";
-        } else if (name == "Signed") {
-            out += "{\"type\":\"integer\",\"minimum\":-2147483648,\"maximum\":2147483647}";
-        } else if (name == "SignedLong") {
-            out += "{\"anyOf\":[{\"type\":\"integer\",\"minimum\":-9223372036854775808,"
-                   "\"maximum\":9223372036854775807},{\"type\":\"string\",\"pattern\":\"^-?(0|[1-9][0-9]{0,18})$\"}]}";
-        } else if (name == "Real" || name == "Double") {
-            out += "{\"anyOf\":[{\"type\":\"number\"},{\"enum\":[\"NaN\",\"Infinity\",\"-Infinity\"]}]}";
-        } else if (name == "OctetString") {
-            out += "{\"type\":\"string\",\"pattern\":\"^([0-9A-Fa-f]{2})*$\"}";
-        } else if (name == "BitString") {
-            out += "{\"type\":\"string\",\"pattern\":\"^[01]*$\"}";
-        } else if (name == "CharacterString") {
-            // UTF-8 text is a plain string; other character sets keep their name (and code page),
-            // with the text converted, or the stored octets where it cannot be converted.
-            const std::string charsets = "\"dbcs\",\"jis\",\"ucs-4\",\"ucs-2\",\"iso-8859-1\"";
-            const std::string codePage = "\"codePage\":{\"type\":\"integer\",\"minimum\":0,\"maximum\":65535}";
-            out += "{\"anyOf\":[{\"type\":\"string\"},{\"type\":\"object\",\"properties\":{\"charset\":{\"enum\":[" +
-                   charsets + "]}," + codePage +
-                   ",\"text\":{\"type\":\"string\"}},\"required\":[\"charset\",\"text\"],\"additionalProperties\":false},"
-                   "{\"type\":\"object\",\"properties\":{\"charset\":{\"enum\":[\"utf-8\"," +
-                   charsets + "]}," + codePage +
-                   ",\"hex\":{\"type\":\"string\",\"pattern\":\"^([0-9A-Fa-f]{2})*$\"}},\"required\":[\"charset\","
-                   "\"hex\"],\"additionalProperties\":false}]}";
-        } else if (name == "Date") {
-            helpers_.insert("octet");
-            out += "{\"anyOf\":[{\"type\":\"string\",\"pattern\":\"^(19[0-9]{2}|20[0-9]{2}|21[0-4][0-9]|215[0-4])-"
-                   "(0[1-9]|1[0-2])-(0[1-9]|[12][0-9]|3[01])$\"},{\"type\":\"object\",\"properties\":{\"year\":{"
-                   "\"anyOf\":[{\"type\":\"integer\",\"minimum\":1900,\"maximum\":2154},{\"type\":\"null\"}]},"
-                   "\"month\":" + std::string(kOctet) + ",\"day\":" + kOctet + ",\"weekday\":" + kOctet +
-                   "},\"required\":[\"year\",\"month\",\"day\",\"weekday\"],\"additionalProperties\":false}]}";
-        } else if (name == "Time") {
-            helpers_.insert("octet");
-            out += "{\"anyOf\":[{\"type\":\"string\",\"pattern\":\"^([01][0-9]|2[0-3]):[0-5][0-9]:[0-5][0-9]"
-                   "(\\\\.[0-9]{2})?$\"},{\"type\":\"object\",\"properties\":{\"hour\":" + std::string(kOctet) +
-                   ",\"minute\":" + kOctet + ",\"second\":" + kOctet + ",\"hundredths\":" + kOctet +
-                   "},\"required\":[\"hour\",\"minute\",\"second\",\"hundredths\"],\"additionalProperties\":false}]}";
-        } else if (name == "octet") {
-            out += "{\"anyOf\":[{\"type\":\"integer\",\"minimum\":0,\"maximum\":254},{\"type\":\"null\"}]}";
-        } else if (name == "ObjectIdentifier") {
-            helpers_.insert("objectType");
-            out += "{\"type\":\"object\",\"properties\":{\"objectType\":{\"$ref\":\"#/$defs/objectType\"},"
-                   "\"instance\":{\"type\":\"integer\",\"minimum\":0,\"maximum\":4294967295}},"
-                   "\"required\":[\"objectType\",\"instance\"],\"additionalProperties\":false}";
-        } else if (name == "objectType") {
+        if (name == "objectType") {
             names_or_number(out, kObjectTypeNames);
         } else if (name == "propertyIdentifier") {
             names_or_number(out, kPropertyNames);
-        } else if (name == "anyValue") {
-            helpers_.insert("typeName");
-            out += "{\"type\":\"object\",\"properties\":{\"type\":{\"$ref\":\"#/$defs/typeName\"},\"value\":true},"
-                   "\"required\":[\"type\",\"value\"],\"additionalProperties\":false}";
         } else if (name == "typeName") {
-            out += "{\"anyOf\":[{\"type\":\"integer\",\"minimum\":0,\"maximum\":" + std::to_string(kLastTypeCode) +
-                   "},{\"enum\":[";
-            bool first = true;
-            for (int32_t code = 0; code <= kLastTypeCode; ++code) {
-                const char* typeName = bacnapi_type_name(code);
-                if (!typeName) continue;
-                if (!first) out += ',';
-                put_string(out, typeName);
-                first = false;
+            type_names(out);
+        } else {
+            for (const FixedEntry& entry : kFixedEntries) {
+                if (name != entry.name) continue;
+                if (entry.refers) helpers_.insert(entry.refers);
+                out += entry.text;
+                return;
             }
-            out += "]}]}";
         }
+    }
+
+    // A type code, or one of the names of the types that have one.
+    static void type_names(std::string& out)
+    {
+        out += "{\"anyOf\":[{\"type\":\"integer\",\"minimum\":0,\"maximum\":";
+        out += std::to_string(kLastTypeCode);
+        out += "},{\"enum\":[";
+        bool first = true;
+        for (int32_t code = 0; code <= kLastTypeCode; ++code) {
+            const char* typeName = bacnapi_type_name(code);
+            if (!typeName) continue;
+            if (!first) out += ',';
+            put_string(out, typeName);
+            first = false;
+        }
+        out += "]}]}";
     }
 
     const SchemaModel& model_;

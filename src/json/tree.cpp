@@ -18,6 +18,9 @@
 
 #include <cstdlib>
 #include <cstring>
+#if defined(__SSE2__)
+#include <emmintrin.h>
+#endif
 #include <limits>
 #include <new>
 
@@ -26,9 +29,8 @@ namespace bacnapi::json {
 namespace {
 
 // The parser's stack memory. The parser does not check for a refused allocation, so a refusal
-// is thrown instead (bad_alloc, caught at the interface) rather than written through.
+// is thrown instead (bad_alloc, caught where the parser is called) rather than written through.
 struct ParserAllocator {
-    static const bool kNeedFree = true;
     void* Malloc(size_t size)
     {
         if (size == 0) return nullptr;
@@ -51,16 +53,32 @@ struct ParserAllocator {
 
 using Parser = rapidjson::GenericReader<rapidjson::UTF8<>, rapidjson::UTF8<>, ParserAllocator>;
 
+constexpr unsigned kFlags =
+    rapidjson::kParseValidateEncodingFlag | rapidjson::kParseIterativeFlag | rapidjson::kParseNumbersAsStringsFlag;
+
+// Blanks between tokens, as RFC 8259 has them.
+bool is_blank(char c) { return c == ' ' || c == '\t' || c == '\n' || c == '\r'; }
+
 struct Builder {
     Tree* tree = nullptr;
     const rapidjson::StringStream* stream = nullptr;
+    uint32_t base = 0; // where the stream starts in the text
     size_t maxDepth = 0;
     bool tooDeep = false;
     bool tooLarge = false;
     bool hasKey = false;
     uint32_t keyStart = 0, keyLength = 0;
-    std::vector<uint32_t> open;     // containers being read
-    std::vector<uint32_t> children; // children read so far, of each open container
+    // The containers being read, and the children read so far of each: kept by the caller, so
+    // that reading value after value reuses their room.
+    std::vector<uint32_t>& open;
+    std::vector<uint32_t>& children;
+
+    Builder(std::vector<uint32_t>& openContainers, std::vector<uint32_t>& childCounts)
+        : open(openContainers), children(childCounts)
+    {
+        open.clear();
+        children.clear();
+    }
 
     // Where the value just read starts. Strings and numbers are read through a copy of the
     // stream that is written back only after their event, so during it Tell() is still at their
@@ -68,7 +86,7 @@ struct Builder {
     // just past them.
     uint32_t token_start(NodeKind kind) const
     {
-        const auto at = static_cast<uint32_t>(stream->Tell());
+        const auto at = base + static_cast<uint32_t>(stream->Tell());
         switch (kind) {
         case NodeKind::Null:
         case NodeKind::True: return at - 4;
@@ -184,13 +202,12 @@ bool parse_tree(const char* text, size_t maxDepth, Tree* tree, uint64_t* offset,
     for (size_t i = 0; i < length; ++i) bound += text[i] == ',' || text[i] == '[' || text[i] == '{';
     tree->nodes.reserve(bound);
     rapidjson::StringStream stream(text);
-    Builder builder;
+    std::vector<uint32_t> open, children;
+    Builder builder(open, children);
     builder.tree = tree;
     builder.stream = &stream;
     builder.maxDepth = maxDepth;
     Parser reader;
-    constexpr unsigned kFlags = rapidjson::kParseValidateEncodingFlag | rapidjson::kParseIterativeFlag |
-                                rapidjson::kParseNumbersAsStringsFlag;
     const rapidjson::ParseResult result = reader.Parse<kFlags>(stream, builder);
     if (result) return true;
     *offset = result.Offset();
@@ -199,6 +216,188 @@ bool parse_tree(const char* text, size_t maxDepth, Tree* tree, uint64_t* offset,
     else if (result.Code() == rapidjson::kParseErrorStringInvalidEncoding) *reason = "string is not valid UTF-8";
     else *reason = rapidjson::GetParseError_En(result.Code());
     return false;
+}
+
+struct Text::Parsing {
+    Parser reader;
+    std::vector<uint32_t> open, children;
+};
+
+Text::Text(const char* text, size_t length, size_t maxDepth) : text_(text), length_(length), maxDepth_(maxDepth) {}
+
+Text::~Text() = default;
+
+void Text::skip_blanks()
+{
+    while (is_blank(text_[pos_])) ++pos_;
+}
+
+bool Text::take(char c)
+{
+    skip_blanks();
+    if (text_[pos_] != c) return false;
+    ++pos_;
+    return true;
+}
+
+bool Text::take(std::string_view token)
+{
+    skip_blanks();
+    if (token.size() > length_ - pos_ || std::memcmp(text_ + pos_, token.data(), token.size()) != 0) return false;
+    pos_ += token.size();
+    return true;
+}
+
+bool Text::next_is(char c)
+{
+    skip_blanks();
+    return text_[pos_] == c;
+}
+
+bool Text::at_end()
+{
+    skip_blanks();
+    return pos_ == length_;
+}
+
+namespace {
+
+// Counting the elements of an array: the commas at the array's own level outside strings.
+struct ElementCount {
+    uint64_t commas = 0;
+    size_t depth = 1;     // inside the array's '['
+    bool inString = false;
+    bool escaped = false; // the character before was a backslash inside a string
+
+    // One character; true when it closes the array.
+    bool step(char c)
+    {
+        if (inString) {
+            if (escaped) escaped = false;
+            else if (c == '\\') escaped = true;
+            else if (c == '"') inString = false;
+            return false;
+        }
+        switch (c) {
+        case '"': inString = true; break;
+        case '[':
+        case '{': ++depth; break;
+        case ']':
+        case '}': return --depth == 0;
+        case ',': commas += depth == 1; break;
+        default: break;
+        }
+        return false;
+    }
+};
+
+#if defined(__SSE2__)
+unsigned mask_of(__m128i block, char c) { return static_cast<unsigned>(_mm_movemask_epi8(_mm_cmpeq_epi8(block, _mm_set1_epi8(c)))); }
+
+unsigned bits_set(unsigned x) // of 16 bits
+{
+    x = x - ((x >> 1) & 0x5555u);
+    x = (x & 0x3333u) + ((x >> 2) & 0x3333u);
+    x = (x + (x >> 4)) & 0x0F0Fu;
+    return (x + (x >> 8)) & 0x1Fu;
+}
+#endif
+
+} // namespace
+
+uint64_t Text::count_elements()
+{
+    skip_blanks();
+    if (text_[pos_] != '[') return 0;
+    size_t i = pos_ + 1;
+    while (is_blank(text_[i])) ++i;
+    if (text_[i] == ']') return 0;
+    ElementCount count;
+#if defined(__SSE2__)
+    // Sixteen characters at a time. Where a block holds no backslash, the characters inside
+    // strings are those after an odd number of quotes (the quotes' running parity, carried from
+    // block to block); of the rest, only brackets and commas are looked at, one by one, and a
+    // block without brackets just adds up its commas. A block with a backslash goes character by
+    // character. A list of numbers has a comma every few characters and a list of records a
+    // bracket or a quote every few: a branch per character would be mispredicted again and again.
+    for (; length_ - i >= 16; i += 16) {
+        const __m128i block = _mm_loadu_si128(reinterpret_cast<const __m128i*>(text_ + i));
+        if (count.escaped || mask_of(block, '\\') != 0) {
+            for (size_t k = 0; k < 16; ++k)
+                if (count.step(text_[i + k])) return count.commas + 1;
+            continue;
+        }
+        unsigned inside = mask_of(block, '"');
+        inside ^= inside << 1;
+        inside ^= inside << 2;
+        inside ^= inside << 4;
+        inside ^= inside << 8;
+        if (count.inString) inside = ~inside;
+        inside &= 0xFFFFu;
+        count.inString = (inside >> 15) != 0;
+        const unsigned brackets =
+            (mask_of(block, '[') | mask_of(block, '{') | mask_of(block, ']') | mask_of(block, '}')) & ~inside;
+        const unsigned commas = mask_of(block, ',') & ~inside;
+        if (brackets == 0) {
+            if (count.depth == 1) count.commas += bits_set(commas);
+            continue;
+        }
+        for (unsigned marks = brackets | commas; marks != 0; marks &= marks - 1) {
+            const char c = text_[i + static_cast<size_t>(__builtin_ctz(marks))];
+            if (c == ',') count.commas += count.depth == 1;
+            else if (c == '[' || c == '{') ++count.depth;
+            else if (--count.depth == 0) return count.commas + 1;
+        }
+    }
+#endif
+    for (; i < length_; ++i)
+        if (count.step(text_[i])) break;
+    return count.commas + 1;
+}
+
+// A number in the plain form most lists hold (an optional minus, digits, an optional fraction,
+// at most 40 characters) is taken where it stands: the event reader would accept it as it is.
+// Anything else (exponents, leading zeros, long digit runs) is left to the event reader, which
+// refuses what it must.
+bool Text::plain_number(Tree* tree)
+{
+    const char* start = text_ + pos_;
+    const char* p = start + (*start == '-');
+    if (*p == '0') ++p;
+    else if (*p >= '1' && *p <= '9') while (*p >= '0' && *p <= '9') ++p;
+    else return false;
+    if (*p == '.') {
+        ++p;
+        if (*p < '0' || *p > '9') return false;
+        while (*p >= '0' && *p <= '9') ++p;
+    }
+    if (*p == 'e' || *p == 'E' || (*p >= '0' && *p <= '9') || p - start > 40) return false;
+    if (tree->nodes.size() >= std::numeric_limits<uint32_t>::max() - 1) return false;
+    Node node;
+    node.kind = NodeKind::Number;
+    node.offset = node.start = static_cast<uint32_t>(pos_);
+    node.length = static_cast<uint32_t>(p - start);
+    tree->nodes.push_back(node);
+    pos_ += node.length;
+    return true;
+}
+
+bool Text::value(Tree* tree, size_t depth)
+{
+    skip_blanks();
+    if (plain_number(tree)) return true;
+    if (!parsing_) parsing_ = std::make_unique<Parsing>();
+    rapidjson::StringStream stream(text_ + pos_);
+    Builder builder(parsing_->open, parsing_->children);
+    builder.tree = tree;
+    builder.stream = &stream;
+    builder.base = static_cast<uint32_t>(pos_);
+    builder.maxDepth = maxDepth_ > depth ? maxDepth_ - depth : 0;
+    const rapidjson::ParseResult result =
+        parsing_->reader.Parse<kFlags | rapidjson::kParseStopWhenDoneFlag>(stream, builder);
+    if (!result) return false;
+    pos_ += stream.Tell();
+    return true;
 }
 
 } // namespace bacnapi::json

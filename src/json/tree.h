@@ -4,7 +4,9 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <memory>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace bacnapi::json {
@@ -48,5 +50,47 @@ struct Tree {
 // Parses NUL-terminated text (RFC 8259, UTF-8 validated, nesting at most maxDepth, less than
 // 4 GiB). False on failure with *offset and *reason (a static phrase) set.
 bool parse_tree(const char* text, size_t maxDepth, Tree* tree, uint64_t* offset, const char** reason);
+
+// A JSON text read one value at a time, for reading a long list without a tree of all of it:
+// each value read becomes nodes at the end of a tree (with their offsets in the whole text),
+// which the caller cuts back before the next. The text must be well-formed UTF-8 and shorter
+// than 4 GiB (the caller checks both first); every value read is checked as parse_tree checks
+// the whole text. A failure says only that the text is not what was asked for: the caller
+// reads the text again with parse_tree to learn where and why.
+class Text {
+public:
+    Text(const char* text, size_t length, size_t maxDepth);
+    ~Text();
+    Text(const Text&) = delete;
+    Text& operator=(const Text&) = delete;
+
+    size_t position() const { return pos_; }
+    // Steps over blanks, then over c (or the token) when it comes next; true when it did.
+    bool take(char c);
+    bool take(std::string_view token);
+    // Steps over blanks; true when c comes next.
+    bool next_is(char c);
+    // True when nothing but blanks is left.
+    bool at_end();
+    // The number of elements of the array whose '[' is next (after blanks; the position is left
+    // there), found by scanning its text without reading it: exact for a well-formed array. A
+    // broken one can be counted wrong, but never more than one element for each character.
+    uint64_t count_elements();
+    // Reads the next value (after blanks) into `tree`, `depth` levels of containers inside the
+    // text's top level, and steps over it. False when it is not a well-formed value, or nests
+    // deeper than the text may.
+    bool value(Tree* tree, size_t depth);
+
+private:
+    struct Parsing;
+    void skip_blanks();
+    bool plain_number(Tree* tree);
+
+    const char* text_;
+    size_t length_;
+    size_t maxDepth_;
+    size_t pos_ = 0;
+    std::unique_ptr<Parsing> parsing_; // the event reader and its stack, made for the first value that needs it
+};
 
 } // namespace bacnapi::json

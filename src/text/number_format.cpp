@@ -76,4 +76,25 @@ double round_five_decimals(double value)
     return std::floor(value * factor + 0.5) / factor;
 }
 
+size_t format_real_five_decimals(char* out, float value)
+{
+    // The same steps as round_five_decimals, so that the result is the same double.
+    const double scaled = std::floor(static_cast<double>(value) * std::pow(10.0, 5.0) + 0.5);
+    // Below 2^32 in magnitude a double lies within 2^-22 (under half a millionth) of any number
+    // it is the nearest double to, and scaled / 10^5 is the nearest double to k / 10^5 for the
+    // integer k = scaled. Printed with six decimals, it is therefore exactly k with five decimals
+    // and a last 0; printf's own conversion is needed only beyond that (and for nan and inf).
+    if (!(std::fabs(scaled) < 4e14)) return format_fixed6(out, scaled / std::pow(10.0, 5.0));
+    const auto k = static_cast<int64_t>(scaled);
+    const uint64_t magnitude = k < 0 ? 0u - static_cast<uint64_t>(k) : static_cast<uint64_t>(k);
+    size_t n = 0;
+    if (k < 0) out[n++] = '-';
+    n += static_cast<size_t>(std::to_chars(out + n, out + kFixedTextMax, magnitude / 100000u).ptr - (out + n));
+    out[n++] = '.';
+    uint64_t decimals = magnitude % 100000u;
+    for (size_t i = 5; i > 0; --i, decimals /= 10) out[n + i - 1] = static_cast<char>('0' + decimals % 10);
+    out[n + 5] = '0';
+    return n + 6;
+}
+
 } // namespace bacnapi

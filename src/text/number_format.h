@@ -47,4 +47,8 @@ size_t format_fixed(char* out, double value, int precision);
 // double first (exactly).
 double round_five_decimals(double value);
 
+// "%f" of a Real rounded to five decimals, format_fixed6(round_five_decimals(value)): the text of
+// every Real. out must hold kFixedTextMax characters.
+size_t format_real_five_decimals(char* out, float value);
+
 } // namespace bacnapi

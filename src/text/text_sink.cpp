@@ -34,7 +34,8 @@ size_t usable_size(void* block, size_t asked)
 TextSink::TextSink(char** owner) : owner_(owner)
 {
     if (owner_ && *owner_) {
-        length_ = std::strlen(*owner_);
+        data_ = *owner_;
+        length_ = std::strlen(data_);
         capacity_ = length_ + 1; // the block's real size is asked only when more room is needed
     }
 }
@@ -57,13 +58,14 @@ int32_t TextSink::grow_to(size_t need, size_t wanted)
         block = static_cast<char*>(std::realloc(*owner_, wanted));
     }
     if (!block) return BACNAPI_E_FAIL;
-    *owner_ = block;
+    *owner_ = data_ = block;
     capacity_ = usable_size(block, wanted);
     callerMeasured_ = true; // the block is the sink's own now, its size known
     return BACNAPI_S_OK;
 }
 
-int32_t TextSink::reserve(size_t extra)
+// The slow road of reserve(): no text yet, or not enough room left.
+int32_t TextSink::reserve_more(size_t extra)
 {
     if (!owner_) return BACNAPI_E_FAIL;
     if (extra > SIZE_MAX - length_ - 1) return BACNAPI_E_FAIL;
@@ -89,7 +91,7 @@ char* TextSink::grow_for(size_t n)
         if (next < need) next = need;
         if (grow_to(need, next) != BACNAPI_S_OK) return nullptr;
     }
-    return *owner_ + length_;
+    return data_ + length_;
 }
 
 void TextSink::finish()
@@ -97,7 +99,7 @@ void TextSink::finish()
     if (!owner_ || !*owner_ || capacity_ - (length_ + 1) <= length_ + 1) return;
     char* block = static_cast<char*>(std::realloc(*owner_, length_ + 1));
     if (!block) return;
-    *owner_ = block;
+    *owner_ = data_ = block;
     capacity_ = usable_size(block, length_ + 1);
 }
 

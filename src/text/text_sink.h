@@ -39,26 +39,43 @@ public:
         commit(n);
         return BACNAPI_S_OK;
     }
-    int32_t append_char(char c) { return append(&c, 1); }
+    int32_t append_char(char c)
+    {
+        // The members are read once, before the byte is stored: a store through a char pointer
+        // could otherwise be taken to change them, and they would be read again behind it.
+        const size_t length = length_;
+        char* const data = data_;
+        if (data && 1 < capacity_ - length) {
+            data[length] = c;
+            data[length + 1] = '\0';
+            length_ = length + 1;
+            return BACNAPI_S_OK;
+        }
+        return append(&c, 1);
+    }
 
     // Makes room for `extra` more bytes at once, for a writer that knows the size of what comes:
     // a block that must grow grows to exactly that, or by the usual half again when that is more
     // (so reserving piece by piece stays amortized). 0 or BACNAPI_E_FAIL as append.
-    int32_t reserve(size_t extra);
+    int32_t reserve(size_t extra)
+    {
+        if (data_ && extra < capacity_ - length_) return BACNAPI_S_OK;
+        return reserve_more(extra);
+    }
 
     // Room for n more bytes behind the text (and its terminator), for a writer that formats in
     // place: the bytes it writes there count once it commits them. Null where append would fail.
     // The area is valid until the next call that may grow the text.
     char* room(size_t n)
     {
-        if (owner_ && *owner_ && n < capacity_ - length_) return *owner_ + length_;
+        if (data_ && n < capacity_ - length_) return data_ + length_;
         return grow_for(n);
     }
     // Takes n bytes written at room() into the text (n no more than the room asked for).
     void commit(size_t n)
     {
         length_ += n;
-        (*owner_)[length_] = '\0';
+        data_[length_] = '\0';
     }
 
     // Appends n bytes that the caller writes itself into the returned area (room and commit in
@@ -73,9 +90,9 @@ public:
     // Takes the text back to its first `length` bytes (no more than it holds), keeping the block.
     void truncate(size_t length)
     {
-        if (!owner_ || !*owner_ || length > length_) return;
+        if (!data_ || length > length_) return;
         length_ = length;
-        (*owner_)[length_] = '\0';
+        data_[length_] = '\0';
     }
 
     // Returns a block that is more than half unused to the heap (when the heap agrees). Smaller
@@ -86,10 +103,12 @@ public:
 
 private:
     char* grow_for(size_t n);
+    int32_t reserve_more(size_t extra);
     bool fits_callers_block(size_t need);
     int32_t grow_to(size_t need, size_t wanted);
 
     char** owner_;
+    char* data_ = nullptr; // *owner_ as the sink last saw it (it alone moves the block): one load less per piece
     size_t length_ = 0;
     size_t capacity_ = 0; // bytes known to be usable in *owner_, terminator included
     bool callerMeasured_ = false; // the real size of the block the sink started from was asked

@@ -6,6 +6,7 @@
 // makes is a destination record in bind_cursor.
 #include "walk.h"
 
+#include "field_table.h"
 #include "lists.h"
 
 #include "../value/limits.h"
@@ -25,18 +26,28 @@ namespace {
 constexpr BACnetFieldCursor kZeroCursor{};
 const BACnetFieldCursor* const volatile kZeroCursorRef = &kZeroCursor;
 
+// find_descriptor, inline: every constructed value of a walk asks it once.
+inline const BACnetTypeDescriptor* descriptor_of(int32_t type)
+{
+    if (type < kFirstDescribedType || type >= kFirstDescribedType + kDescriptorCount) return nullptr;
+    const BACnetTypeDescriptor* descriptor = &bacnapi_type_descriptors[type - kFirstDescribedType];
+    return descriptor->walk ? descriptor : nullptr;
+}
+
+// walk_field with the parent type's descriptor already found.
+int32_t walk_described_field(const BACnetTypeDescriptor* descriptor, BACnetFieldCursor* parent, void* ctx,
+                             const BACnetVisitor* visitor, uint32_t* more, int32_t* index);
+
 constexpr bool is_application_type(int32_t type)
 {
     return type >= BACNAPI_TYPE_Null && type <= BACNAPI_TYPE_ObjectIdentifier;
 }
 
-// Calls the visitor slot of an application value (slot number = type code).
-int32_t visit_application(const BACnetFieldCursor* c, void* ctx, const BACnetVisitor* v)
+// Calls the visitor slot of an application value of type `type` (slot number = type code).
+int32_t visit_slot(int32_t type, uint32_t n, uint32_t enumId, void* d, const void* s, void* ctx,
+                   const BACnetVisitor* v)
 {
-    const uint32_t n = c->nameId;
-    void* d = c->dest;
-    const void* s = c->src;
-    switch (c->type) {
+    switch (type) {
     case BACNAPI_TYPE_Null: return v->visitNull ? v->visitNull(n, ctx) : 0;
     case BACNAPI_TYPE_Boolean: return v->visitBoolean ? v->visitBoolean(n, d, s, ctx) : 0;
     case BACNAPI_TYPE_Unsigned: return v->visitUnsigned ? v->visitUnsigned(n, d, s, ctx) : 0;
@@ -46,12 +57,53 @@ int32_t visit_application(const BACnetFieldCursor* c, void* ctx, const BACnetVis
     case BACNAPI_TYPE_OctetString: return v->visitOctetString ? v->visitOctetString(n, d, s, ctx) : 0;
     case BACNAPI_TYPE_CharacterString: return v->visitCharacterString ? v->visitCharacterString(n, d, s, ctx) : 0;
     case BACNAPI_TYPE_BitString: return v->visitBitString ? v->visitBitString(n, d, s, ctx) : 0;
-    case BACNAPI_TYPE_Enumerated: return v->visitEnumerated ? v->visitEnumerated(n, c->enumId, d, s, ctx) : 0;
+    case BACNAPI_TYPE_Enumerated: return v->visitEnumerated ? v->visitEnumerated(n, enumId, d, s, ctx) : 0;
     case BACNAPI_TYPE_Date: return v->visitDate ? v->visitDate(n, d, s, ctx) : 0;
     case BACNAPI_TYPE_Time: return v->visitTime ? v->visitTime(n, d, s, ctx) : 0;
     case BACNAPI_TYPE_ObjectIdentifier: return v->visitObjectIdentifier ? v->visitObjectIdentifier(n, d, s, ctx) : 0;
     default: return BACNAPI_WALK_E_NODESCRIPTOR; // not reached: callers check the range
     }
+}
+
+// Calls the visitor slot of the application value a cursor describes.
+int32_t visit_application(const BACnetFieldCursor* c, void* ctx, const BACnetVisitor* v)
+{
+    return visit_slot(c->type, c->nameId, c->enumId, c->dest, c->src, ctx, v);
+}
+
+// A field that is a member in place in its record (or an embedded choice that reads the whole
+// record, at offset 0), with no absent sentinel to test or preset and no object type to pass on:
+// what describe_field makes of it can be read straight off its row.
+bool is_plain_member(const FieldDesc& field)
+{
+    return (field.mode == FieldMode::Member || field.mode == FieldMode::WholeRecord) &&
+           field.sentinel == Sentinel::None && field.objectTypeOffset < 0;
+}
+
+// Walks a plain member field of the parent's record as walk_field would, without asking the
+// type's walk function: an application value goes straight to its slot (through a cursor only
+// when the visitor filters fields), a record is walked from a cursor filled from the row.
+int32_t walk_plain_member(const FieldDesc& field, const BACnetFieldCursor* parent, void* ctx,
+                          const BACnetVisitor* visitor)
+{
+    const uint32_t offset = field.mode == FieldMode::Member ? field.offset : 0;
+    const void* src = parent->src ? static_cast<const unsigned char*>(parent->src) + offset : nullptr;
+    void* dest = parent->dest ? static_cast<unsigned char*>(parent->dest) + offset : nullptr;
+    if (is_application_type(field.type) && !visitor->filterField)
+        return visit_slot(field.type, field.nameId, field.enumId, dest, src, ctx, visitor);
+    BACnetFieldCursor child = *kZeroCursorRef;
+    child.nameId = field.nameId;
+    child.kind = kFieldSingle;
+    child.tag = field.tag;
+    child.type = field.type;
+    child.enumId = field.enumId;
+    child.src = src;
+    child.dest = dest;
+    child.srcObjectType = parent->srcObjectType;
+    child.destObjectType = parent->destObjectType;
+    child.depth = parent->depth + 1;
+    if (visitor->filterField && visitor->filterField(&child, ctx) != 0) return BACNAPI_S_OK;
+    return is_application_type(field.type) ? visit_application(&child, ctx, visitor) : walk_value(&child, ctx, visitor);
 }
 
 // The element-opening slot. A visitor without beginElement can walk a list only when the source
@@ -84,6 +136,14 @@ void release_run_elements(const BACnetFieldCursor* child)
     *child->destCount = 0;
 }
 
+// The list ends: *more is cleared and a bracketing visitor hears of it.
+int32_t end_list(const BACnetVisitor* v, uint32_t nameId, uint32_t* more, void* ctx)
+{
+    *more = 0;
+    if (v->endList) (void)v->endList(nameId, ctx);
+    return BACNAPI_S_OK;
+}
+
 // The fields of a value list are its elements, all of one type. Once the list's walk function has
 // described element 0, the elements are walked here one after another, with one cursor described
 // afresh for each, until the list ends: the same slots in the same order as field by field, without
@@ -112,6 +172,11 @@ int32_t walk_list_elements(const BACnetFieldCursor* parent, BACnetFieldCursor* c
             if (status != 0) return status;
         }
     }
+    // A list of application values being read may be taken in bulk by the visitor, from element 1
+    // on (element 0 opens the list the usual way), wherever the list holds exactly the elements
+    // before the next one.
+    const bool bulk = destination && !source && visitor->readElements && elementType > BACNAPI_TYPE_Null &&
+                      is_application_type(elementType);
     for (;;) {
         int32_t status = walk_value_list(parent->nameId, source, destination, child, ctx, visitor, more, *index);
         ++*index;
@@ -119,6 +184,10 @@ int32_t walk_list_elements(const BACnetFieldCursor* parent, BACnetFieldCursor* c
         if (visitor->betweenFields) {
             status = visitor->betweenFields(ctx);
             if (status != 0) return status;
+        }
+        if (bulk && destination->count == static_cast<uint32_t>(*index)) {
+            *index += static_cast<int32_t>(visitor->readElements(parent->nameId, elementType, destination, more, ctx));
+            if (!*more) return end_list(visitor, parent->nameId, more, ctx);
         }
         *child = fresh;
         status = describe_list_element(elementType, child, parent->src, parent->dest, *index, &state);
@@ -139,14 +208,6 @@ int32_t walk_wrapped(BACnetFieldCursor* child, void* ctx, const BACnetVisitor* v
     const int32_t status = walk_value(child, ctx, v);
     if (status != 0 || !v->closeWrapped) return status;
     return v->closeWrapped(ctx);
-}
-
-// The list ends: *more is cleared and a bracketing visitor hears of it.
-int32_t end_list(const BACnetVisitor* v, uint32_t nameId, uint32_t* more, void* ctx)
-{
-    *more = 0;
-    if (v->endList) (void)v->endList(nameId, ctx);
-    return BACNAPI_S_OK;
 }
 
 } // namespace
@@ -200,10 +261,22 @@ int32_t walk_value(BACnetFieldCursor* cursor, void* ctx, const BACnetVisitor* vi
         const int32_t status = visitor->beginConstructed(cursor->nameId, cursor->type, ctx);
         if (status != 0) return status;
     }
+    // The type's descriptor is found once for all its fields. The plain members of a field table
+    // are walked from their rows; every other field through the type's walk.
+    const BACnetTypeDescriptor* descriptor = descriptor_of(cursor->type);
+    if (!descriptor) return BACNAPI_WALK_E_NODESCRIPTOR;
+    const TypeWalk& walk = descriptor->walk;
+    const size_t rows = walk.kind == DescriptorKind::Fields && !descriptor->finishField ? walk.fieldCount : 0;
     int32_t index = 0;
     uint32_t more = 1;
     for (;;) {
-        int32_t status = walk_field(cursor, ctx, visitor, &more, &index);
+        int32_t status;
+        if (static_cast<size_t>(index) < rows && is_plain_member(walk.fields[index])) {
+            status = walk_plain_member(walk.fields[index], cursor, ctx, visitor);
+            if (static_cast<size_t>(++index) == rows) more = 0;
+        } else {
+            status = walk_described_field(descriptor, cursor, ctx, visitor, &more, &index);
+        }
         if (status != 0) return status;
         if (!more) break;
         if (visitor->betweenFields) {
@@ -220,7 +293,14 @@ int32_t walk_field(BACnetFieldCursor* parent, void* ctx, const BACnetVisitor* vi
 {
     const BACnetTypeDescriptor* descriptor = find_descriptor(parent->type);
     if (!descriptor) return BACNAPI_WALK_E_NODESCRIPTOR;
+    return walk_described_field(descriptor, parent, ctx, visitor, more, index);
+}
 
+namespace {
+
+int32_t walk_described_field(const BACnetTypeDescriptor* descriptor, BACnetFieldCursor* parent, void* ctx,
+                             const BACnetVisitor* visitor, uint32_t* more, int32_t* index)
+{
     BACnetFieldCursor child = *kZeroCursorRef;
     child.srcObjectType = parent->srcObjectType;
     child.destObjectType = parent->destObjectType;
@@ -251,6 +331,8 @@ int32_t walk_field(BACnetFieldCursor* parent, void* ctx, const BACnetVisitor* vi
     ++*index;
     return status;
 }
+
+} // namespace
 
 int32_t walk_value_list(uint32_t nameId, const BACnetValueList* source, BACnetValueList* destination,
                         BACnetFieldCursor* child, void* ctx, const BACnetVisitor* visitor, uint32_t* more,

@@ -90,6 +90,16 @@ struct BACnetVisitor {
     // answer only sizes the element storage; the list still ends where beginElement and
     // endElement say, whatever was answered.
     uint32_t (*countElements)(uint32_t nameId, void* ctx) = nullptr;
+    // Asked on a destination-only walk of a list of application values (elementType 1..12) where
+    // the next element is about to be described and the list holds exactly the elements before
+    // it: reads as many whole elements as it can straight into the list's free slots (each slot
+    // taken gets the element's type and payload and is counted) and answers how many it read. It
+    // never allocates: it stops where the list has no free slot left, and before the first element
+    // it does not take in its stride, which the walk then reads the usual way, slot by slot. It
+    // leaves the text where the usual walk would stand before that element's beginElement, or
+    // clears *more when an element it read was the list's last.
+    uint32_t (*readElements)(uint32_t nameId, int32_t elementType, BACnetValueList* list, uint32_t* more,
+                             void* ctx) = nullptr;
 };
 
 // Describes field `index` of a record in `child`; clears *more on the last field; answers

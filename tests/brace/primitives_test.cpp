@@ -53,6 +53,37 @@ TEST(NumberFormat, MatchesPrintf)
     }
 }
 
+// A Real's text: printf's "%f" of the Real rounded to five decimals, over every kind of float.
+TEST(NumberFormat, RealsRoundedToFiveDecimalsMatchPrintf)
+{
+    std::vector<float> reals = {0.0f, -0.0f, 0.000005f, -0.000005f, 0.0000049f, -0.0000051f, 0.1f, -1.234567f,
+                                1234.56789f, FLT_MAX, -FLT_MAX, FLT_MIN, FLT_TRUE_MIN, INFINITY, -INFINITY, NAN, -NAN};
+    // Around the magnitude where the short road ends (2^32), on both sides and both signs.
+    for (float edge : {4.0e9f, 4.294967296e9f, 3.9e9f}) {
+        float up = edge;
+        float down = edge;
+        for (int i = 0; i < 300; ++i) {
+            reals.insert(reals.end(), {up, -up, down, -down});
+            up = std::nextafter(up, INFINITY);
+            down = std::nextafter(down, 0.0f);
+        }
+    }
+    for (int k = -2000; k <= 2000; ++k) reals.push_back(static_cast<float>((k + 0.5) / 1e5)); // ties at the fifth decimal
+    for (int e = -45; e <= 38; ++e) reals.push_back(static_cast<float>(std::pow(10.0, e) * 1.2345678));
+    std::mt19937_64 rng(11);
+    for (int i = 0; i < 200000; ++i) {
+        const auto bits = static_cast<uint32_t>(rng());
+        float v;
+        std::memcpy(&v, &bits, sizeof v);
+        reals.push_back(v);
+        reals.push_back(static_cast<float>(static_cast<int32_t>(bits) % 20000000) / 1000.0f); // everyday values
+    }
+    for (float v : reals) {
+        char buf[kFixedTextMax];
+        ASSERT_EQ(std::string(buf, format_real_five_decimals(buf, v)), printed("%f", round_five_decimals(v))) << v;
+    }
+}
+
 TEST(ReadCursor, IntegerScansAgreeWithSscanf)
 {
     std::vector<std::string> inputs = {""}; // every text of up to three characters
