@@ -77,14 +77,18 @@ constexpr std::array<BACnetTypeDescriptor, sizeof...(I)> all_descriptors(std::in
     return {descriptor_of(kFirstDescribedType + static_cast<int32_t>(I))...};
 }
 
-constexpr std::array<BACnetTypeDescriptor, kDescriptorCount> kDescriptors =
+} // namespace
+
+constexpr std::array<BACnetTypeDescriptor, kDescriptorCount> bacnapi_type_descriptors =
     all_descriptors(std::make_index_sequence<kDescriptorCount>());
+
+namespace {
 
 // A code with both a catalogue walk and a walk row got an empty row, whose type code 0 fails this.
 constexpr bool descriptors_in_code_order()
 {
     for (int32_t i = 0; i < kDescriptorCount; ++i)
-        if (kDescriptors[i].type != kFirstDescribedType + i) return false;
+        if (bacnapi_type_descriptors[i].type != kFirstDescribedType + i) return false;
     return true;
 }
 static_assert(descriptors_in_code_order(), "a type's walk comes from the catalogue or from its walk row, not both");
@@ -94,7 +98,7 @@ static_assert(descriptors_in_code_order(), "a type's walk comes from the catalog
 const BACnetTypeDescriptor* find_descriptor(int32_t type)
 {
     if (type < kFirstDescribedType || type >= kFirstDescribedType + kDescriptorCount) return nullptr;
-    const BACnetTypeDescriptor* d = &kDescriptors[type - kFirstDescribedType];
+    const BACnetTypeDescriptor* d = &bacnapi_type_descriptors[type - kFirstDescribedType];
     return d->walk ? d : nullptr;
 }
 

@@ -8,6 +8,7 @@
 
 #include <bacnapi/bacnapi.h>
 
+#include <array>
 #include <cstddef>
 #include <cstdint>
 
@@ -148,6 +149,9 @@ struct BACnetTypeDescriptor {
 
 inline constexpr int32_t kFirstDescribedType = 20;
 inline constexpr int32_t kDescriptorCount = 134; // type codes 20..153
+
+// The descriptors of codes 20..153, in code order (walk/descriptor_table.cpp).
+extern const std::array<BACnetTypeDescriptor, kDescriptorCount> bacnapi_type_descriptors;
 
 // The descriptor of a type code, or null when it has none (out of range or no walk function).
 const BACnetTypeDescriptor* find_descriptor(int32_t type);
