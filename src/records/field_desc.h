@@ -29,7 +29,17 @@ enum class FieldMode : uint8_t {
                       // alternative chosen is its type code, and enumId is the choice identifier
 };
 
-struct PropertyValueDesc;
+// Where a record keeps what the lookup of a property value's type needs (FieldMode::PropertyValue).
+struct PropertyValueDesc {
+    uint32_t nameId;
+    int32_t tag;
+    int32_t objectTypeOffset;  // offset of the object type (an object identifier's first word),
+                               // or -1 to use the object type inherited by the cursor
+    uint32_t propertyOffset;   // the 32-bit property identifier
+    uint32_t arrayIndexOffset; // the 32-bit property array index
+    uint32_t valueOffset;      // the embedded BACnetDataType
+    bool sourceOwnTypeFirst;   // a non-empty source value keeps its own type code
+};
 
 // The absent sentinel of an optional field (written into a destination before it is read).
 enum class Sentinel : uint8_t {

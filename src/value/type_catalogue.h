@@ -4,16 +4,23 @@
 //
 // Adding a type code means adding its row here (in code order: the order is checked at compile
 // time). A plain record's row names its field table (records/plain_fields.h), from which its walk
-// and comparison follow; another record's row points at its ownership and comparison tables, and
-// its walk is a row of the walker's descriptor table.
+// and comparison follow; another record's row points at its ownership and comparison tables and
+// names the field or choice table it is walked by (records/*_fields.h); only the few records that
+// no table describes are walked by hand, by a row of the walker's descriptor table.
 #pragma once
 
 #include <bacnapi/bacnapi.h>
 
+#include "records/choice_fields.h"
 #include "records/compared_records.h"
+#include "records/event_parameter_fields.h"
 #include "records/field_comparison.h"
+#include "records/notification_parameter_fields.h"
 #include "records/owned_records.h"
 #include "records/plain_fields.h"
+#include "records/sequence_fields.h"
+#include "records/service_fields.h"
+#include "records/value_fields.h"
 
 #include <cstddef>
 #include <cstdint>
@@ -53,6 +60,14 @@ struct ListTypeInfo {
     bool walkable;       // the list type has a walk function (a descriptor)
 };
 
+// Which descriptor table of the record the row names (None: the type is walked by hand, or not
+// at all).
+enum class WalkTable : uint8_t {
+    None,
+    Fields, // a sequence of fields (records/plain_fields.h, sequence_fields.h, value_fields.h, ...)
+    Choice, // a choice among alternatives (records/choice_fields.h, the parameter tables)
+};
+
 struct TypeRow {
     int32_t code;
     const char* name;    // null for unassigned codes
@@ -63,8 +78,10 @@ struct TypeRow {
     ListTypeInfo list;                    // meaningful for Storage::List rows only
     const Ownership* owns = nullptr;      // a Record row whose record owns members: what clear releases
     const Comparison* compares = nullptr; // a comparable record's identifying members, by table
-    const FieldDesc* fields = nullptr;    // a plain record's field table, which the walker reads
+    WalkTable walk = WalkTable::None;     // the table the walker reads for the type, when named here
+    const FieldDesc* fields = nullptr;    // Fields: the record's field table
     uint32_t fieldCount = 0;
+    const ChoiceDesc* choice = nullptr; // Choice: the record's table of alternatives
 };
 
 inline constexpr int32_t kTypeCodeCount = 154;
@@ -87,8 +104,26 @@ constexpr TypeRow plain_record(int32_t code, const char* name, uint8_t flags)
                    .flags = static_cast<uint8_t>(flags | kPlain | comparable),
                    .list = kNoList,
                    .compares = plain_comparison<Fields>,
+                   .walk = WalkTable::Fields,
                    .fields = plain_walk<Fields>,
                    .fieldCount = static_cast<uint32_t>(Derived::kFieldCount)};
+}
+
+// The same row, naming the field table the record is walked by.
+template <size_t N>
+constexpr TypeRow walked_by(TypeRow row, const FieldDesc (&fields)[N])
+{
+    row.walk = WalkTable::Fields;
+    row.fields = fields;
+    row.fieldCount = static_cast<uint32_t>(N);
+    return row;
+}
+// The same row, naming the choice table the record is walked by.
+constexpr TypeRow walked_by(TypeRow row, const ChoiceDesc& choice)
+{
+    row.walk = WalkTable::Choice;
+    row.choice = &choice;
+    return row;
 }
 
 // clang-format off
@@ -116,50 +151,50 @@ inline constexpr TypeRow kTypeCatalogue[kTypeCodeCount] = {
     {20, "SignedLong", 0, Storage::Inline, Copy::Single, kComparable, kNoList},
     {21, "BACnetAddress", sizeof(BACnetAddress), Storage::Record, Copy::Single, kPlain | kComparable | kDisplayed, kNoList, nullptr, &compared::kAddress},
     plain_record<BACnetDateTime, plain_fields::kDateTime>(22, "BACnetDateTime", kDisplayed),
-    {23, "BACnetCalendarEntry", sizeof(BACnetCalendarEntry), Storage::Record, Copy::Single, kPlain | kComparable | kDisplayed, kNoList, nullptr, &compared::kCalendarEntry},
+    walked_by(TypeRow{23, "BACnetCalendarEntry", sizeof(BACnetCalendarEntry), Storage::Record, Copy::Single, kPlain | kComparable | kDisplayed, kNoList, nullptr, &compared::kCalendarEntry}, choice_records::kCalendarEntry),
     plain_record<BACnetDateRange, plain_fields::kDateRange>(24, "BACnetDateRange", kDisplayed),
     {25, "BACnetWeekNDay", sizeof(BACnetWeekNDay), Storage::Record, Copy::Single, kPlain | kComparable | kDisplayed, kNoList, nullptr, &compared::kWeekNDay},
-    {26, "BACnetTimeValue", sizeof(BACnetTimeValue), Storage::Record, Copy::Single, kComparable | kDisplayed, kNoList, &owned::kTimeValue, &compared::kTimeValue},
-    {27, "BACnetTimeStamp", sizeof(BACnetTimeStamp), Storage::Record, Copy::Single, kPlain | kComparable | kDisplayed, kNoList, nullptr, &compared::kTimeStamp},
-    {28, "BACnetActionCommand", sizeof(BACnetActionCommand), Storage::Record, Copy::Single, kComparable | kDisplayed, kNoList, &owned::kActionCommand, &compared::kActionCommand},
-    {29, "BACnetSessionKey", sizeof(BACnetSessionKey), Storage::Record, Copy::Single, kComparable, kNoList, &owned::kSessionKey, &compared::kSessionKey},
-    {30, "BACnetRecipient", sizeof(BACnetRecipient), Storage::Record, Copy::Single, kComparable | kDisplayed, kNoList, &owned::kRecipient, &compared::kRecipient},
-    {31, "BACnetRecipientProcess", sizeof(BACnetRecipientProcess), Storage::Record, Copy::Single, kComparable, kNoList, &owned::kRecipientProcess, &compared::kRecipientProcess},
+    walked_by(TypeRow{26, "BACnetTimeValue", sizeof(BACnetTimeValue), Storage::Record, Copy::Single, kComparable | kDisplayed, kNoList, &owned::kTimeValue, &compared::kTimeValue}, value_records::kTimeValue),
+    walked_by(TypeRow{27, "BACnetTimeStamp", sizeof(BACnetTimeStamp), Storage::Record, Copy::Single, kPlain | kComparable | kDisplayed, kNoList, nullptr, &compared::kTimeStamp}, choice_records::kTimeStamp),
+    walked_by(TypeRow{28, "BACnetActionCommand", sizeof(BACnetActionCommand), Storage::Record, Copy::Single, kComparable | kDisplayed, kNoList, &owned::kActionCommand, &compared::kActionCommand}, value_records::kActionCommand),
+    walked_by(TypeRow{29, "BACnetSessionKey", sizeof(BACnetSessionKey), Storage::Record, Copy::Single, kComparable, kNoList, &owned::kSessionKey, &compared::kSessionKey}, sequence_records::kSessionKey),
+    walked_by(TypeRow{30, "BACnetRecipient", sizeof(BACnetRecipient), Storage::Record, Copy::Single, kComparable | kDisplayed, kNoList, &owned::kRecipient, &compared::kRecipient}, choice_records::kRecipient),
+    walked_by(TypeRow{31, "BACnetRecipientProcess", sizeof(BACnetRecipientProcess), Storage::Record, Copy::Single, kComparable, kNoList, &owned::kRecipientProcess, &compared::kRecipientProcess}, sequence_records::kRecipientProcess),
     plain_record<BACnetAddressBinding, plain_fields::kAddressBinding>(32, "BACnetAddressBinding", kDisplayed),
     plain_record<BACnetObjectPropertyReference, plain_fields::kObjectPropertyReference>(33, "BACnetObjectPropertyReference", kDisplayed),
-    {34, "BACnetLogDatum", 0, Storage::None, Copy::Refused, 0, kNoList},
-    {35, "BACnetError", 0, Storage::None, Copy::Refused, 0, kNoList},
+    walked_by(TypeRow{34, "BACnetLogDatum", 0, Storage::None, Copy::Refused, 0, kNoList}, choice_records::kLogDatum),
+    walked_by(TypeRow{35, "BACnetError", 0, Storage::None, Copy::Refused, 0, kNoList}, sequence_records::kError),
     plain_record<BACnetDeviceObjectPropertyReference, plain_fields::kDeviceObjectPropertyReference>(36, "BACnetDeviceObjectPropertyReference", kDisplayed),
-    {37, "BACnetLogRecord", sizeof(BACnetLogRecord), Storage::Record, Copy::Single, kComparable | kDisplayed, kNoList, &owned::kLogRecord, &compared::kLogRecord},
-    {38, "ReadAccessSpecification", sizeof(ReadAccessSpecification), Storage::Record, Copy::Single, kDisplayed, kNoList, &owned::kReadAccessSpecification},
-    {39, "WriteAccessSpecification", sizeof(WriteAccessSpecification), Storage::Record, Copy::Single, kDisplayed, kNoList, &owned::kWriteAccessSpecification},
-    {40, "AlarmSummaryAckElement", sizeof(AlarmSummaryAckElement), Storage::Record, Copy::Refused, 0, kNoList, &owned::kAlarmSummaryAckElement},
-    {41, "EnrolmentSummaryAckElement", sizeof(EnrolmentSummaryAckElement), Storage::Record, Copy::Refused, 0, kNoList},
-    {42, "ReadAccessResult", sizeof(ReadAccessResult), Storage::Record, Copy::Single, kDisplayed, kNoList, &owned::kReadAccessResult},
+    walked_by(TypeRow{37, "BACnetLogRecord", sizeof(BACnetLogRecord), Storage::Record, Copy::Single, kComparable | kDisplayed, kNoList, &owned::kLogRecord, &compared::kLogRecord}, sequence_records::kLogRecord),
+    walked_by(TypeRow{38, "ReadAccessSpecification", sizeof(ReadAccessSpecification), Storage::Record, Copy::Single, kDisplayed, kNoList, &owned::kReadAccessSpecification}, sequence_records::kReadAccessSpecification),
+    walked_by(TypeRow{39, "WriteAccessSpecification", sizeof(WriteAccessSpecification), Storage::Record, Copy::Single, kDisplayed, kNoList, &owned::kWriteAccessSpecification}, value_records::kWriteAccessSpecification),
+    walked_by(TypeRow{40, "AlarmSummaryAckElement", sizeof(AlarmSummaryAckElement), Storage::Record, Copy::Refused, 0, kNoList, &owned::kAlarmSummaryAckElement}, sequence_records::kAlarmSummaryAckElement),
+    walked_by(TypeRow{41, "EnrolmentSummaryAckElement", sizeof(EnrolmentSummaryAckElement), Storage::Record, Copy::Refused, 0, kNoList}, sequence_records::kEnrolmentSummaryAckElement),
+    walked_by(TypeRow{42, "ReadAccessResult", sizeof(ReadAccessResult), Storage::Record, Copy::Single, kDisplayed, kNoList, &owned::kReadAccessResult}, value_records::kReadAccessResult),
     {43, "ReadAccessPropertyValue", sizeof(ReadAccessPropertyValue), Storage::Record, Copy::Refused, kDisplayed, kNoList, &owned::kReadAccessPropertyValue},
     plain_record<BACnetPropertyReference, plain_fields::kPropertyReference>(44, "BACnetPropertyReference", kDisplayed),
-    {45, "BACnetDestination", sizeof(BACnetDestination), Storage::Record, Copy::Single, kComparable | kDisplayed, kNoList, &owned::kDestination, &compared::kDestination},
-    {46, "BACnetDailySchedule", sizeof(BACnetDailySchedule), Storage::Record, Copy::Single, kComparable | kDisplayed, kNoList, &owned::kDailySchedule, &compared::kDailySchedule},
-    {47, "BACnetSpecialEvent", sizeof(BACnetSpecialEvent), Storage::Record, Copy::Single, kComparable | kDisplayed, kNoList, &owned::kSpecialEvent, &compared::kSpecialEvent},
+    walked_by(TypeRow{45, "BACnetDestination", sizeof(BACnetDestination), Storage::Record, Copy::Single, kComparable | kDisplayed, kNoList, &owned::kDestination, &compared::kDestination}, sequence_records::kDestination),
+    walked_by(TypeRow{46, "BACnetDailySchedule", sizeof(BACnetDailySchedule), Storage::Record, Copy::Single, kComparable | kDisplayed, kNoList, &owned::kDailySchedule, &compared::kDailySchedule}, sequence_records::kDailySchedule),
+    walked_by(TypeRow{47, "BACnetSpecialEvent", sizeof(BACnetSpecialEvent), Storage::Record, Copy::Single, kComparable | kDisplayed, kNoList, &owned::kSpecialEvent, &compared::kSpecialEvent}, sequence_records::kSpecialEvent),
     {48, "BACnetPriorityValue", sizeof(BACnetPriorityValue), Storage::Record, Copy::Single, kComparable | kDisplayed, kNoList, &owned::kPriorityValue, &compared::kPriorityValue},
-    {49, "BACnetPropertyValue", sizeof(BACnetPropertyValue), Storage::Record, Copy::Single, kComparable | kDisplayed, kNoList, &owned::kPropertyValue, &compared::kPropertyValue},
-    {50, "BACnetPropertyStates", sizeof(BACnetPropertyStates), Storage::Record, Copy::Single, kPlain | kComparable | kDisplayed, kNoList, nullptr, &compared::kPropertyStates},
-    {51, "BACnetEventParameter", sizeof(BACnetEventParameter), Storage::Record, Copy::Single, kComparable | kDisplayed, kNoList, &owned::kEventParameter, &compared::kEventParameter},
-    {52, "BACnetNotificationParameters", sizeof(BACnetNotificationParameters), Storage::Record, Copy::Refused, kComparable | kDisplayed, kNoList, &owned::kNotificationParameters, &compared::kNotificationParameters},
+    walked_by(TypeRow{49, "BACnetPropertyValue", sizeof(BACnetPropertyValue), Storage::Record, Copy::Single, kComparable | kDisplayed, kNoList, &owned::kPropertyValue, &compared::kPropertyValue}, value_records::kPropertyValue),
+    walked_by(TypeRow{50, "BACnetPropertyStates", sizeof(BACnetPropertyStates), Storage::Record, Copy::Single, kPlain | kComparable | kDisplayed, kNoList, nullptr, &compared::kPropertyStates}, choice_records::kPropertyStates),
+    walked_by(TypeRow{51, "BACnetEventParameter", sizeof(BACnetEventParameter), Storage::Record, Copy::Single, kComparable | kDisplayed, kNoList, &owned::kEventParameter, &compared::kEventParameter}, event_parameters::kEventParameter),
+    walked_by(TypeRow{52, "BACnetNotificationParameters", sizeof(BACnetNotificationParameters), Storage::Record, Copy::Refused, kComparable | kDisplayed, kNoList, &owned::kNotificationParameters, &compared::kNotificationParameters}, notification_parameters::kNotificationParameters),
     {53, "BACnetSelectionCriteria", sizeof(BACnetSelectionCriteria), Storage::Record, Copy::Refused, kComparable | kDisplayed, kNoList, &owned::kSelectionCriteria, &compared::kSelectionCriteria},
-    {54, "BACnetClientCOV", sizeof(BACnetClientCOV), Storage::Record, Copy::Single, kPlain | kComparable | kDisplayed, kNoList, nullptr, &compared::kClientCOV},
-    {55, "BACnetObjectPropertyValue", sizeof(BACnetObjectPropertyValue), Storage::Record, Copy::Single, kComparable | kDisplayed, kNoList, &owned::kObjectPropertyValue, &compared::kObjectPropertyValue},
+    walked_by(TypeRow{54, "BACnetClientCOV", sizeof(BACnetClientCOV), Storage::Record, Copy::Single, kPlain | kComparable | kDisplayed, kNoList, nullptr, &compared::kClientCOV}, choice_records::kClientCOV),
+    walked_by(TypeRow{55, "BACnetObjectPropertyValue", sizeof(BACnetObjectPropertyValue), Storage::Record, Copy::Single, kComparable | kDisplayed, kNoList, &owned::kObjectPropertyValue, &compared::kObjectPropertyValue}, value_records::kObjectPropertyValue),
     {56, "BACnetNestedValue", sizeof(BACnetNestedValue), Storage::Record, Copy::Single, kComparable | kDisplayed, kNoList, &owned::kNestedValue},
     {57, "BACnetArray", sizeof(BACnetValueList), Storage::List, Copy::ByIndex, kComparable | kDisplayed, {-1, false, false}},
     {58, "BACnetPriorityArray", sizeof(BACnetValueList), Storage::List, Copy::ByIndex, kComparable | kArrayView | kDisplayed, {48, true, true}},
-    {59, "BACnetActionList", sizeof(BACnetActionList), Storage::Record, Copy::Single, kComparable | kArrayView | kDisplayed, kNoList, &owned::kActionList, &compared::kActionList},
+    walked_by(TypeRow{59, "BACnetActionList", sizeof(BACnetActionList), Storage::Record, Copy::Single, kComparable | kArrayView | kDisplayed, kNoList, &owned::kActionList, &compared::kActionList}, sequence_records::kActionList),
     {60, "ListOfBACnetLogRecord", sizeof(BACnetValueList), Storage::List, Copy::ByIndex, kComparable | kArrayView | kDisplayed, {37, true, true}},
     {61, "ListOfBACnetCalendarEntry", sizeof(BACnetValueList), Storage::List, Copy::ByIndex, kComparable | kArrayView | kDisplayed, {23, true, true}},
     {62, "ListOfBACnetActionList", sizeof(BACnetValueList), Storage::List, Copy::ByIndex, kComparable | kArrayView | kDisplayed, {59, true, true}},
     {63, "ListOfBACnetActionCommand", sizeof(BACnetValueList), Storage::List, Copy::ByIndex, kComparable | kArrayView | kDisplayed, {28, true, true}},
     {64, "ListOfCharacterString", sizeof(BACnetValueList), Storage::List, Copy::ByIndex, kComparable | kArrayView | kDisplayed, {7, true, true}},
     {65, "ListOfObjectIdentifier", sizeof(BACnetValueList), Storage::List, Copy::ByIndex, kComparable | kArrayView | kDisplayed, {12, true, true}},
-    {66, "BACnetSpecialEventPeriod", 0, Storage::None, Copy::Refused, 0, kNoList},
+    walked_by(TypeRow{66, "BACnetSpecialEventPeriod", 0, Storage::None, Copy::Refused, 0, kNoList}, choice_records::kSpecialEventPeriod),
     {67, "Reserved67", 0, Storage::None, Copy::Refused, 0, kNoList},
     {68, "Reserved68", 0, Storage::None, Copy::Refused, 0, kNoList},
     {69, "ListOfBACnetSessionKey", sizeof(BACnetValueList), Storage::List, Copy::ByIndex, kComparable | kArrayView | kDisplayed, {29, true, false}},
@@ -195,58 +230,58 @@ inline constexpr TypeRow kTypeCatalogue[kTypeCodeCount] = {
     {99, "Reserved99", 0, Storage::None, Copy::Refused, 0, kNoList},
     {100, "Reserved100", 0, Storage::None, Copy::Refused, 0, kNoList},
     {101, "BACnetCOVSubscription", sizeof(BACnetCOVSubscription), Storage::Record, Copy::Single, kPlain | kComparable | kDisplayed, kNoList, nullptr, &compared::kCOVSubscription},
-    {102, "BACnetScale", sizeof(BACnetScale), Storage::Record, Copy::Single, kPlain | kComparable | kDisplayed, kNoList, nullptr, &compared::kScale},
+    walked_by(TypeRow{102, "BACnetScale", sizeof(BACnetScale), Storage::Record, Copy::Single, kPlain | kComparable | kDisplayed, kNoList, nullptr, &compared::kScale}, choice_records::kScale),
     plain_record<BACnetPrescale, plain_fields::kPrescale>(103, "BACnetPrescale", kDisplayed),
     plain_record<BACnetAccumulatorRecord, plain_fields::kAccumulatorRecord>(104, "BACnetAccumulatorRecord", kDisplayed),
-    {105, "EventSummaryElement", sizeof(EventSummaryElement), Storage::Record, Copy::Single, kComparable | kDisplayed, kNoList, &owned::kEventSummaryElement, &compared::kEventSummaryElement},
+    walked_by(TypeRow{105, "EventSummaryElement", sizeof(EventSummaryElement), Storage::Record, Copy::Single, kComparable | kDisplayed, kNoList, &owned::kEventSummaryElement, &compared::kEventSummaryElement}, sequence_records::kEventSummaryElement),
     {106, "ListOfEventSummaryElement", sizeof(BACnetValueList), Storage::List, Copy::WholeList, kComparable | kArrayView | kDisplayed, {105, false, true}},
     {107, "ListOfBACnetCOVSubscription", sizeof(BACnetValueList), Storage::List, Copy::WholeList, kComparable | kDisplayed, {101, false, true}},
     {108, "Reserved108", 0, Storage::None, Copy::Refused, 0, kNoList},
     {109, "Reserved109", 0, Storage::None, Copy::Refused, 0, kNoList},
-    {110, "BACnetDeviceObjectPropertyValue", sizeof(BACnetDeviceObjectPropertyValue), Storage::Record, Copy::Single, kComparable | kDisplayed, kNoList, &owned::kDeviceObjectPropertyValue, &compared::kDeviceObjectPropertyValue},
+    walked_by(TypeRow{110, "BACnetDeviceObjectPropertyValue", sizeof(BACnetDeviceObjectPropertyValue), Storage::Record, Copy::Single, kComparable | kDisplayed, kNoList, &owned::kDeviceObjectPropertyValue, &compared::kDeviceObjectPropertyValue}, value_records::kDeviceObjectPropertyValue),
     {111, "ListOfEnumerated", sizeof(BACnetValueList), Storage::List, Copy::ByIndex, kComparable | kArrayView | kDisplayed, {9, true, true}},
     {112, "BACnetSetpointReference", sizeof(BACnetSetpointReference), Storage::Record, Copy::Single, kPlain | kComparable | kDisplayed, kNoList},
     {113, "ListOfReal", sizeof(BACnetValueList), Storage::List, Copy::ByIndex, kComparable | kDisplayed, {4, true, true}},
     {114, "ListOfBoolean", sizeof(BACnetValueList), Storage::List, Copy::ByIndex, kComparable | kArrayView, {1, true, true}},
     {115, "Reserved115", 0, Storage::None, Copy::Refused, 0, kNoList},
-    {116, "BACnetEventLogRecord", sizeof(BACnetEventLogRecord), Storage::Record, Copy::Single, kComparable | kDisplayed, kNoList, &owned::kEventLogRecord, &compared::kEventLogRecord},
-    {117, "BACnetLogData", sizeof(BACnetLogData), Storage::Record, Copy::Single, kComparable | kDisplayed, kNoList, &owned::kLogData, &compared::kLogData},
-    {118, "BACnetLogMultipleRecord", sizeof(BACnetLogMultipleRecord), Storage::Record, Copy::Single, kComparable | kDisplayed, kNoList, &owned::kLogMultipleRecord, &compared::kLogMultipleRecord},
-    {119, "BACnetLogDataElement", sizeof(BACnetLogDataElement), Storage::Record, Copy::Single, kComparable | kDisplayed, kNoList, &owned::kLogDataElement, &compared::kLogDataElement},
+    walked_by(TypeRow{116, "BACnetEventLogRecord", sizeof(BACnetEventLogRecord), Storage::Record, Copy::Single, kComparable | kDisplayed, kNoList, &owned::kEventLogRecord, &compared::kEventLogRecord}, sequence_records::kEventLogRecord),
+    walked_by(TypeRow{117, "BACnetLogData", sizeof(BACnetLogData), Storage::Record, Copy::Single, kComparable | kDisplayed, kNoList, &owned::kLogData, &compared::kLogData}, choice_records::kLogData),
+    walked_by(TypeRow{118, "BACnetLogMultipleRecord", sizeof(BACnetLogMultipleRecord), Storage::Record, Copy::Single, kComparable | kDisplayed, kNoList, &owned::kLogMultipleRecord, &compared::kLogMultipleRecord}, sequence_records::kLogMultipleRecord),
+    walked_by(TypeRow{119, "BACnetLogDataElement", sizeof(BACnetLogDataElement), Storage::Record, Copy::Single, kComparable | kDisplayed, kNoList, &owned::kLogDataElement, &compared::kLogDataElement}, choice_records::kLogDataElement),
     {120, "ListOfBACnetLogDataElement", sizeof(BACnetValueList), Storage::List, Copy::ByIndex, kComparable | kArrayView | kDisplayed, {119, false, true}},
     {121, "ListOfBACnetEventLogRecord", sizeof(BACnetValueList), Storage::List, Copy::ByIndex, kComparable | kArrayView | kDisplayed, {116, true, true}},
     {122, "ListOfBACnetLogMultipleRecord", sizeof(BACnetValueList), Storage::List, Copy::ByIndex, kComparable | kArrayView | kDisplayed, {118, true, true}},
-    {123, "BACnetShedLevel", sizeof(BACnetShedLevel), Storage::Record, Copy::Single, kComparable | kDisplayed, kNoList, &owned::kShedLevel, &compared::kShedLevel},
+    walked_by(TypeRow{123, "BACnetShedLevel", sizeof(BACnetShedLevel), Storage::Record, Copy::Single, kComparable | kDisplayed, kNoList, &owned::kShedLevel, &compared::kShedLevel}, choice_records::kShedLevel),
     plain_record<BACnetDeviceObjectReference, plain_fields::kDeviceObjectReference>(124, "BACnetDeviceObjectReference", kDisplayed),
     {125, "ListOfBACnetDeviceObjectReference", sizeof(BACnetValueList), Storage::List, Copy::ByIndex, kComparable | kArrayView | kDisplayed, {124, true, true}},
-    {126, "EventParameterChangeOfBitstring", 0, Storage::None, Copy::Refused, 0, kNoList},
-    {127, "EventParameterChangeOfState", 0, Storage::None, Copy::Refused, 0, kNoList},
-    {128, "EventParameterChangeOfValue", 0, Storage::None, Copy::Refused, 0, kNoList},
-    {129, "EventParameterCommandFailure", 0, Storage::None, Copy::Refused, 0, kNoList},
-    {130, "EventParameterFloatingLimit", 0, Storage::None, Copy::Refused, 0, kNoList},
-    {131, "EventParameterOutOfRange", 0, Storage::None, Copy::Refused, 0, kNoList},
-    {132, "EventParameterBufferReady", 0, Storage::None, Copy::Refused, 0, kNoList},
-    {133, "EventParameterChangeOfLifeSafety", 0, Storage::None, Copy::Refused, 0, kNoList},
-    {134, "EventParameterExtended", 0, Storage::None, Copy::Refused, 0, kNoList},
-    {135, "EventParameterBufferReady2", 0, Storage::None, Copy::Refused, 0, kNoList},
-    {136, "EventParameterUnsignedRange", 0, Storage::None, Copy::Refused, 0, kNoList},
-    {137, "BACnetCOVCriteria", 0, Storage::None, Copy::Refused, 0, kNoList},
-    {138, "NotificationChangeOfBitstring", 0, Storage::None, Copy::Refused, 0, kNoList},
-    {139, "NotificationChangeOfState", 0, Storage::None, Copy::Refused, 0, kNoList},
-    {140, "NotificationChangeOfValue", 0, Storage::None, Copy::Refused, 0, kNoList},
-    {141, "NotificationCommandFailure", 0, Storage::None, Copy::Refused, 0, kNoList},
-    {142, "NotificationFloatingLimit", 0, Storage::None, Copy::Refused, 0, kNoList},
-    {143, "NotificationOutOfRange", 0, Storage::None, Copy::Refused, 0, kNoList},
-    {144, "NotificationBufferReady", 0, Storage::None, Copy::Refused, 0, kNoList},
-    {145, "NotificationChangeOfLifeSafety", 0, Storage::None, Copy::Refused, 0, kNoList},
-    {146, "NotificationExtended", 0, Storage::None, Copy::Refused, 0, kNoList},
-    {147, "NotificationBufferReady2", 0, Storage::None, Copy::Refused, 0, kNoList},
-    {148, "NotificationUnsignedRange", 0, Storage::None, Copy::Refused, 0, kNoList},
-    {149, "NotificationChangedValue", 0, Storage::None, Copy::Refused, 0, kNoList},
+    walked_by(TypeRow{126, "EventParameterChangeOfBitstring", 0, Storage::None, Copy::Refused, 0, kNoList}, event_parameters::kChangeOfBitstring),
+    walked_by(TypeRow{127, "EventParameterChangeOfState", 0, Storage::None, Copy::Refused, 0, kNoList}, event_parameters::kChangeOfState),
+    walked_by(TypeRow{128, "EventParameterChangeOfValue", 0, Storage::None, Copy::Refused, 0, kNoList}, event_parameters::kChangeOfValue),
+    walked_by(TypeRow{129, "EventParameterCommandFailure", 0, Storage::None, Copy::Refused, 0, kNoList}, event_parameters::kCommandFailure),
+    walked_by(TypeRow{130, "EventParameterFloatingLimit", 0, Storage::None, Copy::Refused, 0, kNoList}, event_parameters::kFloatingLimit),
+    walked_by(TypeRow{131, "EventParameterOutOfRange", 0, Storage::None, Copy::Refused, 0, kNoList}, event_parameters::kOutOfRange),
+    walked_by(TypeRow{132, "EventParameterBufferReady", 0, Storage::None, Copy::Refused, 0, kNoList}, event_parameters::kBufferReady),
+    walked_by(TypeRow{133, "EventParameterChangeOfLifeSafety", 0, Storage::None, Copy::Refused, 0, kNoList}, event_parameters::kChangeOfLifeSafety),
+    walked_by(TypeRow{134, "EventParameterExtended", 0, Storage::None, Copy::Refused, 0, kNoList}, event_parameters::kExtended),
+    walked_by(TypeRow{135, "EventParameterBufferReady2", 0, Storage::None, Copy::Refused, 0, kNoList}, event_parameters::kBufferReady),
+    walked_by(TypeRow{136, "EventParameterUnsignedRange", 0, Storage::None, Copy::Refused, 0, kNoList}, event_parameters::kUnsignedRange),
+    walked_by(TypeRow{137, "BACnetCOVCriteria", 0, Storage::None, Copy::Refused, 0, kNoList}, event_parameters::kCOVCriteria),
+    walked_by(TypeRow{138, "NotificationChangeOfBitstring", 0, Storage::None, Copy::Refused, 0, kNoList}, notification_parameters::kChangeOfBitstring),
+    walked_by(TypeRow{139, "NotificationChangeOfState", 0, Storage::None, Copy::Refused, 0, kNoList}, notification_parameters::kChangeOfState),
+    walked_by(TypeRow{140, "NotificationChangeOfValue", 0, Storage::None, Copy::Refused, 0, kNoList}, notification_parameters::kChangeOfValue),
+    walked_by(TypeRow{141, "NotificationCommandFailure", 0, Storage::None, Copy::Refused, 0, kNoList}, notification_parameters::kCommandFailure),
+    walked_by(TypeRow{142, "NotificationFloatingLimit", 0, Storage::None, Copy::Refused, 0, kNoList}, notification_parameters::kFloatingLimit),
+    walked_by(TypeRow{143, "NotificationOutOfRange", 0, Storage::None, Copy::Refused, 0, kNoList}, notification_parameters::kOutOfRange),
+    walked_by(TypeRow{144, "NotificationBufferReady", 0, Storage::None, Copy::Refused, 0, kNoList}, notification_parameters::kBufferReady),
+    walked_by(TypeRow{145, "NotificationChangeOfLifeSafety", 0, Storage::None, Copy::Refused, 0, kNoList}, notification_parameters::kChangeOfLifeSafety),
+    walked_by(TypeRow{146, "NotificationExtended", 0, Storage::None, Copy::Refused, 0, kNoList}, notification_parameters::kExtended),
+    walked_by(TypeRow{147, "NotificationBufferReady2", 0, Storage::None, Copy::Refused, 0, kNoList}, notification_parameters::kBufferReady2),
+    walked_by(TypeRow{148, "NotificationUnsignedRange", 0, Storage::None, Copy::Refused, 0, kNoList}, notification_parameters::kUnsignedRange),
+    walked_by(TypeRow{149, "NotificationChangedValue", 0, Storage::None, Copy::Refused, 0, kNoList}, notification_parameters::kChangedValue),
     {150, "ReadAccessResultList", sizeof(ReadAccessResultList), Storage::Described, Copy::Refused, 0, kNoList},
-    {151, "ReadPropertyMultipleAck", sizeof(ReadPropertyMultipleAck), Storage::Described, Copy::Refused, 0, kNoList},
-    {152, "BACnetServiceConfirmedEventNotificationRequest", sizeof(BACnetServiceConfirmedEventNotificationRequest), Storage::Described, Copy::Refused, 0, kNoList},
-    {153, "BACnetEventLogDatum", 0, Storage::None, Copy::Refused, 0, kNoList},
+    walked_by(TypeRow{151, "ReadPropertyMultipleAck", sizeof(ReadPropertyMultipleAck), Storage::Described, Copy::Refused, 0, kNoList}, service_records::kReadPropertyMultipleAck),
+    walked_by(TypeRow{152, "BACnetServiceConfirmedEventNotificationRequest", sizeof(BACnetServiceConfirmedEventNotificationRequest), Storage::Described, Copy::Refused, 0, kNoList}, service_records::kEventNotification),
+    walked_by(TypeRow{153, "BACnetEventLogDatum", 0, Storage::None, Copy::Refused, 0, kNoList}, service_records::kEventLogDatum),
 };
 // clang-format on
 

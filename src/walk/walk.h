@@ -9,6 +9,7 @@
 #include <array>
 #include <bacnapi/bacnapi.h>
 
+#include <array>
 #include <cstddef>
 #include <cstdint>
 
@@ -150,7 +151,6 @@ struct BACnetTypeDescriptor {
 inline constexpr int32_t kFirstDescribedType = 20;
 inline constexpr int32_t kDescriptorCount = 134; // type codes 20..153
 
-// The descriptor of a type code, or null when it has none (out of range or no walk function).
 // The descriptors of codes 20..153 in code order, built at compile time (descriptor_table.cpp).
 extern const std::array<BACnetTypeDescriptor, kDescriptorCount> kDescriptors;
 

@@ -3,6 +3,7 @@
 // the destination side and bound with bind_cursor.
 #pragma once
 
+#include "records/field_desc.h"
 #include "walk/walk.h"
 
 #include <cstddef>
@@ -18,24 +19,10 @@ int32_t lookup_property_type(uint32_t objectType, uint32_t propertyIdentifier, u
 // `destination` (made a value of destinationType). Either value may be null. A destination that
 // holds a value of another type is released first. Statuses of bind_cursor: -1003 for a source of
 // another type, -1002 for a destination type without descriptor, -1001 for a refused record.
-int32_t describe_wrapped_value(BACnetFieldCursor* child, uint32_t nameId, int32_t tag,
-                               const BACnetDataType* source, int32_t sourceType, BACnetDataType* destination,
-                               int32_t destinationType);
-
-// Where a record keeps what the lookup needs, for describe_property_value.
-struct PropertyValueDesc {
-    uint32_t nameId;
-    int32_t tag;
-    int32_t objectTypeOffset;    // offset of the object type (an object identifier's first word),
-                                 // or -1 to use the object type inherited by the cursor
-    uint32_t propertyOffset;     // the 32-bit property identifier
-    uint32_t arrayIndexOffset;   // the 32-bit property array index
-    uint32_t valueOffset;        // the embedded BACnetDataType
-    bool sourceOwnTypeFirst;     // a non-empty source value keeps its own type code
-};
+int32_t describe_wrapped_value(BACnetFieldCursor* child, uint32_t nameId, int32_t tag, const BACnetDataType* source,
+                               int32_t sourceType, BACnetDataType* destination, int32_t destinationType);
 
 // Describes the property value of a record (src/dest are the records, either may be null).
-int32_t describe_property_value(const PropertyValueDesc& pv, BACnetFieldCursor* child, const void* src,
-                                void* dest);
+int32_t describe_property_value(const PropertyValueDesc& pv, BACnetFieldCursor* child, const void* src, void* dest);
 
 } // namespace bacnapi

@@ -3,7 +3,9 @@
 // lives inside the change-of-value alternative, described with that alternative's whole record.
 #pragma once
 
-#include "walk/field_table.h"
+#include <bacnapi/bacnapi.h>
+
+#include "records/field_desc.h"
 
 #include <cstddef>
 

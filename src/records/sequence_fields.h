@@ -1,9 +1,12 @@
 // The records that are a sequence of fields and own members (strings, nested values, records in
-// place that do), or that no value owns: each is a constant field table read by the generic table
-// walk. The plain records' tables are records/plain_fields.h.
+// place that do), or that no value owns: each is a constant field table, named by the record's
+// row in the type catalogue and read by the walker's generic table walk. The plain records' tables
+// are records/plain_fields.h.
 #pragma once
 
-#include "walk/field_table.h"
+#include <bacnapi/bacnapi.h>
+
+#include "records/field_desc.h"
 
 #include <cstddef>
 

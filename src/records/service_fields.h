@@ -4,7 +4,7 @@
 
 #include <bacnapi/bacnapi.h>
 
-#include "walk/field_table.h"
+#include "records/field_desc.h"
 
 #include <cstddef>
 

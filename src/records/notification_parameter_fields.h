@@ -5,7 +5,9 @@
 // record while the walk order puts them second.
 #pragma once
 
-#include "walk/field_table.h"
+#include <bacnapi/bacnapi.h>
+
+#include "records/field_desc.h"
 
 #include <cstddef>
 #include <cstring>

@@ -1,9 +1,12 @@
-// The choice records: each is a constant table of alternatives read by the generic choice walk. BACnetLogDatum and
+// The choice records: each is a constant table of alternatives, named by the record's row in the
+// type catalogue and read by the walker's generic choice walk. BACnetLogDatum and
 // BACnetSpecialEventPeriod have no record of their own: their parent describes them with its whole record, so their
 // offsets are those of the parent.
 #pragma once
 
-#include "walk/field_table.h"
+#include <bacnapi/bacnapi.h>
+
+#include "records/field_desc.h"
 
 #include <cstddef>
 

@@ -5,8 +5,9 @@
 // (WriteAccessSpecification, ReadAccessResult).
 #pragma once
 
-#include "walk/field_table.h"
-#include "walk/wrapped.h"
+#include <bacnapi/bacnapi.h>
+
+#include "records/field_desc.h"
 
 #include <cstddef>
 
