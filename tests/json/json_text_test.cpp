@@ -232,7 +232,10 @@ TEST(JsonText, ListsReadIntoExactlyTheirRoom)
 {
     for (int n : {1, 2, 7, 100, 1000}) {
         std::string json = "[";
-        for (int i = 0; i < n; ++i) json += (i ? "," : "") + std::to_string(i * 3);
+        for (int i = 0; i < n; ++i) {
+            if (i) json += ',';
+            json += std::to_string(i * 3);
+        }
         json += "]";
         BACnetDataType value{};
         ASSERT_EQ(bacnapi_json_set(&value, json.c_str(), BACNAPI_TYPE_ListOfUnsigned, nullptr, nullptr), 0) << n;

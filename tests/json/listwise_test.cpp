@@ -174,7 +174,10 @@ std::string awkward(size_t n)
 std::string strings(size_t n)
 {
     std::string text = "[";
-    for (size_t i = 0; i < n; ++i) text += (i ? "," : "") + awkward(i);
+    for (size_t i = 0; i < n; ++i) {
+        if (i) text += ',';
+        text += awkward(i);
+    }
     return text + "]";
 }
 
