@@ -7,6 +7,8 @@
 namespace bacnapi {
 namespace {
 
+// The octet and bit accessors answer a refused block with BACNAPI_E_OUTOFMEMORY, as the
+// replace routines report it.
 int32_t copy_octet_string(BACnetOctetString* dst, const BACnetOctetString* src)
 {
     return octets_set(dst, src->data, src->length);
@@ -64,6 +66,7 @@ BACNAPI_API int32_t bacnapi_access_bitString(BACnetBitString* host, BACnetDataTy
 
 BACNAPI_API int32_t bacnapi_access_string(BACnetCharacterString* host, BACnetDataType* value, uint8_t flag)
 {
+    // Set: a refused text is BACNAPI_E_INVALIDARG, the copies' answer (copy_characters).
     if (flag == 0 || value == nullptr)
         return access_string_payload<BACnetCharacterString, BACNAPI_TYPE_CharacterString, BACNAPI_S_OK>(
             host, value, flag, copy_characters);
@@ -71,7 +74,7 @@ BACNAPI_API int32_t bacnapi_access_string(BACnetCharacterString* host, BACnetDat
     if (value->type == BACNAPI_TYPE_CharacterString) {
         if (host == nullptr) return BACNAPI_E_INVALIDARG;
         if (host == stored) return BACNAPI_S_OK; // converting here would change the value
-        // A refused copy leaves the host record empty.
+        // Any failed copy, a refused one included, is BACNAPI_E_FAIL here (host record empty).
         if (copy_characters(host, stored) != BACNAPI_S_OK) return BACNAPI_E_FAIL;
     }
     // The character-set rule applies to whatever the host record holds now, also after a get

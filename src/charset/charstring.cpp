@@ -69,7 +69,7 @@ int32_t charstring_copy(BACnetCharacterString* dst, const BACnetCharacterString*
     char* data = static_cast<char*>(std::malloc(size));
     if (data == nullptr) {
         release(dst);
-        return BACNAPI_E_INVALIDARG;
+        return BACNAPI_E_OUTOFMEMORY;
     }
     std::memcpy(data, src->data, length);
     data[size - 1] = '\0';
@@ -124,7 +124,7 @@ int32_t charstring_convert(const BACnetCharacterString* src, BACnetCharacterStri
         // A DBCS text starts with its code page, high byte first, counted in the length.
         output = static_cast<char*>(std::calloc(3, 1));
         if (output == nullptr) {
-            return BACNAPI_E_FAIL; // nothing produced: never a DBCS text without its code page
+            return BACNAPI_E_OUTOFMEMORY; // nothing produced: never a DBCS text without its code page
         }
         output[0] = static_cast<char>((page >> 8) & 0xFF);
         output[1] = static_cast<char>(page & 0xFF);
@@ -174,6 +174,7 @@ BACNAPI_API int32_t bacnapi_string_transform(BACnetCharacterString* string, uint
         return BACNAPI_E_FAIL;
     }
     BACnetCharacterString converted{};
+    // Every failure, a refused allocation included, is BACNAPI_E_FAIL here.
     if (bacnapi::charstring_convert(string, &converted, target, codePage) != BACNAPI_S_OK) {
         std::free(converted.data); // nothing in practice: a failed conversion leaves it empty
         return BACNAPI_E_FAIL;

@@ -1,6 +1,6 @@
 // The catalogue of display forms by type code: the application types, whose forms read the
-// value's payload, the list types, and the rows of the record tables. A code without a row has
-// no display form, and printing a value of it fails.
+// value's payload, and the rows of the tables of records, choices, parameters and lists. A code
+// without a row has no display form, and printing a value of it fails.
 #include "display/form.h"
 
 #include <array>
@@ -22,30 +22,12 @@ const Form kDateForm = single(Kind::Date, 0);
 const Form kTimeForm = single(Kind::Time, 0);
 const Form kObjectIdForm = single(Kind::ObjectId, 0);
 
-// Every element in braces, separated by commas; no elements: "{}".
-const Form kListForm = list(",", "{}");
-// The priority array: every element in braces, nothing between; no elements: nothing.
-const Form kPriorityArrayForm = list("", "");
-
 constexpr TypeForm kRows[] = {
     {0, &kNullForm},         {1, &kBooleanForm},        {2, &kWordForm},
     {3, &kWordForm},         {4, &kRealForm},           {5, &kDoubleForm},
     {6, &kOctetStringForm},  {7, &kCharacterStringForm}, {8, &kBitStringForm},
     {9, &kWordForm},         {10, &kDateForm},          {11, &kTimeForm},
-    {12, &kObjectIdForm},    {57, &kListForm},          {58, &kPriorityArrayForm},
-    {60, &kListForm},        {61, &kListForm},          {62, &kListForm},
-    {63, &kListForm},        {64, &kListForm},          {65, &kListForm},
-    {69, &kListForm},        {70, &kListForm},          {71, &kListForm},
-    {72, &kListForm},        {73, &kListForm},          {74, &kListForm},
-    {75, &kListForm},        {76, &kListForm},          {77, &kListForm},
-    {78, &kListForm},        {79, &kListForm},          {80, &kListForm},
-    {81, &kListForm},        {82, &kListForm},          {83, &kListForm},
-    {84, &kListForm},        {87, &kListForm},          {88, &kListForm},
-    {92, &kListForm},        {93, &kListForm},          {94, &kListForm},
-    {95, &kListForm},        {96, &kListForm},          {98, &kListForm},
-    {106, &kListForm},       {107, &kListForm},         {111, &kListForm},
-    {113, &kListForm},       {120, &kListForm},         {121, &kListForm},
-    {122, &kListForm},       {125, &kListForm},
+    {12, &kObjectIdForm},
 };
 
 // Codes from here on never print on their own: the parameter alternatives and service records
@@ -57,7 +39,8 @@ using Catalogue = std::array<const Form*, kFirstCodeWithoutForm>;
 Catalogue build_catalogue()
 {
     Catalogue catalogue{};
-    for (const TypeFormTable& table : {kApplicationTypeForms, kRecordTypeForms, kLaterTypeForms})
+    for (const TypeFormTable& table :
+         {kApplicationTypeForms, kRecordTypeForms, kChoiceTypeForms, kParameterTypeForms, kListTypeForms})
         for (size_t i = 0; i < table.count; ++i) catalogue[static_cast<size_t>(table.rows[i].type)] = table.rows[i].form;
     return catalogue;
 }

@@ -165,13 +165,17 @@ struct TypeFormTable {
     const TypeForm* rows;
     size_t count;
 };
-extern const TypeFormTable kApplicationTypeForms; // 0..12 and the list codes
-extern const TypeFormTable kRecordTypeForms;      // 21..59
-extern const TypeFormTable kLaterTypeForms;       // 97..125
+extern const TypeFormTable kApplicationTypeForms; // 0..12
+extern const TypeFormTable kRecordTypeForms;      // records printed as their fields
+extern const TypeFormTable kChoiceTypeForms;      // choice records
+extern const TypeFormTable kParameterTypeForms;   // event and notification parameters
+extern const TypeFormTable kListTypeForms;        // value lists and read-access sequences
 
 // ---- The forms that other tables refer to ----
 extern const Form kAddressForm;                      // 21
 extern const Form kDateTimeForm;                     // 22
+extern const Form kDateRangeForm;                    // 24
+extern const Form kWeekNDayForm;                     // 25
 extern const Form kCalendarEntryForm;                // 23
 extern const Form kTimeStampForm;                    // 27
 extern const Form kRecipientForm;                    // 30
@@ -182,6 +186,7 @@ extern const Form kReadAccessResultForm;             // 42
 extern const Form kReadAccessPropertyValueForm;      // 43
 extern const Form kPropertyReferenceForm;            // 44
 extern const Form kPropertyStatesForm;               // 50
+extern const Form kLogDataForm;                      // 117
 extern const Form kEventParameterForm;               // 51
 extern const Form kNotificationParametersForm;       // 52
 extern const Form kEventNotificationForm;            // inside BACnetEventLogRecord

@@ -4,6 +4,8 @@
 // than the record's.
 #include "display/form.h"
 
+#include <iterator>
+
 namespace bacnapi::display {
 
 namespace {
@@ -187,5 +189,16 @@ constexpr Item kEventNotificationItems[] = {
 const Form kEventParameterForm = choice(offsetof(EP, choice), kEventParameterAlternatives, true);
 const Form kNotificationParametersForm = fields(kNotificationItems, "}");
 const Form kEventNotificationForm = fields(kEventNotificationItems, "}");
+
+namespace {
+
+constexpr TypeForm kRows[] = {
+    {51, &kEventParameterForm},
+    {52, &kNotificationParametersForm},
+};
+
+} // namespace
+
+const TypeFormTable kParameterTypeForms = {kRows, std::size(kRows)};
 
 } // namespace bacnapi::display

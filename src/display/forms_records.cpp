@@ -1,5 +1,6 @@
-// Display forms of the productions 21..59: each record as its fields in order, with the literal
-// that goes before each field, and each choice as the forms of its alternatives.
+// Display forms of the records printed as their fields: each record as its fields in order, with
+// the literal that goes before each field. A record holding a choice of its own (the log records,
+// the special event, a read result) keeps that choice's form beside it.
 #include "display/form.h"
 
 #include <iterator>
@@ -35,28 +36,12 @@ constexpr Item kWeekNDayItems[] = {
 };
 const Form kWeekNDayForm = fields(kWeekNDayItems, "");
 
-// 23
-constexpr Form kCalendarEntryAlternatives[] = {
-    single(Kind::Date, offsetof(BACnetCalendarEntry, date)),
-    single(nested(kDateRangeForm, offsetof(BACnetCalendarEntry, dateRange))),
-    single(nested(kWeekNDayForm, offsetof(BACnetCalendarEntry, weekNDay))),
-};
-const Form kCalendarEntryForm = choice(offsetof(BACnetCalendarEntry, choice), kCalendarEntryAlternatives, true);
-
 // 26
 constexpr Item kTimeValueItems[] = {
     item(Kind::Time, offsetof(BACnetTimeValue, time), "{"),
     item(Kind::Value, offsetof(BACnetTimeValue, value), ","),
 };
 const Form kTimeValueForm = fields(kTimeValueItems, "}");
-
-// 27
-constexpr Form kTimeStampAlternatives[] = {
-    single(Kind::Time, offsetof(BACnetTimeStamp, value.time)),
-    single(Kind::Word, offsetof(BACnetTimeStamp, value.sequenceNumber)),
-    single(nested(kDateTimeForm, offsetof(BACnetTimeStamp, value.dateTime))),
-};
-const Form kTimeStampForm = choice(offsetof(BACnetTimeStamp, choice), kTimeStampAlternatives, true);
 
 // 28: not the record's order; the device identifier prints even when absent.
 constexpr Item kActionCommandItems[] = {
@@ -71,13 +56,6 @@ constexpr Item kActionCommandItems[] = {
     item(Kind::Octet, offsetof(BACnetActionCommand, writeSuccessful), ","),
 };
 const Form kActionCommandForm = fields(kActionCommandItems, "}");
-
-// 30: choice -1 (no recipient) has no form.
-constexpr Form kRecipientAlternatives[] = {
-    single(Kind::ObjectId, offsetof(BACnetRecipient, value.device)),
-    single(nested(kAddressForm, offsetof(BACnetRecipient, value.address))),
-};
-const Form kRecipientForm = choice(offsetof(BACnetRecipient, choice), kRecipientAlternatives, true);
 
 // 32
 constexpr Item kAddressBindingItems[] = {
@@ -195,17 +173,6 @@ constexpr Item kSpecialEventItems[] = {
 };
 const Form kSpecialEventForm = fields(kSpecialEventItems, "");
 
-// 48: the alternative alone.
-constexpr Form kPriorityValueAlternatives[] = {
-    single(literal("null")),
-    single(Kind::Real, offsetof(BACnetPriorityValue, value.real)),
-    single(Kind::Word, offsetof(BACnetPriorityValue, value.enumerated)),
-    single(Kind::Word, offsetof(BACnetPriorityValue, value.unsignedValue)),
-    single(Kind::Word, offsetof(BACnetPriorityValue, value.enumerated)),
-    single(Kind::Value, offsetof(BACnetPriorityValue, value.constructedValue)),
-};
-const Form kPriorityValueForm = choice(offsetof(BACnetPriorityValue, kind), kPriorityValueAlternatives, false);
-
 // 49: two commas before the value, the index between them when present.
 constexpr Item kPropertyValueItems[] = {
     item(Kind::Word, offsetof(BACnetPropertyValue, propertyIdentifier), "{"),
@@ -215,16 +182,6 @@ constexpr Item kPropertyValueItems[] = {
 };
 const Form kPropertyValueForm = fields(kPropertyValueItems, "}");
 
-// 50: alternative 0 is a Boolean octet, 1..15 are 32-bit words.
-constexpr Form kPropertyStateWord = single(Kind::Word, offsetof(BACnetPropertyStates, value.enumerated));
-constexpr Form kPropertyStatesAlternatives[] = {
-    single(Kind::Octet, offsetof(BACnetPropertyStates, value.booleanValue)),
-    kPropertyStateWord, kPropertyStateWord, kPropertyStateWord, kPropertyStateWord, kPropertyStateWord,
-    kPropertyStateWord, kPropertyStateWord, kPropertyStateWord, kPropertyStateWord, kPropertyStateWord,
-    kPropertyStateWord, kPropertyStateWord, kPropertyStateWord, kPropertyStateWord, kPropertyStateWord,
-};
-const Form kPropertyStatesForm = choice(offsetof(BACnetPropertyStates, choice), kPropertyStatesAlternatives, true);
-
 // 53: the relation specifier is the record's third word.
 constexpr Item kSelectionCriteriaItems[] = {
     item(Kind::Word, offsetof(BACnetSelectionCriteria, propertyIdentifier), "{"),
@@ -233,13 +190,6 @@ constexpr Item kSelectionCriteriaItems[] = {
     item(Kind::Value, offsetof(BACnetSelectionCriteria, comparisonValue), ","),
 };
 const Form kSelectionCriteriaForm = fields(kSelectionCriteriaItems, "}");
-
-// 54
-constexpr Form kClientCovAlternatives[] = {
-    single(Kind::Real, offsetof(BACnetClientCOV, value.realIncrement)),
-    single(Kind::Word, offsetof(BACnetClientCOV, value.defaultIncrement)),
-};
-const Form kClientCovForm = choice(offsetof(BACnetClientCOV, choice), kClientCovAlternatives, true);
 
 // 55: the record holds no error words after the priority, so it always prints its value form
 // (the array index is not shown).
@@ -257,16 +207,104 @@ const Form kNestedValueForm = single(Kind::Value, offsetof(BACnetNestedValue, va
 // 59
 const Form kActionListForm = single(item(Kind::Value, offsetof(BACnetActionList, action), "{"), "}");
 
+// 97
+constexpr Item kConstructedItems[] = {
+    item(Kind::Word, offsetof(BACnetConstructed, leadingField), "<TAG>"),
+    item(Kind::Value, offsetof(BACnetConstructed, value), "</TAG><DATA>"),
+};
+const Form kConstructedForm = fields(kConstructedItems, "</DATA>");
+
+// 101: the recipient in its process form, with the presence octet first.
+constexpr Item kRecipientProcessItems[] = {
+    item(Kind::Octet, offsetof(BACnetRecipientProcess, present), "{"),
+    nested(kRecipientForm, offsetof(BACnetRecipientProcess, recipient), ","),
+    item(Kind::Word, offsetof(BACnetRecipientProcess, processIdentifier), ","),
+};
+constexpr Form kRecipientProcessForm = fields(kRecipientProcessItems, "}");
+constexpr Item kCovSubscriptionItems[] = {
+    nested(kRecipientProcessForm, offsetof(BACnetCOVSubscription, recipient), "{"),
+    nested(kObjectPropertyReferenceForm, offsetof(BACnetCOVSubscription, monitoredPropertyReference), ","),
+    item(Kind::Octet, offsetof(BACnetCOVSubscription, issueConfirmedNotifications), ","),
+    item(Kind::Word, offsetof(BACnetCOVSubscription, timeRemaining), ","),
+    item(Kind::Real, offsetof(BACnetCOVSubscription, covIncrement), ","),
+};
+const Form kCovSubscriptionForm = fields(kCovSubscriptionItems, "}");
+
+// 103
+constexpr Item kPrescaleItems[] = {
+    item(Kind::Word, offsetof(BACnetPrescale, multiplier), "{"),
+    item(Kind::Word, offsetof(BACnetPrescale, moduloDivide), ","),
+};
+const Form kPrescaleForm = fields(kPrescaleItems, "}");
+
+// 104
+constexpr Item kAccumulatorRecordItems[] = {
+    nested(kDateTimeForm, offsetof(BACnetAccumulatorRecord, timestamp), "{"),
+    item(Kind::Word, offsetof(BACnetAccumulatorRecord, presentValue), ","),
+    item(Kind::Word, offsetof(BACnetAccumulatorRecord, accumulatedValue), ","),
+    item(Kind::Word, offsetof(BACnetAccumulatorRecord, accumulatorStatus), ","),
+};
+const Form kAccumulatorRecordForm = fields(kAccumulatorRecordItems, "}");
+
+// 105
+constexpr Item kEventSummaryItems[] = {
+    item(Kind::ObjectId, offsetof(EventSummaryElement, objectIdentifier), "{"),
+    item(Kind::Word, offsetof(EventSummaryElement, eventState), ","),
+    item(Kind::Bits, offsetof(EventSummaryElement, acknowledgedTransitions), ","),
+    item(Kind::Value, offsetof(EventSummaryElement, eventTimeStamps), ","),
+    item(Kind::Word, offsetof(EventSummaryElement, notifyType), ","),
+    item(Kind::Bits, offsetof(EventSummaryElement, eventEnable), ","),
+    item(Kind::Value, offsetof(EventSummaryElement, eventPriorities), ","),
+};
+const Form kEventSummaryForm = fields(kEventSummaryItems, "}");
+
+// 110: the array index is not shown.
+constexpr Item kDeviceObjectPropertyValueItems[] = {
+    item(Kind::ObjectId, offsetof(BACnetDeviceObjectPropertyValue, deviceIdentifier), "{"),
+    item(Kind::ObjectId, offsetof(BACnetDeviceObjectPropertyValue, objectIdentifier), ","),
+    item(Kind::Word, offsetof(BACnetDeviceObjectPropertyValue, propertyIdentifier), ","),
+    item(Kind::Value, offsetof(BACnetDeviceObjectPropertyValue, value), ","),
+};
+const Form kDeviceObjectPropertyValueForm = fields(kDeviceObjectPropertyValueItems, "}");
+
+// 112
+const Form kSetpointReferenceForm = custom(print_setpoint_reference);
+
+// 116
+constexpr Form kEventLogDatumAlternatives[] = {
+    single(Kind::Bits, offsetof(BACnetEventLogRecord, logDatum.logStatus)),
+    single(nested(kEventNotificationForm, offsetof(BACnetEventLogRecord, logDatum.notification))),
+    single(Kind::Real, offsetof(BACnetEventLogRecord, logDatum.timeChange)),
+};
+constexpr Form kEventLogDatumForm =
+    choice(offsetof(BACnetEventLogRecord, logDatumChoice), kEventLogDatumAlternatives, true);
+constexpr Item kEventLogRecordItems[] = {
+    nested(kDateTimeForm, offsetof(BACnetEventLogRecord, timestamp), "{"),
+    nested(kEventLogDatumForm, 0, ","),
+};
+const Form kEventLogRecordForm = fields(kEventLogRecordItems, "}");
+
+// 118
+constexpr Item kLogMultipleRecordItems[] = {
+    nested(kDateTimeForm, offsetof(BACnetLogMultipleRecord, timestamp), "{"),
+    nested(kLogDataForm, offsetof(BACnetLogMultipleRecord, logData), ","),
+};
+const Form kLogMultipleRecordForm = fields(kLogMultipleRecordItems, "}");
+
+// 124
+constexpr Item kDeviceObjectReferenceItems[] = {
+    item(Kind::ObjectId, offsetof(BACnetDeviceObjectReference, deviceIdentifier), "{"),
+    item(Kind::ObjectId, offsetof(BACnetDeviceObjectReference, objectIdentifier), ","),
+};
+const Form kDeviceObjectReferenceForm = fields(kDeviceObjectReferenceItems, "}");
+
 constexpr TypeForm kRows[] = {
     {21, &kAddressForm},
     {22, &kDateTimeForm},
-    {23, &kCalendarEntryForm},
     {24, &kDateRangeForm},
     {25, &kWeekNDayForm},
     {26, &kTimeValueForm},
-    {27, &kTimeStampForm},
     {28, &kActionCommandForm},
-    {30, &kRecipientForm},
     {32, &kAddressBindingForm},
     {33, &kObjectPropertyReferenceForm},
     {36, &kDeviceObjectPropertyReferenceForm},
@@ -279,16 +317,21 @@ constexpr TypeForm kRows[] = {
     {45, &kDestinationForm},
     {46, &kDailyScheduleForm},
     {47, &kSpecialEventForm},
-    {48, &kPriorityValueForm},
     {49, &kPropertyValueForm},
-    {50, &kPropertyStatesForm},
-    {51, &kEventParameterForm},
-    {52, &kNotificationParametersForm},
     {53, &kSelectionCriteriaForm},
-    {54, &kClientCovForm},
     {55, &kObjectPropertyValueForm},
     {56, &kNestedValueForm},
     {59, &kActionListForm},
+    {97, &kConstructedForm},
+    {101, &kCovSubscriptionForm},
+    {103, &kPrescaleForm},
+    {104, &kAccumulatorRecordForm},
+    {105, &kEventSummaryForm},
+    {110, &kDeviceObjectPropertyValueForm},
+    {112, &kSetpointReferenceForm},
+    {116, &kEventLogRecordForm},
+    {118, &kLogMultipleRecordForm},
+    {124, &kDeviceObjectReferenceForm},
 };
 const TypeFormTable kRecordTypeForms = {kRows, std::size(kRows)};
 

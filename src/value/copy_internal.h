@@ -27,6 +27,8 @@
 namespace bacnapi {
 
 // ---- Strings inside values and records ----
+// These give the copies' answer to a refused block (the routines under them report it as
+// BACNAPI_E_OUTOFMEMORY).
 // Releases dst's octets and duplicates src's; a refused block leaves dst empty and is not an
 // error (always 0).
 int32_t copy_octets(BACnetOctetString* dst, const BACnetOctetString* src);

@@ -134,28 +134,38 @@ namespace {
 // Rebuilds dst (already released) as a copy of src in one pass: the overflow array is allocated
 // once, with the slots the growth rule would have given a run of that length (so that later
 // appends agree with it), and each element is copied into its place. A run longer than any run
-// may be is refused before anything is copied. Any failure gives BACNAPI_E_INVALIDARG; the count
-// then covers the elements copied so far, a failed one included (it is safe to clear), so a
-// refused overflow array leaves the first element only.
+// may be is refused before anything is copied. On failure the count covers the elements copied
+// so far, a failed one included (it is safe to clear), so a refused overflow array
+// (BACNAPI_E_OUTOFMEMORY) leaves the first element only.
 template <class Sequence, class CopyOne>
-int32_t copy_run(Sequence* dst, const Sequence* src, CopyOne copy_one)
+int32_t copy_run_elements(Sequence* dst, const Sequence* src, CopyOne copy_one)
 {
     using Element = decltype(dst->first);
     const int32_t count = readable_count(src);
     if (count > kSequenceMaxCount) return BACNAPI_E_INVALIDARG;
     if (count == 0) return BACNAPI_S_OK;
     dst->count = 1;
-    if (copy_one(&dst->first, &src->first) != BACNAPI_S_OK) return BACNAPI_E_INVALIDARG;
+    int32_t status = copy_one(&dst->first, &src->first);
+    if (status != BACNAPI_S_OK) return status;
     const size_t slots = overflow_slots(count);
     if (slots == 0) return BACNAPI_S_OK;
     auto* elements = static_cast<Element*>(std::calloc(slots, sizeof(Element)));
-    if (elements == nullptr) return BACNAPI_E_INVALIDARG;
+    if (elements == nullptr) return BACNAPI_E_OUTOFMEMORY;
     dst->elements = elements;
     for (int32_t i = 1; i < count; ++i) {
         dst->count = i + 1;
-        if (copy_one(&elements[i], &src->elements[i]) != BACNAPI_S_OK) return BACNAPI_E_INVALIDARG;
+        status = copy_one(&elements[i], &src->elements[i]);
+        if (status != BACNAPI_S_OK) return status;
     }
     return BACNAPI_S_OK;
+}
+
+// The sequence copies answer every failure, a refused overflow array included, with
+// BACNAPI_E_INVALIDARG.
+template <class Sequence, class CopyOne>
+int32_t copy_run(Sequence* dst, const Sequence* src, CopyOne copy_one)
+{
+    return copy_run_elements(dst, src, copy_one) == BACNAPI_S_OK ? BACNAPI_S_OK : BACNAPI_E_INVALIDARG;
 }
 
 } // namespace

@@ -55,6 +55,62 @@ int32_t take_zeroed_record(BACnetDataType& element, int32_t type)
     return BACNAPI_S_OK;
 }
 
+// Points the child at source element i. A count beyond the slots the list has is a broken list:
+// nothing of it is read.
+int32_t describe_source_element(const BACnetValueList& list, uint32_t i, int32_t elementType,
+                                BACnetFieldCursor* child)
+{
+    if (list.count > list.capacity) return BACNAPI_WALK_E_REFUSED;
+    if (i >= list.count || !list.elements) return BACNAPI_WALK_E_REFUSED;
+    const BACnetDataType& element = list.elements[i];
+    if (element.type != elementType) return BACNAPI_WALK_E_REFUSED;
+    child->src = element_payload(element, elementType);
+    // A constructed element without its record has nothing a visitor could read.
+    return child->src ? BACNAPI_S_OK : BACNAPI_WALK_E_REFUSED;
+}
+
+// Slot i of a destination list, counted in (and the list grown by one when full) when it lies
+// past the count, or null when the list is broken or cannot reach it. A destination whose count
+// runs past its slots (or that counts elements without an array) is broken the same way as a
+// source: it is not written into.
+BACnetDataType* destination_slot(BACnetValueList& list, uint32_t i)
+{
+    if (list.count > list.capacity || (list.count != 0 && !list.elements)) return nullptr;
+    if (i >= list.count) {
+        // A free slot is already an empty value: taking it only counts it (every element of a
+        // list read from text whose room was taken ahead).
+        if (list.count < list.capacity) ++list.count;
+        else if (value_list_grow_one(&list) != BACNAPI_S_OK) return nullptr;
+        if (i >= list.count) return nullptr;
+    }
+    return &list.elements[i];
+}
+
+// Makes a destination element an element of the type, keeping it when it is one already.
+int32_t give_element_type(BACnetDataType& element, int32_t elementType, ListElementState* state)
+{
+    if (element.type != elementType && is_application_type(elementType)) {
+        // An empty application value is all zero but its type: a free slot (already zero)
+        // only takes the type, an element of another type is released first.
+        if (element.type != 0) clear_value(&element);
+        else std::memset(static_cast<void*>(&element.payload), 0, sizeof element.payload);
+        element.type = elementType;
+    } else if (element.type != elementType) {
+        // An element of another type is released first, so that its record is never
+        // reinterpreted as a record of the element type.
+        if (element.type != 0) clear_value(&element);
+        if (state && state->emptyRecordIsZero == 1) {
+            if (take_zeroed_record(element, elementType) != BACNAPI_S_OK) return BACNAPI_WALK_E_REFUSED;
+        } else {
+            if (retype_value(&element, elementType) != BACNAPI_S_OK) return BACNAPI_WALK_E_REFUSED;
+            if (state && state->emptyRecordIsZero < 0) state->emptyRecordIsZero = is_zero_record(element);
+        }
+    } else if (!is_application_type(elementType) && !element.payload.record) {
+        if (retype_value(&element, elementType) != BACNAPI_S_OK) return BACNAPI_WALK_E_REFUSED;
+    }
+    return BACNAPI_S_OK;
+}
+
 } // namespace
 
 int32_t describe_list_element(int32_t elementType, BACnetFieldCursor* child, const void* src, void* dest,
@@ -69,52 +125,17 @@ int32_t describe_list_element(int32_t elementType, BACnetFieldCursor* child, con
 
     if (src) {
         const auto* list = static_cast<const BACnetValueList*>(src);
-        // A count beyond the slots the list has is a broken list: nothing of it is read.
-        if (list->count > list->capacity) return BACNAPI_WALK_E_REFUSED;
         // An empty source list: nothing to describe, and the destination is left alone too.
         if (i == 0 && list->count == 0) return BACNAPI_S_OK;
-        if (i >= list->count || !list->elements) return BACNAPI_WALK_E_REFUSED;
-        const BACnetDataType& element = list->elements[i];
-        if (element.type != elementType) return BACNAPI_WALK_E_REFUSED;
-        child->src = element_payload(element, elementType);
-        // A constructed element without its record has nothing a visitor could read.
-        if (!child->src) return BACNAPI_WALK_E_REFUSED;
+        const int32_t status = describe_source_element(*list, i, elementType, child);
+        if (status != BACNAPI_S_OK) return status;
     }
-
     if (dest) {
-        auto* list = static_cast<BACnetValueList*>(dest);
-        // A destination whose count runs past its slots (or that counts elements without an
-        // array) is broken the same way: it is not written into.
-        if (list->count > list->capacity || (list->count != 0 && !list->elements))
-            return BACNAPI_WALK_E_REFUSED;
-        if (i >= list->count) {
-            // A free slot is already an empty value: taking it only counts it (every element of a
-            // list read from text whose room was taken ahead).
-            if (list->count < list->capacity) ++list->count;
-            else if (value_list_grow_one(list) != BACNAPI_S_OK) return BACNAPI_WALK_E_REFUSED;
-            if (i >= list->count) return BACNAPI_WALK_E_REFUSED;
-        }
-        BACnetDataType& element = list->elements[i];
-        if (element.type != elementType && is_application_type(elementType)) {
-            // An empty application value is all zero but its type: a free slot (already zero)
-            // only takes the type, an element of another type is released first.
-            if (element.type != 0) clear_value(&element);
-            else std::memset(static_cast<void*>(&element.payload), 0, sizeof element.payload);
-            element.type = elementType;
-        } else if (element.type != elementType) {
-            // An element of another type is released first, so that its record is never
-            // reinterpreted as a record of the element type.
-            if (element.type != 0) clear_value(&element);
-            if (state && state->emptyRecordIsZero == 1) {
-                if (take_zeroed_record(element, elementType) != BACNAPI_S_OK) return BACNAPI_WALK_E_REFUSED;
-            } else {
-                if (retype_value(&element, elementType) != BACNAPI_S_OK) return BACNAPI_WALK_E_REFUSED;
-                if (state && state->emptyRecordIsZero < 0) state->emptyRecordIsZero = is_zero_record(element);
-            }
-        } else if (!is_application_type(elementType) && !element.payload.record) {
-            if (retype_value(&element, elementType) != BACNAPI_S_OK) return BACNAPI_WALK_E_REFUSED;
-        }
-        child->dest = element_payload(element, elementType);
+        BACnetDataType* element = destination_slot(*static_cast<BACnetValueList*>(dest), i);
+        if (!element) return BACNAPI_WALK_E_REFUSED;
+        const int32_t status = give_element_type(*element, elementType, state);
+        if (status != BACNAPI_S_OK) return status;
+        child->dest = element_payload(*element, elementType);
     }
     return BACNAPI_S_OK;
 }

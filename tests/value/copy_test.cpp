@@ -312,3 +312,41 @@ TEST(CopyEventNotification, AFailureStopsTheCopyAtItsField)
 }
 
 } // namespace
+
+namespace {
+
+// The two sequences of read-access records answer any failed copy with BACNAPI_E_INVALIDARG, a
+// refused overflow array or element included; the record copy of one such element never fails.
+TEST(CopyReadAccessRuns, EveryRefusalIsAnInvalidArgumentAndLeavesAClearableRun)
+{
+    if (!heap_watch::active()) GTEST_SKIP() << "allocation refusal needs the heap watch";
+    const struct {
+        int32_t type;
+        const char* text;
+    } cases[] = {
+        {89, "{{{2,0,{{{85,-1}}}}},{{2,1,{{{85,-1}},{{86,-1}}}}},{{2,2,{{{85,-1}}}}}}"},
+        {90, "{{{0,9,{{{85,-1,4,1.500000}}}}},{{0,9,{{{85,-1,4,2.000000}},{{86,-1,5,{2,32}}}}}}}"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.type);
+        Owned source(parse(c.type, c.text));
+        std::vector<int32_t> failures;
+        bool refused = true;
+        for (long k = 0; refused && k < 64; ++k) {
+            Owned target(make(c.type));
+            heap_watch::refuse_after(k);
+            const int32_t status = bacnapi::copy_record(c.type, target.v.payload.record, source.v.payload.record);
+            refused = heap_watch::disarm();
+            if (status != BACNAPI_S_OK) failures.push_back(status);
+            if (!refused) {
+                EXPECT_EQ(text_of(target.v), c.text);
+            }
+        }
+        EXPECT_FALSE(failures.empty()) << "the overflow array is refused at some point";
+        for (int32_t status : failures) {
+            EXPECT_EQ(status, BACNAPI_E_INVALIDARG);
+        }
+    }
+}
+
+} // namespace
