@@ -77,6 +77,65 @@ int32_t charstring_copy(BACnetCharacterString* dst, const BACnetCharacterString*
     return BACNAPI_S_OK;
 }
 
+namespace {
+
+// The iconv name of the source's encoding in `name`, and the bytes to convert. False for a DBCS text
+// too short to hold its code page and a character.
+bool source_encoding(const BACnetCharacterString* src, char (&name)[16], char** input, size_t* inputLeft) {
+    *input = src->data;
+    *inputLeft = src->data != nullptr ? static_cast<size_t>(src->length) : 0;
+    if (src->characterSet != BACNAPI_CHARSET_DBCS) {
+        std::snprintf(name, sizeof name, "%s", fixed_encoding(src->characterSet));
+        return true;
+    }
+    // Two code-page bytes, high first, then at least one byte of text.
+    if (*inputLeft < 3) {
+        return false;
+    }
+    const auto* bytes = reinterpret_cast<const unsigned char*>(src->data);
+    std::snprintf(name, sizeof name, "CP%d", bytes[0] * 256 + bytes[1]);
+    *input += 2;
+    *inputLeft -= 2;
+    return true;
+}
+
+// The iconv name of the target encoding, transliterating, so that characters it lacks come out as
+// replacements rather than ending the conversion.
+void target_encoding(uint8_t target, uint32_t page, char (&name)[40]) {
+    if (target == BACNAPI_CHARSET_DBCS) {
+        std::snprintf(name, sizeof name, "CP%u//TRANSLIT", page);
+    } else {
+        std::snprintf(name, sizeof name, "%s//TRANSLIT", fixed_encoding(target));
+    }
+}
+
+// Converts the input onto the end of *output, growing it by one window per step; iconv fills the
+// window and reports E2BIG when it needs another. Stops, keeping what was produced, when the
+// input is used up, is invalid or incomplete, or the heap refuses the next window.
+void convert_windows(IconvConverter& converter, char* input, size_t inputLeft, char** output, size_t* outputLength) {
+    while (inputLeft > 0) {
+        char* grown = static_cast<char*>(std::realloc(*output, *outputLength + kStepBlock));
+        if (grown == nullptr) {
+            return; // keep what was produced so far
+        }
+        *output = grown;
+        std::memset(grown + *outputLength, 0, kStepBlock);
+        char* window = grown + *outputLength;
+        size_t windowLeft = kStep;
+        const size_t inputBefore = inputLeft;
+        const size_t result = converter.convert(&input, &inputLeft, &window, &windowLeft);
+        *outputLength += kStep - windowLeft;
+        if (result != static_cast<size_t>(-1) || errno != E2BIG) {
+            return; // all input consumed, or invalid or incomplete input
+        }
+        if (windowLeft == kStep && inputLeft == inputBefore) {
+            return; // a single character larger than a whole window: no progress is possible
+        }
+    }
+}
+
+} // namespace
+
 int32_t charstring_convert(const BACnetCharacterString* src, BACnetCharacterString* dst, uint8_t target,
                            uint32_t codePage) {
     if (src == nullptr || dst == nullptr) {
@@ -85,33 +144,15 @@ int32_t charstring_convert(const BACnetCharacterString* src, BACnetCharacterStri
     if (src->characterSet == target) {
         return charstring_copy(dst, src);
     }
-
-    // The source: its encoding name and the bytes to convert.
     char sourceName[16];
-    char* input = src->data;
-    size_t inputLeft = src->data != nullptr ? static_cast<size_t>(src->length) : 0;
-    if (src->characterSet == BACNAPI_CHARSET_DBCS) {
-        // Two code-page bytes, high first, then at least one byte of text.
-        if (inputLeft < 3) {
-            return BACNAPI_E_FAIL;
-        }
-        const auto* bytes = reinterpret_cast<const unsigned char*>(src->data);
-        std::snprintf(sourceName, sizeof sourceName, "CP%d", bytes[0] * 256 + bytes[1]);
-        input += 2;
-        inputLeft -= 2;
-    } else {
-        std::snprintf(sourceName, sizeof sourceName, "%s", fixed_encoding(src->characterSet));
+    char* input = nullptr;
+    size_t inputLeft = 0;
+    if (!source_encoding(src, sourceName, &input, &inputLeft)) {
+        return BACNAPI_E_FAIL;
     }
-
-    // The target: transliterating, so that characters it lacks come out as replacements rather
-    // than ending the conversion.
     char targetName[40];
     const uint32_t page = codePage != 0 ? codePage : kDefaultCodePage;
-    if (target == BACNAPI_CHARSET_DBCS) {
-        std::snprintf(targetName, sizeof targetName, "CP%u//TRANSLIT", page);
-    } else {
-        std::snprintf(targetName, sizeof targetName, "%s//TRANSLIT", fixed_encoding(target));
-    }
+    target_encoding(target, page, targetName);
 
     IconvConverter converter(targetName, sourceName);
     if (!converter.is_open()) {
@@ -130,27 +171,7 @@ int32_t charstring_convert(const BACnetCharacterString* src, BACnetCharacterStri
         output[1] = static_cast<char>(page & 0xFF);
         outputLength = 2;
     }
-
-    // Grow by one window per step; iconv fills it, and reports E2BIG when it needs another.
-    while (inputLeft > 0) {
-        char* grown = static_cast<char*>(std::realloc(output, outputLength + kStepBlock));
-        if (grown == nullptr) {
-            break; // keep what was produced so far
-        }
-        output = grown;
-        std::memset(output + outputLength, 0, kStepBlock);
-        char* window = output + outputLength;
-        size_t windowLeft = kStep;
-        const size_t inputBefore = inputLeft;
-        const size_t result = converter.convert(&input, &inputLeft, &window, &windowLeft);
-        outputLength += kStep - windowLeft;
-        if (result != static_cast<size_t>(-1) || errno != E2BIG) {
-            break; // all input consumed, or invalid or incomplete input
-        }
-        if (windowLeft == kStep && inputLeft == inputBefore) {
-            break; // a single character larger than a whole window: no progress is possible
-        }
-    }
+    convert_windows(converter, input, inputLeft, &output, &outputLength);
 
     const int closed = converter.close();
     if (closed != 0 || outputLength == 0) {
