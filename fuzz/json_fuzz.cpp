@@ -10,7 +10,7 @@
 // that reads back and writes the same JSON again.
 #include <bacnapi/bacnapi.h>
 
-#include "../src/json/reader.h"
+#include "json/reader.h"
 #include "../tests/support/release_value.h"
 
 #include <cstddef>

@@ -1,4 +1,4 @@
 // The brace reader prepares its destination with the walker's rule (see walk/destination.h).
 #pragma once
 
-#include "../walk/destination.h"
+#include "walk/destination.h"

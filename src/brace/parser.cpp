@@ -3,11 +3,11 @@
 // of text from one read position. Application slots end by moving the position to the next
 // delimiter ("," or "}") without consuming it, so text between a literal and its delimiter is
 // skipped; the structural slots consume "{", "}" and "," exactly at the position.
-#include "destination.h"
-#include "read_cursor.h"
+#include "brace/destination.h"
+#include "brace/read_cursor.h"
 
-#include "../value/value_internal.h"
-#include "../walk/walk.h"
+#include "value/value_internal.h"
+#include "walk/walk.h"
 
 #include <cstdlib>
 #include <cstring>

@@ -1,4 +1,4 @@
-#include "read_cursor.h"
+#include "brace/read_cursor.h"
 
 #include <cstdio>
 #include <cstdlib>

@@ -4,9 +4,9 @@
 #include "text/number_format.h"
 #include "text/text_sink.h"
 
-#include "../charset/charstring.h"
-#include "../value/list_types.h"
-#include "../walk/walk.h"
+#include "charset/charstring.h"
+#include "value/list_types.h"
+#include "walk/walk.h"
 
 #include <cstdlib>
 #include <cstring>

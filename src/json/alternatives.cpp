@@ -2,9 +2,9 @@
 // source nor a destination record, so nothing is read or written; only the cursor it fills
 // (the alternative's nameId and tag) is kept. Alternatives that hold a nested or looked-up value
 // cannot be bound without records and fail after naming their field: they count too.
-#include "alternatives.h"
+#include "json/alternatives.h"
 
-#include "../walk/walk.h"
+#include "walk/walk.h"
 
 namespace bacnapi::json {
 

@@ -1,5 +1,5 @@
 // The key table: one entry per field-name identifier, sorted by identifier.
-#include "field_keys.h"
+#include "json/field_keys.h"
 
 #include <algorithm>
 #include <bacnapi/bacnapi_types.h>

@@ -1,9 +1,9 @@
 // The JSON spelling of application values.
-#include "json_text.h"
+#include "json/json_text.h"
 
-#include "../charset/charstring.h"
-#include "../text/text_sink.h"
-#include "../value/value_internal.h"
+#include "charset/charstring.h"
+#include "text/text_sink.h"
+#include "value/value_internal.h"
 
 #include <charconv>
 #include <cmath>

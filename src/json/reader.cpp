@@ -11,19 +11,19 @@
 // value, so a value refused part way is reported once the rest of the text is found
 // well-formed; a text that is not is read again the whole-tree way, which finds the fault
 // where it always has.
-#include "alternatives.h"
-#include "field_keys.h"
-#include "json_text.h"
-#include "reader.h"
-#include "tree.h"
+#include "json/alternatives.h"
+#include "json/field_keys.h"
+#include "json/json_text.h"
+#include "json/reader.h"
+#include "json/tree.h"
 
-#include "../charset/charstring.h"
-#include "../names/standard_names.h"
-#include "../value/limits.h"
-#include "../value/list_types.h"
-#include "../value/value_internal.h"
-#include "../walk/destination.h"
-#include "../walk/walk.h"
+#include "charset/charstring.h"
+#include "names/standard_names.h"
+#include "value/limits.h"
+#include "value/list_types.h"
+#include "value/value_internal.h"
+#include "walk/destination.h"
+#include "walk/walk.h"
 
 #include <bacnapi/bacnapi.h>
 

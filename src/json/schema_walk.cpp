@@ -15,10 +15,10 @@
 #include "json/field_keys.h"
 #include "json/schema.h"
 
-#include "../value/list_types.h"
-#include "../value/record_size.h"
-#include "../value/value_internal.h"
-#include "../walk/walk.h"
+#include "value/list_types.h"
+#include "value/record_size.h"
+#include "value/value_internal.h"
+#include "walk/walk.h"
 
 #include <algorithm>
 #include <cstdlib>

@@ -1,8 +1,8 @@
 // Building the tree with the event (SAX) reader of RapidJSON. The reader runs iteratively, so
 // neither it nor the tree recurses; nesting deeper than the limit is refused as it opens.
-#include "tree.h"
+#include "json/tree.h"
 
-#include "json_text.h"
+#include "json/json_text.h"
 
 // The parser's internal stack starts as a null pointer and is compared after adding an offset
 // to it, which the pointer-overflow check of clang's sanitizer reports although nothing is

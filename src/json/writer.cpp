@@ -5,13 +5,13 @@
 // constructed value opens a frame that decides on its first event: a list opens "[", anything
 // else "{". Commas are the writer's own business (the engine's betweenFields is not used), since
 // an absent optional field is left out and must not leave a comma behind.
-#include "field_keys.h"
-#include "json_text.h"
+#include "json/field_keys.h"
+#include "json/json_text.h"
 
-#include "../names/standard_names.h"
-#include "../text/text_sink.h"
-#include "../value/limits.h"
-#include "../walk/walk.h"
+#include "names/standard_names.h"
+#include "text/text_sink.h"
+#include "value/limits.h"
+#include "walk/walk.h"
 
 #include <bacnapi/bacnapi.h>
 

@@ -3,7 +3,7 @@
 // correctly rounded from the exact binary value), so it serves here for every format; only the
 // zero padding of "%0Nd" and the special values are added by hand. The tests compare every
 // function with snprintf over many values, extremes included.
-#include "number_format.h"
+#include "text/number_format.h"
 
 #include <charconv>
 #include <cmath>

@@ -1,4 +1,4 @@
-#include "text_sink.h"
+#include "text/text_sink.h"
 
 #include <bacnapi/bacnapi_types.h>
 

@@ -4,14 +4,14 @@
 //
 // Every cursor lives on the stack of the step that walks it; the only heap allocation the engine
 // makes is a destination record in bind_cursor.
-#include "walk.h"
+#include "walk/walk.h"
 
-#include "field_table.h"
-#include "lists.h"
+#include "walk/field_table.h"
+#include "walk/lists.h"
 
-#include "../value/limits.h"
-#include "../value/record_size.h"
-#include "../value/value_internal.h"
+#include "value/limits.h"
+#include "value/record_size.h"
+#include "value/value_internal.h"
 
 #include <cstdlib>
 #include <cstring>

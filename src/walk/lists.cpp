@@ -4,9 +4,9 @@
 // descriptors take it from the type catalogue. Each element is described here: the child cursor
 // points at element i of the source list and at room for element i in the destination list. The
 // engine decides when the list ends.
-#include "lists.h"
+#include "walk/lists.h"
 
-#include "../value/value_internal.h"
+#include "value/value_internal.h"
 
 #include <cstdlib>
 #include <cstring>

@@ -4,7 +4,7 @@
 // one more element.
 #pragma once
 
-#include "walk.h"
+#include "walk/walk.h"
 
 #include <cstddef>
 #include <cstdint>

@@ -2,10 +2,10 @@
 // the destination side only, with the reset visitor: string payloads are emptied, every choice
 // falls back to alternative 0 and every list ends at once. The walk functions do the rest
 // (absent sentinels of optional fields, retyping of nested values).
-#include "destination.h"
+#include "walk/destination.h"
 
-#include "../value/value_internal.h"
-#include "walk.h"
+#include "value/value_internal.h"
+#include "walk/walk.h"
 
 #include <cstdlib>
 #include <cstring>
