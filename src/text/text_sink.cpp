@@ -96,6 +96,7 @@ char* TextSink::grow_for(size_t n)
 
 void TextSink::finish()
 {
+    terminate();
     if (!owner_ || !*owner_ || capacity_ - (length_ + 1) <= length_ + 1) return;
     char* block = static_cast<char*>(std::realloc(*owner_, length_ + 1));
     if (!block) return;

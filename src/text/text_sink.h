@@ -1,10 +1,12 @@
 // A growable heap text that appends pieces in amortized constant time per byte.
 //
 // The sink works directly on a caller's text pointer: it starts from the text the pointer holds
-// (measured once), and every time the block moves the pointer is updated, so the caller holds a
-// valid NUL-terminated text of everything appended so far at any moment, also when a walk stops
-// part way. The bytes are exactly those that appending each piece with an exact reallocation
-// would give; only the block may be larger than the text.
+// (measured once), and every time the block moves the pointer is updated. The terminating NUL is
+// written once, when the sink is finished or goes away (also when a walk stops part way), not
+// behind every piece: a second store per piece doubles the stores that wait for memory once the
+// text outgrows the caches. So the caller holds a valid NUL-terminated text of everything
+// appended as soon as the sink is done with it. The bytes are exactly those that appending each
+// piece with an exact reallocation would give; only the block may be larger than the text.
 //
 // The sink asks the heap how large a block really is (malloc_usable_size where the platform has
 // it), so a caller that appends to the same text again and again finds the room left over from
@@ -27,6 +29,7 @@ public:
 
     TextSink(const TextSink&) = delete;
     TextSink& operator=(const TextSink&) = delete;
+    ~TextSink() { terminate(); }
 
     // Appends n bytes. 0, or BACNAPI_E_FAIL (no text pointer, size overflow, heap refusal) with
     // the text as it was. Appending 0 bytes still makes a text exist ("" rather than null).
@@ -42,12 +45,12 @@ public:
     int32_t append_char(char c)
     {
         // The members are read once, before the byte is stored: a store through a char pointer
-        // could otherwise be taken to change them, and they would be read again behind it.
+        // could otherwise be taken to change them, and they would be read again behind it. The
+        // room for the terminator is kept free.
         const size_t length = length_;
         char* const data = data_;
         if (data && 1 < capacity_ - length) {
             data[length] = c;
-            data[length + 1] = '\0';
             length_ = length + 1;
             return BACNAPI_S_OK;
         }
@@ -72,11 +75,7 @@ public:
         return grow_for(n);
     }
     // Takes n bytes written at room() into the text (n no more than the room asked for).
-    void commit(size_t n)
-    {
-        length_ += n;
-        data_[length_] = '\0';
-    }
+    void commit(size_t n) { length_ += n; }
 
     // Appends n bytes that the caller writes itself into the returned area (room and commit in
     // one); null, with the text as it was, where append would fail.
@@ -90,18 +89,21 @@ public:
     // Takes the text back to its first `length` bytes (no more than it holds), keeping the block.
     void truncate(size_t length)
     {
-        if (!data_ || length > length_) return;
-        length_ = length;
-        data_[length_] = '\0';
+        if (length <= length_) length_ = length;
     }
 
-    // Returns a block that is more than half unused to the heap (when the heap agrees). Smaller
-    // slack stays, ready for the caller's next append to the same text.
+    // Terminates the text and returns a block that is more than half unused to the heap (when the
+    // heap agrees). Smaller slack stays, ready for the caller's next append to the same text.
     void finish();
 
     size_t length() const { return length_; }
 
 private:
+    // Writes the terminator behind the text (there is always room for it once a block exists).
+    void terminate()
+    {
+        if (data_) data_[length_] = '\0';
+    }
     char* grow_for(size_t n);
     int32_t reserve_more(size_t extra);
     bool fits_callers_block(size_t need);

@@ -1,5 +1,5 @@
-// The shared text sink: the text is exactly the pieces appended, whole at every step, and room it
-// already has (left from growth, reserved, or found in a caller's block) is used without asking
+// The shared text sink: the text is exactly the pieces appended, terminated once the sink is
+// finished or goes away, and room it already has (left from growth, reserved, or found in a caller's block) is used without asking
 // the heap again. "No allocation" is shown by arming the heap watch to refuse the next one.
 #include "support/heap_watch.h"
 #include "text/text_sink.h"
@@ -23,9 +23,11 @@ TEST(TextSink, PiecesOfEverySizeAppendToWhateverTheCallerHeld)
         const char* start; // null: no text yet
         size_t pieceSize;
         size_t pieces;
+        bool finished; // false: the sink goes away unfinished, as when a walk stops part way
     };
     const Case cases[] = {
-        {nullptr, 1, 500}, {"", 0, 3}, {"prefix:", 7, 300}, {nullptr, 1000, 5}, {"x", 65, 40},
+        {nullptr, 1, 500, true}, {"", 0, 3, true},      {"prefix:", 7, 300, true}, {nullptr, 1000, 5, true},
+        {"x", 65, 40, true},     {nullptr, 1, 77, false}, {"ab", 0, 1, false},      {"x", 33, 9, false},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.pieceSize);
@@ -38,9 +40,12 @@ TEST(TextSink, PiecesOfEverySizeAppendToWhateverTheCallerHeld)
                 ASSERT_EQ(sink.append(piece.data(), piece.size()), BACNAPI_S_OK);
                 expected += piece;
                 ASSERT_EQ(sink.length(), expected.size());
-                ASSERT_STREQ(text, expected.c_str()); // terminated after every piece
+                ASSERT_EQ(std::memcmp(text, expected.data(), expected.size()), 0);
             }
-            sink.finish();
+            // Room past the text holds no terminator of its own: one the sink forgot shows as
+            // a longer text.
+            std::memset(sink.room(8), '#', 8);
+            if (c.finished) sink.finish();
         }
         ASSERT_NE(text, nullptr); // appending even nothing makes a text exist
         EXPECT_EQ(expected, text);
@@ -54,6 +59,7 @@ TEST(TextSink, ExtendGivesRoomTheCallerFillsAndReserveMakesItAtOnce)
     TextSink sink(&text);
     ASSERT_EQ(sink.append("{", 1), BACNAPI_S_OK);
     ASSERT_EQ(sink.reserve(10000), BACNAPI_S_OK);
+    std::memset(text + 1, 'x', 10001); // the reserved room holds no terminator of its own
     const bool watched = heap_watch::active();
     if (watched) heap_watch::refuse_after(0);
     for (int i = 0; i < 100; ++i) {
@@ -65,6 +71,7 @@ TEST(TextSink, ExtendGivesRoomTheCallerFillsAndReserveMakesItAtOnce)
         EXPECT_FALSE(heap_watch::disarm()) << "reserved room was not used";
     }
     ASSERT_EQ(sink.length(), 10001u);
+    sink.finish();
     EXPECT_EQ(text[0], '{');
     EXPECT_EQ(text[1 + 100 * 37], '7');
     EXPECT_EQ(text[10001], '\0');
