@@ -73,6 +73,55 @@ int32_t parse_null(uint32_t, void* ctx)
     return settle(ctx, p);
 }
 
+// ---- The usual forms -------------------------------------------------------------------------
+//
+// The writer puts dates, times, bit strings and choice numbers in one form each. Where the text
+// holds exactly that form, closed right behind by its delimiter, it is read here in one step;
+// the general scans below would read the same octets and stop at the same place. Anything else
+// (blanks, stars, other widths, text before the delimiter) is left to the general scans.
+
+bool is_digit_char(char c) { return c >= '0' && c <= '9'; }
+bool is_delimiter(char c) { return c == ',' || c == '}'; }
+
+// Two decimal digits at p, or -1.
+int two_digits(const char* p)
+{
+    return is_digit_char(p[0]) && is_digit_char(p[1]) ? (p[0] - '0') * 10 + (p[1] - '0') : -1;
+}
+
+// "mm/dd/yyyy" then "," or "}": the date's octets and the delimiter, or null.
+const char* usual_date(const char* p, BACnetDate* date)
+{
+    const int month = two_digits(p);
+    const int day = two_digits(p + 3);
+    const int century = two_digits(p + 6);
+    const int year = two_digits(p + 8);
+    if (month < 0 || p[2] != '/' || day < 0 || p[5] != '/' || century < 0 || year < 0 || !is_delimiter(p[10]))
+        return nullptr;
+    date->month = static_cast<uint8_t>(month);
+    date->day = static_cast<uint8_t>(day);
+    date->year = static_cast<uint8_t>(static_cast<uint32_t>(century * 100 + year) - 1900u);
+    date->dayOfWeek = 255;
+    return p + 10;
+}
+
+// "hh:mm ss.hh" then "," or "}": the time's octets and the delimiter, or null.
+const char* usual_time(const char* p, BACnetTime* time)
+{
+    const int hour = two_digits(p);
+    const int minute = two_digits(p + 3);
+    const int second = two_digits(p + 6);
+    const int hundredths = two_digits(p + 9);
+    if (hour < 0 || p[2] != ':' || minute < 0 || p[5] != ' ' || second < 0 || p[8] != '.' || hundredths < 0 ||
+        !is_delimiter(p[11]))
+        return nullptr;
+    time->hour = static_cast<uint8_t>(hour);
+    time->minute = static_cast<uint8_t>(minute);
+    time->second = static_cast<uint8_t>(second);
+    time->hundredths = static_cast<uint8_t>(hundredths);
+    return p + 11;
+}
+
 // A "%d" word: Unsigned, Signed and Enumerated store it whole.
 int32_t parse_word(void* dest, void* ctx)
 {
@@ -191,7 +240,10 @@ int32_t parse_bits(uint32_t, void* dest, const void*, void* ctx)
     if (!p || !dest) return refuse_missing(ctx, p);
     auto* bits = static_cast<BACnetBitString*>(dest);
     if (bits->bitCount != 0) return refuse(ctx, p, "bit string already holds bits");
-    const char* end = token_end(ctx, p);
+    // The usual text is only "0" and "1" up to a delimiter: its end is found on the way.
+    const char* end = p;
+    while (*end == '0' || *end == '1') ++end;
+    if (!is_delimiter(*end) && *end != '{') end = token_end(ctx, end);
     const size_t n = static_cast<size_t>(end - p);
     uint8_t* block = nullptr;
     if (n > 0) {
@@ -223,6 +275,10 @@ int32_t parse_date(uint32_t, void* dest, const void*, void* ctx)
     const char* p = pos_of(ctx);
     if (!p || !dest) return refuse_missing(ctx, p);
     auto* date = static_cast<BACnetDate*>(dest);
+    if (const char* delimiter = usual_date(p, date)) {
+        pos_of(ctx) = delimiter;
+        return BACNAPI_S_OK;
+    }
     int32_t number;
 
     const char* at = scan_octet_or_star(p, 2, &number);
@@ -269,6 +325,10 @@ int32_t parse_time(uint32_t, void* dest, const void*, void* ctx)
     const char* p = pos_of(ctx);
     if (!p || !dest) return refuse_missing(ctx, p);
     auto* time = static_cast<BACnetTime*>(dest);
+    if (const char* delimiter = usual_time(p, time)) {
+        pos_of(ctx) = delimiter;
+        return BACNAPI_S_OK;
+    }
     int32_t number;
 
     const char* at = scan_octet_or_star(p, 2, &number);
