@@ -27,16 +27,19 @@ struct ParserContext {
     const char* stop = nullptr;
     const char* choiceStart = nullptr;
     const char* choiceEnd = nullptr;
-    const char* end = nullptr; // the text's terminating NUL
+    const char* end = nullptr; // the text's terminating NUL, once a slot needed it
     bool listCounted = false;  // the first list of the read has been counted ahead
 };
 
 const char*& pos_of(void* ctx) { return static_cast<ParserContext*>(ctx)->pos; }
 
-// The end of the first token from p on that ends at "," "}" "{" or the end of the text.
+// The end of the first token from p on that ends at "," "}" "{" or the end of the text. The text
+// is measured the first time a token needs it, not before every read: most texts never need it.
 const char* token_end(void* ctx, const char* p)
 {
-    return token_end_with_brace(p, static_cast<ParserContext*>(ctx)->end);
+    auto* context = static_cast<ParserContext*>(ctx);
+    if (!context->end) context->end = p + std::strlen(p);
+    return token_end_with_brace(p, context->end);
 }
 
 // A slot's failure: remembers where (at) and why, and answers -1. Failing at the end of the text
@@ -442,9 +445,9 @@ int32_t parse_element_close(uint32_t, uint32_t* more, void* ctx)
 uint32_t parse_count_elements(uint32_t, void* ctx)
 {
     auto* context = static_cast<ParserContext*>(ctx);
-    if (context->listCounted || !context->pos || !context->end) return 0;
+    if (context->listCounted || !context->pos) return 0;
     context->listCounted = true;
-    const uint64_t count = count_list_elements(context->pos, context->end);
+    const uint64_t count = count_list_elements(context->pos);
     return count > UINT32_MAX ? 0 : static_cast<uint32_t>(count);
 }
 
@@ -597,7 +600,6 @@ int32_t read_brace_text(BACnetDataType* value, int32_t type, ParserContext& cont
     if (!value) return BACNAPI_WALK_E_REFUSED;
     // A null text is a text already used up: the value is bound as usual and its first piece fails.
     prepare_destination(value, type);
-    if (context.pos) context.end = context.pos + std::strlen(context.pos);
     BACnetFieldCursor cursor{};
     cursor.nameId = 3;
     cursor.tag = -1;

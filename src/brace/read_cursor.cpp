@@ -111,14 +111,18 @@ constexpr struct BitsSet {
     }
 } kBitsSet;
 
-} // namespace
-
-uint64_t count_list_elements(const char* p, const char* end)
-{
-    if (p >= end || *p != '{') return 0;
+// The count so far of a list being counted, and the depth reached inside it.
+struct ListCount {
     uint64_t count = 1;
     int64_t depth = 0; // of the character just looked at, inside the list
-    const char* q = p;
+};
+
+// Counts the elements begun in [q, end) into `c`; true when the list closes there. The character
+// at end is readable.
+bool count_stretch(const char* q, const char* end, ListCount& c)
+{
+    uint64_t count = c.count;
+    int64_t depth = c.depth;
 #if defined(__SSE2__)
     // Sixteen characters at a time while the list stays open: the depth after each character is
     // the running sum of +1 at "{" and -1 at "}", added up across the block in four shifts. A
@@ -152,13 +156,38 @@ uint64_t count_list_elements(const char* p, const char* end)
         q += 16;
     }
 #endif
+    bool closed = false;
     for (; q < end; ++q) {
-        const char c = *q;
-        depth += static_cast<int64_t>(c == '{') - static_cast<int64_t>(c == '}');
-        if (depth < 0) break;
-        count += static_cast<uint64_t>((c == ',') & (depth == 0) & (q[1] == '{'));
+        const char ch = *q;
+        depth += static_cast<int64_t>(ch == '{') - static_cast<int64_t>(ch == '}');
+        if (depth < 0) {
+            closed = true;
+            break;
+        }
+        count += static_cast<uint64_t>((ch == ',') & (depth == 0) & (q[1] == '{'));
     }
-    return count;
+    c.count = count;
+    c.depth = depth;
+    return closed;
+}
+
+// How much text is measured and counted at a time.
+constexpr size_t kStretch = size_t{1} << 16;
+
+} // namespace
+
+uint64_t count_list_elements(const char* p)
+{
+    if (*p != '{') return 0;
+    ListCount c;
+    for (const char* q = p;;) {
+        // The text is measured a stretch at a time, right before the stretch is counted: the
+        // count finds it in the cache, so a long text comes from memory once, and nothing past
+        // its end is read.
+        const size_t n = strnlen(q, kStretch);
+        if (count_stretch(q, q + n, c) || n < kStretch) return c.count;
+        q += n;
+    }
 }
 
 const char* token_end_with_brace(const char* p, const char* end)

@@ -49,12 +49,11 @@ const char* next_delimiter(const char* p);
 // goes on behind it.
 const char* token_end_with_brace(const char* p, const char* end);
 
-// The number of elements of a list whose text starts at p (just after the list's "{") and goes
-// on at most to end: one for a first element "{", and one more for every ",{" at the list's own
-// level, up to the "}" that closes the list. Braces inside elements are followed by depth. A
+// The number of elements of a list whose text starts at p (just after the list's "{"): one for a
+// first element "{", and one more for every ",{" at the list's own level, up to the "}" that
+// closes the list or the end of the text. Braces inside elements are followed by depth. A
 // character string may hold a "{" (never "," or "}"), which can only make the count short.
-// The character at end is read (the text's terminating NUL).
-uint64_t count_list_elements(const char* p, const char* end);
+uint64_t count_list_elements(const char* p);
 
 // "%d" (width 0: any length) or "%0<width>d". On success stores the number modulo 2^32 (its low
 // 32 bits, so "4294967295" and "-1" give the same word) and returns the position after it;

@@ -153,29 +153,24 @@ TEST(ReadCursor, TokenEndFindsTheFirstDelimiterAsStrcspnDoes)
 
 TEST(ReadCursor, ListElementsAreCountedAtTheListsOwnLevel)
 {
-    // The text after a list's "{"; the count stops at the "}" closing the list, and the end given
-    // bounds it even when the text goes on.
+    // The text after a list's "{"; the count stops at the "}" closing the list or at the end of
+    // the text.
     const struct {
         const char* text;
-        size_t length; // 0: the whole text
         uint64_t count;
     } cases[] = {
-        {"", 0, 0},
-        {"}", 0, 0},
-        {"1}", 0, 0},                                     // not a list of elements
-        {"{1}}", 0, 1},
-        {"{1},{2},{3}}", 0, 3},
-        {"{1},{2}},{3},{4}}", 0, 2},                      // stops where the list closes
-        {"{{a,b},{c}},{d,{e,f}}}", 0, 2},                 // commas and "{" inside elements
-        {"{1},{2},{3}}", 5, 2},                           // bounded by the end given
-        {"{1},{2},{3}", 0, 3},                            // the text ends before the list does
-        {"{a{},{b},{c}}", 0, 1},                          // a "{" inside a string: short, never long
-        {"{1},2,{3}}", 0, 2},                             // a comma not before "{" opens nothing
+        {"", 0},
+        {"}", 0},
+        {"1}", 0},                                     // not a list of elements
+        {"{1}}", 1},
+        {"{1},{2},{3}}", 3},
+        {"{1},{2}},{3},{4}}", 2},                      // stops where the list closes
+        {"{{a,b},{c}},{d,{e,f}}}", 2},                 // commas and "{" inside elements
+        {"{1},{2},{3}", 3},                            // the text ends before the list does
+        {"{a{},{b},{c}}", 1},                          // a "{" inside a string: short, never long
+        {"{1},2,{3}}", 2},                             // a comma not before "{" opens nothing
     };
-    for (const auto& c : cases) {
-        const char* end = c.text + (c.length ? c.length : std::strlen(c.text));
-        EXPECT_EQ(count_list_elements(c.text, end), c.count) << c.text;
-    }
+    for (const auto& c : cases) EXPECT_EQ(count_list_elements(c.text), c.count) << c.text;
 
     // Long texts, counted sixteen characters at a time, against a count one character at a time:
     // lists of known length whose separators, nesting (deeper than sixteen too) and closing brace
@@ -211,9 +206,20 @@ TEST(ReadCursor, ListElementsAreCountedAtTheListsOwnLevel)
         for (int k = 0; k < length; ++k) text += alphabet[random() % (sizeof alphabet - 1)];
         texts.push_back({text, one_by_one(text)});
     }
-    for (const auto& [text, count] : texts) {
-        EXPECT_EQ(count_list_elements(text.c_str(), text.c_str() + text.size()), count) << text;
+    // Texts longer than the stretch measured at a time, the list closing (or the text ending, or
+    // an element beginning, or the nesting going deep) right around each stretch boundary.
+    for (const size_t boundary : {size_t{1} << 16, size_t{2} << 16}) {
+        for (int shift = -3; shift <= 3; ++shift) {
+            const std::string deep = std::string(20, '{') + std::string(20, '}');
+            std::string text = "{";
+            uint64_t n = 1;
+            while (text.size() + 12 < boundary + shift) text += (n++ % 97 == 0 ? deep : "12345") + std::string("},{");
+            text.resize(boundary + shift, '7');
+            for (const char* tail : {"}}", "},{1}}", "", "{{{}}}},{2}}"})
+                texts.push_back({text + tail, one_by_one(text + tail)});
+        }
     }
+    for (const auto& [text, count] : texts) EXPECT_EQ(count_list_elements(text.c_str()), count) << text.size();
 }
 
 } // namespace
