@@ -154,9 +154,10 @@ int32_t walk_list_elements(const BACnetFieldCursor* parent, BACnetFieldCursor* c
     // A list being read whose length the visitor can tell takes all its room at once (room the
     // heap refuses is refused as any growth would be). Element 0 is already described; if its
     // slot moved with the array, it is described again in place.
+    ListRoom room(destination);
     if (destination && !source && visitor->countElements && destination->count == 1) {
         const uint32_t expected = visitor->countElements(parent->nameId, ctx);
-        const int32_t reserved = value_list_reserve(destination, expected);
+        const int32_t reserved = room.reserve(expected);
         if (reserved < 0) return reserved;
         if (reserved == 1) {
             *child = fresh;
@@ -179,9 +180,11 @@ int32_t walk_list_elements(const BACnetFieldCursor* parent, BACnetFieldCursor* c
         }
         if (bulk && destination->count == static_cast<uint32_t>(*index)) {
             *index += static_cast<int32_t>(visitor->readElements(parent->nameId, elementType, destination, more, ctx));
+            room.filled(destination->count);
             if (!*more) return end_list(visitor, parent->nameId, more, ctx);
         }
         *child = fresh;
+        if (destination) room.cover(static_cast<uint32_t>(*index) + 1);
         status = describe_list_element(elementType, child, parent->src, parent->dest, *index, &state);
         if (status != 0) {
             ++*index;

@@ -146,21 +146,41 @@ uint32_t value_list_next_capacity(uint32_t capacity)
     return next > UINT32_MAX ? 0 : static_cast<uint32_t>(next);
 }
 
-int32_t value_list_reserve(BACnetValueList* list, uint32_t capacity)
+int32_t ListRoom::reserve(uint32_t capacity)
 {
+    BACnetValueList* list = list_;
     if (!list || list->count > list->capacity || (list->count != 0 && !list->elements)) return 0;
     const uint32_t held = list->elements ? list->capacity : 0;
-    if (capacity <= held) return 0;
-    // A fresh zeroed block rather than a grown one: a large block comes zeroed from the system
-    // without being written twice, and the elements held (one, when a list being read asks) are
-    // few to copy.
-    auto* grown = static_cast<BACnetDataType*>(std::calloc(capacity, sizeof(BACnetDataType)));
+    if (capacity <= held || added_ != 0) return 0;
+    // A fresh block rather than a grown one: the elements held (one, when a list being read asks)
+    // are few to copy.
+    auto* grown = static_cast<BACnetDataType*>(std::malloc(size_t{capacity} * sizeof(BACnetDataType)));
     if (!grown) return BACNAPI_WALK_E_NOMEMORY;
     if (list->count != 0) std::memcpy(static_cast<void*>(grown), list->elements, list->count * sizeof(BACnetDataType));
     std::free(list->elements);
     list->elements = grown;
     list->capacity = capacity;
+    emptied_ = list->count;
+    added_ = capacity;
     return 1;
+}
+
+void ListRoom::cover(uint32_t end)
+{
+    // A stretch of slots at a time: about the cache's worth that the next elements are read into.
+    constexpr uint32_t kStretch = 1024;
+    if (end <= emptied_ || !list_->elements) return;
+    uint32_t upTo = emptied_ + kStretch > end ? emptied_ + kStretch : end;
+    if (upTo > added_) upTo = added_;
+    if (upTo <= emptied_) return;
+    std::memset(static_cast<void*>(list_->elements + emptied_), 0, size_t{upTo - emptied_} * sizeof(BACnetDataType));
+    emptied_ = upTo;
+}
+
+ListRoom::~ListRoom()
+{
+    // Slots past the ones the reading took stay free: they must be empty values.
+    cover(added_);
 }
 
 int32_t value_list_grow_one(BACnetValueList* list)

@@ -31,12 +31,38 @@ int32_t describe_list_element(int32_t elementType, BACnetFieldCursor* child, con
 // and the new slots are emptied. 0, or BACNAPI_WALK_E_NOMEMORY with the list unchanged.
 int32_t value_list_grow_one(BACnetValueList* list);
 
-// Gives a value list room for `capacity` elements in all with one allocation, the new slots
-// emptied, so that a list whose length is known ahead is not grown step by step (each step holds
-// the old and the new array at once). 1 when the element array moved (pointers into it must be
-// found again), 0 when the list already had the room (or is broken: its growth refuses it),
-// BACNAPI_WALK_E_NOMEMORY with the list unchanged when the heap refuses.
-int32_t value_list_reserve(BACnetValueList* list, uint32_t capacity);
+// Room taken at once for a value list being read whose length is known ahead, so that it is not
+// grown step by step (each step holds the old and the new array at once). The new slots are
+// emptied a stretch at a time, just before elements are read into them, rather than all at once:
+// a long list's storage is then written once by the reading, not once to empty it and again to
+// fill it. Whatever way the reading ends, every slot the room added and no element took is an
+// empty value again once the room goes away.
+class ListRoom {
+public:
+    explicit ListRoom(BACnetValueList* list) : list_(list) {}
+    ~ListRoom();
+    ListRoom(const ListRoom&) = delete;
+    ListRoom& operator=(const ListRoom&) = delete;
+
+    // Room for `capacity` elements in all, with one allocation. 1 when the element array moved
+    // (pointers into it must be found again), 0 when the list already had the room (or is broken:
+    // its growth refuses it), BACNAPI_WALK_E_NOMEMORY with the list unchanged when the heap
+    // refuses.
+    int32_t reserve(uint32_t capacity);
+    // Slots below `end` are to be read into: they are made empty values first.
+    void cover(uint32_t end);
+    // Slots below `count` were written whole by a reader that needed no empty slot.
+    void filled(uint32_t count)
+    {
+        const uint32_t upTo = count < added_ ? count : added_;
+        if (upTo > emptied_) emptied_ = upTo;
+    }
+
+private:
+    BACnetValueList* list_;
+    uint32_t emptied_ = 0; // the added slots from here on are not emptied yet
+    uint32_t added_ = 0;   // ... up to here (the capacity the room gave)
+};
 
 // The capacity a full value list of `capacity` slots grows to: capacity + capacity / 2 + 1, or 0
 // when that does not fit in 32 bits.

@@ -10,6 +10,7 @@
 #include <gtest/gtest.h>
 
 #include <cstdlib>
+#include <cstring>
 #include <iterator>
 #include <string>
 #include <vector>
@@ -87,28 +88,55 @@ TEST(WalkLists, ListsReadFromTextTakeTheirRoomOnce)
     release_value(&value);
 }
 
-TEST(WalkLists, ReserveKeepsElementsAndEmptiesNewSlots)
+TEST(WalkLists, RoomKeepsElementsAndLeavesEveryUntakenSlotEmpty)
 {
     BACnetValueList list{};
     ASSERT_EQ(value_list_grow_one(&list), 0);
     list.elements[0].type = BACNAPI_TYPE_Unsigned;
     list.elements[0].payload.unsignedValue = 42;
-    ASSERT_GE(value_list_reserve(&list, 1000), 0);
-    EXPECT_EQ(list.capacity, 1000u);
-    EXPECT_EQ(list.count, 1u);
-    EXPECT_EQ(list.elements[0].payload.unsignedValue, 42u);
-    for (uint32_t i = 1; i < list.capacity; ++i) ASSERT_EQ(list.elements[i].type, BACNAPI_TYPE_Null) << i;
-    // Less room than the list has changes nothing; the next growth uses the reserved slots.
-    BACnetDataType* before = list.elements;
-    EXPECT_EQ(value_list_reserve(&list, 10), 0);
-    EXPECT_EQ(list.capacity, 1000u);
-    ASSERT_EQ(value_list_grow_one(&list), 0);
-    EXPECT_EQ(list.elements, before);
-    EXPECT_EQ(list.count, 2u);
+    const uint32_t capacity = 5000; // several stretches of slots emptied at a time
+    {
+        ListRoom room(&list);
+        ASSERT_EQ(room.reserve(capacity), 1);
+        EXPECT_EQ(room.reserve(capacity + 10), 0); // room is taken once
+        ASSERT_EQ(list.capacity, capacity);
+        EXPECT_EQ(list.count, 1u);
+        EXPECT_EQ(list.elements[0].payload.unsignedValue, 42u);
+        // The new slots are the room's to empty: fill them with what a reused block may hold.
+        std::memset(static_cast<void*>(list.elements + 1), 0xA5, (capacity - 1) * sizeof(BACnetDataType));
+        room.cover(3);
+        for (uint32_t i = 1; i < 3; ++i) ASSERT_EQ(list.elements[i].type, BACNAPI_TYPE_Null) << i;
+        // Elements written whole far ahead of the emptied stretch, then told of.
+        for (uint32_t i = 1; i < 3000; ++i) {
+            list.elements[i].type = BACNAPI_TYPE_Unsigned;
+            list.elements[i].payload.unsignedValue = i;
+        }
+        list.count = 3000;
+        room.filled(3000);
+        room.cover(3001);
+        EXPECT_EQ(list.elements[3000].type, BACNAPI_TYPE_Null);
+    }
+    for (uint32_t i = 0; i < 3000; ++i) ASSERT_EQ(list.elements[i].payload.unsignedValue, i ? i : 42u) << i;
+    for (uint32_t i = 3000; i < capacity; ++i) ASSERT_EQ(list.elements[i].type, BACNAPI_TYPE_Null) << i;
+
+    // An element past the room (the list grown the usual way) is not the room's to empty; less
+    // room than the list has changes nothing.
+    {
+        ListRoom room(&list);
+        EXPECT_EQ(room.reserve(10), 0);
+        list.count = capacity;
+        ASSERT_EQ(value_list_grow_one(&list), 0);
+        list.elements[capacity].type = BACNAPI_TYPE_Unsigned;
+        list.elements[capacity].payload.unsignedValue = 7;
+    }
+    EXPECT_EQ(list.elements[capacity].payload.unsignedValue, 7u);
     std::free(list.elements);
     // A broken list is not touched.
     BACnetValueList broken{2, 5, nullptr};
-    EXPECT_EQ(value_list_reserve(&broken, 100), 0);
+    {
+        ListRoom room(&broken);
+        EXPECT_EQ(room.reserve(100), 0);
+    }
     EXPECT_EQ(broken.capacity, 2u);
     EXPECT_EQ(broken.elements, nullptr);
 }
