@@ -5,6 +5,7 @@
 //
 // Every case runs at 10^3 .. 10^6 elements (octets, bits, list elements); see paired.h for the
 // counters.
+#include "element_values.h"
 #include "paired.h"
 
 #include <bacnapi/bacnapi.h>
@@ -35,8 +36,8 @@ int32_t type_of(Case c)
     return 0;
 }
 
-uint32_t unsigned_at(int64_t i) { return static_cast<uint32_t>(i * 7919); }
-float real_at(int64_t i) { return static_cast<float>(i) * 0.37f - 1000.0f; }
+using bench_values::real_at;
+using bench_values::unsigned_at;
 
 // ---- Values -------------------------------------------------------------------------------
 

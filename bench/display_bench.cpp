@@ -1,5 +1,6 @@
 // Display text of long lists beside a hand-written loop that produces the same bytes with
 // snprintf into a growing string, timed in the same iteration (see paired.h for the counters).
+#include "element_values.h"
 #include "paired.h"
 
 #include <bacnapi/bacnapi.h>
@@ -15,8 +16,8 @@ namespace {
 
 enum class Element { Unsigned, Real, TimeValue };
 
-uint32_t unsigned_at(int64_t i) { return static_cast<uint32_t>(i * 7919); }
-float real_at(int64_t i) { return static_cast<float>(i) * 0.37f - 1000.0f; }
+using bench_values::real_at;
+using bench_values::unsigned_at;
 
 // A list of n elements of the given kind, built directly in memory.
 BACnetDataType make_list(Element kind, int64_t n)

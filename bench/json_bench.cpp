@@ -8,6 +8,7 @@
 // Time per element stays flat from 10^3 to 10^6 when a form is linear in time and memory.
 // JSON is read as the interface reads it (a list element by element) and, for comparison, the
 // way the interface reads any other text (parsed whole into a tree first).
+#include "element_values.h"
 #include "paired.h"
 
 #include "json/reader.h"
@@ -38,8 +39,8 @@ std::string brace_list(Case c, int64_t n)
         if (i) text += ',';
         text += '{';
         switch (c) {
-        case Case::Unsigned: text += std::to_string(static_cast<uint32_t>(i * 7919)); break;
-        case Case::Real: text += std::to_string(static_cast<double>(static_cast<float>(i) * 0.37f - 1000.0f)); break;
+        case Case::Unsigned: text += std::to_string(bench_values::unsigned_at(i)); break;
+        case Case::Real: text += std::to_string(static_cast<double>(bench_values::real_at(i))); break;
         case Case::TimeValue:
             text += '{';
             text += std::to_string(10 + i % 14);

@@ -243,9 +243,11 @@ int32_t parse_bits(uint32_t, void* dest, const void*, void* ctx)
     if (!p || !dest) return refuse_missing(ctx, p);
     auto* bits = static_cast<BACnetBitString*>(dest);
     if (bits->bitCount != 0) return refuse(ctx, p, "bit string already holds bits");
-    // The usual text is only "0" and "1" up to a delimiter: its end is found on the way.
-    const char* end = p;
-    while (*end == '0' || *end == '1') ++end;
+    // The usual short text (a few flags) is only "0" and "1" up to a delimiter: its end is found
+    // on the way. A long one, or any other, is searched the blockwise way.
+    size_t k = 0;
+    while (k < 64 && (p[k] == '0' || p[k] == '1')) ++k;
+    const char* end = p + k;
     if (!is_delimiter(*end) && *end != '{') end = token_end(ctx, end);
     const size_t n = static_cast<size_t>(end - p);
     uint8_t* block = nullptr;

@@ -88,18 +88,21 @@ TEST(UsualFormRead, BitStringsEndAtTheFirstCommaOrBrace)
     // The bits of a log record's status flags, then of a bit string alone: one bit per character
     // up to the first "," "}" or "{", "1" set and anything else clear.
     struct Case {
-        const char* bits;
-        const char* expected; // "" with ok false: the read fails
+        std::string bits;
+        std::string expected; // "" with ok false: the read fails
         bool ok;
     };
     const Case cases[] = {
         {"0100", "0100", true},   {"", "", true},         {"1", "1", true},       {"0000000011", "0000000011", true},
         {"01a1", "0101", true},   {"0 1", "001", true},   {"10*", "100", true},   {"1\t", "10", true},
         {"11{", "11", true},       {"2", "0", true},
+        // Longer than the few flags looked at one by one.
+        {std::string(100, '1') + "0", std::string(100, '1') + "0", true},
+        {std::string(70, '0') + "a1", std::string(71, '0') + "1", true},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.bits);
-        const std::string record = std::string("{{{{05/17/2024,13:45 30.25},{2,1.5},") + c.bits + "}}}";
+        const std::string record = "{{{{05/17/2024,13:45 30.25},{2,1.5}," + c.bits + "}}}";
         Outcome inRecord = read(record, BACNAPI_TYPE_ListOfBACnetLogRecord);
         ASSERT_EQ(inRecord.status == 0, c.ok);
         if (c.ok) {
