@@ -78,7 +78,7 @@ int32_t parse_null(uint32_t, void* ctx)
 
 // ---- The usual forms -------------------------------------------------------------------------
 //
-// The writer puts dates, times, bit strings and choice numbers in one form each. Where the text
+// The writer puts dates, times and bit strings in one form each. Where the text
 // holds exactly that form, closed right behind by its delimiter, it is read here in one step;
 // the general scans below would read the same octets and stop at the same place. Anything else
 // (blanks, stars, other widths, text before the delimiter) is left to the general scans.

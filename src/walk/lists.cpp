@@ -170,8 +170,9 @@ void ListRoom::cover(uint32_t end)
     // A stretch of slots at a time: about the cache's worth that the next elements are read into.
     constexpr uint32_t kStretch = 1024;
     if (end <= emptied_ || !list_->elements) return;
-    uint32_t upTo = emptied_ + kStretch > end ? emptied_ + kStretch : end;
-    if (upTo > added_) upTo = added_;
+    const uint64_t ahead = uint64_t{emptied_} + kStretch;
+    const uint64_t wanted = ahead > end ? ahead : end;
+    const auto upTo = static_cast<uint32_t>(wanted < added_ ? wanted : added_); // past the room: not the room's
     if (upTo <= emptied_) return;
     std::memset(static_cast<void*>(list_->elements + emptied_), 0, size_t{upTo - emptied_} * sizeof(BACnetDataType));
     emptied_ = upTo;
