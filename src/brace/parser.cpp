@@ -92,14 +92,13 @@ int two_digits(const char* p)
     return is_digit_char(p[0]) && is_digit_char(p[1]) ? (p[0] - '0') * 10 + (p[1] - '0') : -1;
 }
 
-// "mm/dd/yyyy" then "," or "}": the date's octets and the delimiter, or null.
+// "mm/dd/yyyy" then "," or "}": the date's octets and the delimiter, or null. The characters are
+// looked at in order, none past the first that does not fit (the text may end there).
 const char* usual_date(const char* p, BACnetDate* date)
 {
-    const int month = two_digits(p);
-    const int day = two_digits(p + 3);
-    const int century = two_digits(p + 6);
-    const int year = two_digits(p + 8);
-    if (month < 0 || p[2] != '/' || day < 0 || p[5] != '/' || century < 0 || year < 0 || !is_delimiter(p[10]))
+    int month, day, century, year;
+    if ((month = two_digits(p)) < 0 || p[2] != '/' || (day = two_digits(p + 3)) < 0 || p[5] != '/' ||
+        (century = two_digits(p + 6)) < 0 || (year = two_digits(p + 8)) < 0 || !is_delimiter(p[10]))
         return nullptr;
     date->month = static_cast<uint8_t>(month);
     date->day = static_cast<uint8_t>(day);
@@ -108,14 +107,13 @@ const char* usual_date(const char* p, BACnetDate* date)
     return p + 10;
 }
 
-// "hh:mm ss.hh" then "," or "}": the time's octets and the delimiter, or null.
+// "hh:mm ss.hh" then "," or "}": the time's octets and the delimiter, or null. Looked at in order,
+// as a date is.
 const char* usual_time(const char* p, BACnetTime* time)
 {
-    const int hour = two_digits(p);
-    const int minute = two_digits(p + 3);
-    const int second = two_digits(p + 6);
-    const int hundredths = two_digits(p + 9);
-    if (hour < 0 || p[2] != ':' || minute < 0 || p[5] != ' ' || second < 0 || p[8] != '.' || hundredths < 0 ||
+    int hour, minute, second, hundredths;
+    if ((hour = two_digits(p)) < 0 || p[2] != ':' || (minute = two_digits(p + 3)) < 0 || p[5] != ' ' ||
+        (second = two_digits(p + 6)) < 0 || p[8] != '.' || (hundredths = two_digits(p + 9)) < 0 ||
         !is_delimiter(p[11]))
         return nullptr;
     time->hour = static_cast<uint8_t>(hour);

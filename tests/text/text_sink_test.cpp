@@ -1,15 +1,14 @@
 // The shared text sink: the text is exactly the pieces appended, terminated once the sink is
-// finished or goes away, and room it already has (left from growth, reserved, or found in a caller's block) is used without asking
-// the heap again. "No allocation" is shown by arming the heap watch to refuse the next one.
+// finished or goes away, and room it already has (left from growth, reserved, or found in a caller's block) is used
+// without asking the heap again. "No allocation" is shown by arming the heap watch to refuse the next one.
+#include <bacnapi/bacnapi_types.h>
+
 #include "support/heap_watch.h"
 #include "text/text_sink.h"
 
-#include <bacnapi/bacnapi_types.h>
-
-#include <gtest/gtest.h>
-
 #include <cstdlib>
 #include <cstring>
+#include <gtest/gtest.h>
 #include <malloc.h>
 #include <string>
 
@@ -26,8 +25,8 @@ TEST(TextSink, PiecesOfEverySizeAppendToWhateverTheCallerHeld)
         bool finished; // false: the sink goes away unfinished, as when a walk stops part way
     };
     const Case cases[] = {
-        {nullptr, 1, 500, true}, {"", 0, 3, true},      {"prefix:", 7, 300, true}, {nullptr, 1000, 5, true},
-        {"x", 65, 40, true},     {nullptr, 1, 77, false}, {"ab", 0, 1, false},      {"x", 33, 9, false},
+        {nullptr, 1, 500, true}, {"", 0, 3, true},        {"prefix:", 7, 300, true}, {nullptr, 1000, 5, true},
+        {"x", 65, 40, true},     {nullptr, 1, 77, false}, {"ab", 0, 1, false},       {"x", 33, 9, false},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.pieceSize);
@@ -56,22 +55,24 @@ TEST(TextSink, PiecesOfEverySizeAppendToWhateverTheCallerHeld)
 TEST(TextSink, ExtendGivesRoomTheCallerFillsAndReserveMakesItAtOnce)
 {
     char* text = nullptr;
-    TextSink sink(&text);
-    ASSERT_EQ(sink.append("{", 1), BACNAPI_S_OK);
-    ASSERT_EQ(sink.reserve(10000), BACNAPI_S_OK);
-    std::memset(text + 1, 'x', 10001); // the reserved room holds no terminator of its own
-    const bool watched = heap_watch::active();
-    if (watched) heap_watch::refuse_after(0);
-    for (int i = 0; i < 100; ++i) {
-        char* area = sink.extend(100);
-        ASSERT_NE(area, nullptr);
-        std::memset(area, '0' + i % 10, 100);
+    {
+        TextSink sink(&text);
+        ASSERT_EQ(sink.append("{", 1), BACNAPI_S_OK);
+        ASSERT_EQ(sink.reserve(10000), BACNAPI_S_OK);
+        std::memset(text + 1, 'x', 10001); // the reserved room holds no terminator of its own
+        const bool watched = heap_watch::active();
+        if (watched) heap_watch::refuse_after(0);
+        for (int i = 0; i < 100; ++i) {
+            char* area = sink.extend(100);
+            ASSERT_NE(area, nullptr);
+            std::memset(area, '0' + i % 10, 100);
+        }
+        if (watched) {
+            EXPECT_FALSE(heap_watch::disarm()) << "reserved room was not used";
+        }
+        ASSERT_EQ(sink.length(), 10001u);
+        sink.finish();
     }
-    if (watched) {
-        EXPECT_FALSE(heap_watch::disarm()) << "reserved room was not used";
-    }
-    ASSERT_EQ(sink.length(), 10001u);
-    sink.finish();
     EXPECT_EQ(text[0], '{');
     EXPECT_EQ(text[1 + 100 * 37], '7');
     EXPECT_EQ(text[10001], '\0');
@@ -138,9 +139,11 @@ TEST(TextSink, RefusesWithoutATextPointerOrBeyondTheAddressSpace)
     none.finish();
 
     char* text = strdup("abc");
-    TextSink sink(&text);
-    EXPECT_EQ(sink.reserve(SIZE_MAX - 3), BACNAPI_E_FAIL);
-    EXPECT_EQ(sink.extend(SIZE_MAX), nullptr);
+    {
+        TextSink sink(&text);
+        EXPECT_EQ(sink.reserve(SIZE_MAX - 3), BACNAPI_E_FAIL);
+        EXPECT_EQ(sink.extend(SIZE_MAX), nullptr);
+    }
     EXPECT_STREQ(text, "abc");
     std::free(text);
 }
