@@ -1,6 +1,7 @@
 // The shared text sink: the text is exactly the pieces appended, terminated once the sink is
-// finished or goes away, and room it already has (left from growth, reserved, or found in a caller's block) is used
-// without asking the heap again. "No allocation" is shown by arming the heap watch to refuse the next one.
+// finished or goes away, and room it already has (left from growth, reserved, or found in a
+// caller's block) is used without asking the heap again. "No allocation" is shown by arming the
+// heap watch to refuse the next one.
 #include <bacnapi/bacnapi_types.h>
 
 #include "support/heap_watch.h"
