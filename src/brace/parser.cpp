@@ -83,13 +83,12 @@ int32_t parse_null(uint32_t, void* ctx)
 // the general scans below would read the same octets and stop at the same place. Anything else
 // (blanks, stars, other widths, text before the delimiter) is left to the general scans.
 
-bool is_digit_char(char c) { return c >= '0' && c <= '9'; }
 bool is_delimiter(char c) { return c == ',' || c == '}'; }
 
 // Two decimal digits at p, or -1.
 int two_digits(const char* p)
 {
-    return is_digit_char(p[0]) && is_digit_char(p[1]) ? (p[0] - '0') * 10 + (p[1] - '0') : -1;
+    return is_digit(p[0]) && is_digit(p[1]) ? (p[0] - '0') * 10 + (p[1] - '0') : -1;
 }
 
 // "mm/dd/yyyy" then "," or "}": the date's octets and the delimiter, or null. The characters are
@@ -460,7 +459,7 @@ const char* plain_decimal(const char* p, uint32_t* value)
     if (*p == '-' || *p == '+') ++p;
     const char* digits = p;
     uint32_t number = 0;
-    for (; *p >= '0' && *p <= '9'; ++p) number = number * 10u + static_cast<uint32_t>(*p - '0');
+    for (; is_digit(*p); ++p) number = number * 10u + static_cast<uint32_t>(*p - '0');
     if (p == digits) return nullptr;
     *value = negative ? 0u - number : number;
     return p;

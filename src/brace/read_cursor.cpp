@@ -14,8 +14,6 @@ namespace bacnapi {
 
 namespace {
 
-bool is_digit(char c) { return c >= '0' && c <= '9'; }
-
 int hex_value(char c) { return hex_digit_value(c); }
 
 // Characters that a floating-point conversion of sscanf can consume: digits, signs, the point,

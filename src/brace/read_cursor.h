@@ -19,6 +19,8 @@ inline bool is_scan_blank(char c)
     return c == ' ' || c == '\t' || c == '\n' || c == '\v' || c == '\f' || c == '\r';
 }
 
+inline bool is_digit(char c) { return c >= '0' && c <= '9'; }
+
 inline const char* skip_scan_blanks(const char* p)
 {
     while (is_scan_blank(*p)) ++p;
