@@ -253,7 +253,7 @@ int32_t parse_bits(uint32_t, void* dest, const void*, void* ctx)
         if (!block) return refuse(ctx, p, "out of memory");
         for (size_t i = 0; i < n; ++i) block[i] = static_cast<uint8_t>(p[i] == '1');
     }
-    std::free(bits->bits);
+    if (bits->bits) std::free(bits->bits); // an empty bit string may still hold a block
     bits->bits = block;
     bits->bitCount = n;
     bits->usedCount = n;

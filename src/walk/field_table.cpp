@@ -216,12 +216,16 @@ void release_member(const FieldDesc& field, void* record)
         return;
     }
     if (field.mode != FieldMode::Member) return;
+    void* block = nullptr;
     switch (field.type) {
-    case BACNAPI_TYPE_OctetString: std::free(static_cast<BACnetOctetString*>(member)->data); break;
-    case BACNAPI_TYPE_CharacterString: std::free(static_cast<BACnetCharacterString*>(member)->data); break;
-    case BACNAPI_TYPE_BitString: std::free(static_cast<BACnetBitString*>(member)->bits); break;
+    case BACNAPI_TYPE_OctetString: block = static_cast<BACnetOctetString*>(member)->data; break;
+    case BACNAPI_TYPE_CharacterString: block = static_cast<BACnetCharacterString*>(member)->data; break;
+    case BACNAPI_TYPE_BitString: block = static_cast<BACnetBitString*>(member)->bits; break;
     default: break;
     }
+    // Records read fresh hold no block here: the call is skipped rather than made for nothing
+    // once per element of a long list.
+    if (block) std::free(block);
 }
 
 // A destination record that holds another alternative than the chosen one: what the old
