@@ -113,7 +113,58 @@ constexpr struct BitsSet {
 struct ListCount {
     uint64_t count = 1;
     int64_t depth = 0; // of the character just looked at, inside the list
+    bool flat = true;  // no element seen so far holds a brace of its own
 };
+
+#if defined(__SSE2__)
+// The number of bits set in a 64-bit word, by adding up neighbouring fields (a machine without a
+// population count instruction would otherwise call a library routine).
+uint64_t bits_set(uint64_t x)
+{
+    x -= (x >> 1) & 0x5555555555555555u;
+    x = (x & 0x3333333333333333u) + ((x >> 2) & 0x3333333333333333u);
+    x = (x + (x >> 4)) & 0x0F0F0F0F0F0F0F0Fu;
+    return (x * 0x0101010101010101u) >> 56;
+}
+
+// Counts the elements begun in the 64 characters at q when every brace among them belongs to an
+// element of one level ("{12},{13}", "{1.5},{-2}": lists of numbers, enumerations, identifiers),
+// which is most long lists. `depth` is 0 between elements and 1 inside one. With braces that take
+// turns, open, close, open, ..., the depth after each character is the parity of the braces up to
+// it, which a few shifts give for all 64 at once. False, with nothing counted, when the braces do
+// not take turns: an element nests, or the list closes; the caller counts those characters the
+// general way.
+bool count_flat_chunk(const char* q, int64_t& depth, uint64_t& count)
+{
+    const __m128i b0 = _mm_loadu_si128(reinterpret_cast<const __m128i*>(q));
+    const __m128i b1 = _mm_loadu_si128(reinterpret_cast<const __m128i*>(q + 16));
+    const __m128i b2 = _mm_loadu_si128(reinterpret_cast<const __m128i*>(q + 32));
+    const __m128i b3 = _mm_loadu_si128(reinterpret_cast<const __m128i*>(q + 48));
+    auto where = [&](char c) {
+        const __m128i pattern = _mm_set1_epi8(c);
+        auto bits = [&pattern](__m128i block) {
+            return static_cast<uint64_t>(static_cast<uint16_t>(_mm_movemask_epi8(_mm_cmpeq_epi8(block, pattern))));
+        };
+        return bits(b0) | bits(b1) << 16 | bits(b2) << 32 | bits(b3) << 48;
+    };
+    const uint64_t opens = where('{');
+    const uint64_t closes = where('}');
+    uint64_t parity = opens | closes;
+    parity ^= parity << 1;
+    parity ^= parity << 2;
+    parity ^= parity << 4;
+    parity ^= parity << 8;
+    parity ^= parity << 16;
+    parity ^= parity << 32;
+    const uint64_t start = depth != 0 ? ~uint64_t{0} : 0;
+    const uint64_t before = (parity << 1) ^ start; // the depth in front of each character
+    if ((opens & before) != 0 || (closes & ~before) != 0) return false;
+    const uint64_t nextOpens = opens >> 1 | static_cast<uint64_t>(q[64] == '{') << 63;
+    count += bits_set(where(',') & nextOpens & ~before);
+    depth = static_cast<int64_t>((parity ^ start) >> 63);
+    return true;
+}
+#endif
 
 // How much text is measured and counted at a time.
 constexpr size_t kStretch = size_t{1} << 16;
@@ -131,6 +182,19 @@ bool count_stretch(const char* q, const char* end, ListCount& c, bool ahead)
     uint64_t count = c.count;
     int64_t depth = c.depth;
 #if defined(__SSE2__)
+    // A list whose elements hold no braces of their own is counted 64 characters at a time, a
+    // quarter faster than block by block, until an element shows that it nests: from there the
+    // rest of the list is counted by the blocks below. A stretch is a whole number of chunks, so
+    // only the end of the text is left to the blocks while the list is still flat.
+    static_assert(kStretch % 64 == 0, "a stretch ends at a chunk's end");
+    while (c.flat && end - q >= 64) { // the chunk and the character after it are readable
+        __builtin_prefetch(reinterpret_cast<const void*>(reinterpret_cast<uintptr_t>(q) + prefetchDistance), 0, 2);
+        if (!count_flat_chunk(q, depth, count)) {
+            c.flat = false; // for good: a list closing here has nothing more to count anyway
+            break;
+        }
+        q += 64;
+    }
     // Sixteen characters at a time while the list stays open: the depth after each character is
     // the running sum of +1 at "{" and -1 at "}", added up across the block in four shifts. A
     // block in which the list closes is left to the loop below. The text of a list of numbers has

@@ -206,6 +206,39 @@ TEST(ReadCursor, ListElementsAreCountedAtTheListsOwnLevel)
         for (int k = 0; k < length; ++k) text += alphabet[random() % (sizeof alphabet - 1)];
         texts.push_back({text, one_by_one(text)});
     }
+    // Lists whose elements mostly hold no braces of their own (counted 64 characters at a time
+    // until one does), now and then one that nests, one left open, or a close out of turn, so
+    // that chunks are counted both ways and the depth is carried from one way to the other.
+    for (int i = 0; i < 3000; ++i) {
+        std::string text;
+        const int elements = 1 + static_cast<int>(random() % 80);
+        for (int k = 0; k < elements; ++k) {
+            if (k) text += ',';
+            switch (random() % 120) {
+            case 0: text += "{{1},{2}}"; break;
+            case 1: text += "{{"; break;
+            case 2: text += "}"; break;
+            default: text += '{' + std::string(random() % 13, '5') + '}'; break;
+            }
+        }
+        text += "},{9}}";
+        texts.push_back({text, one_by_one(text)});
+    }
+    // A list of plain elements, then one element that is itself a long list of plain elements,
+    // begun near the end of a stretch and going on into the next: once an element has nested,
+    // the next stretch must not be counted 64 at a time from its own start, where the nested
+    // list's commas would look like the list's own.
+    for (int before = 1; before <= 80; ++before) {
+        std::string text;
+        while (text.size() < (size_t{1} << 16) - static_cast<size_t>(before)) text += "{123},";
+        text.resize((size_t{1} << 16) - static_cast<size_t>(before), '7');
+        text += "{{1}";
+        for (int k = 0; k < 40; ++k) text += ",{2}";
+        text += "}";
+        for (int k = 0; k < 40; ++k) text += ",{3}";
+        text += "}";
+        texts.push_back({text, one_by_one(text)});
+    }
     // Texts longer than the stretch measured at a time, the list closing (or the text ending, or
     // an element beginning, or the nesting going deep) right around each stretch boundary.
     for (const size_t boundary : {size_t{1} << 16, size_t{2} << 16}) {
