@@ -30,7 +30,10 @@ size_t format_int_padded(char* out, int32_t value, int width);
 // at a time.
 inline size_t format_hex_octet(char* out, uint8_t value)
 {
-    constexpr char kHex[] = "0123456789ABCDEF";
+    // Static: a plain local table was stored to the stack again for every octet (the compiler
+    // could not rule out that the digits written through `out` land on it), which made a long
+    // octet string's text cost twice the stores.
+    static constexpr char kHex[] = "0123456789ABCDEF";
     out[0] = kHex[value >> 4];
     out[1] = kHex[value & 0x0F];
     return 2;

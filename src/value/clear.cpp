@@ -187,8 +187,8 @@ void finish_clear(ClearScope& scope)
         BACnetDataType value = scope.setAside[--scope.count];
         clear_value_at(&value, scope);
     }
-    // Almost every clear sets nothing aside; an allocator that counts its calls need not see a
-    // free of nothing for each one.
+    // Almost every clear sets nothing aside, and a list read clears each element's place: no
+    // call to free for nothing each time.
     if (scope.setAside == nullptr) return;
     std::free(scope.setAside);
     scope.setAside = nullptr;
