@@ -31,8 +31,8 @@ size_t format_int_padded(char* out, int32_t value, int width);
 inline size_t format_hex_octet(char* out, uint8_t value)
 {
     // Static: a plain local table was stored to the stack again for every octet (the compiler
-    // could not rule out that the digits written through `out` land on it), which made a long
-    // octet string's text cost twice the stores.
+    // could not rule out that the digits written through `out` land on it), three stores for
+    // the table besides the one of the digits.
     static constexpr char kHex[] = "0123456789ABCDEF";
     out[0] = kHex[value >> 4];
     out[1] = kHex[value & 0x0F];
