@@ -118,7 +118,8 @@ struct ListCount {
 
 #if defined(__SSE2__)
 // The number of bits set in a 64-bit word, by adding up neighbouring fields (a machine without a
-// population count instruction would otherwise call a library routine).
+// population count instruction would otherwise call a library routine). Eight lookups in the
+// table above measured slower here; for the sixteen bits of a block, two lookups are faster.
 uint64_t bits_set(uint64_t x)
 {
     x -= (x >> 1) & 0x5555555555555555u;
